@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing Tessalyne Lessons needs.
+# Safe to run again: apt only installs what is missing.
+set -euo pipefail
+
+packages=(
+  # toolchain
+  g++ clang-14 libclang-rt-14-dev cmake ninja-build pkg-config clang-format
+  # libraries the program links
+  qt6-base-dev libsqlite3-dev portaudio19-dev libmpg123-dev
+  # tests and benchmarks
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # running the windows on a headless machine and looking at them
+  xvfb xauth xdotool imagemagick x11-apps
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+if [ "$(id -u)" -ne 0 ]; then
+  SUDO=sudo
+  if ! command -v sudo >/dev/null 2>&1; then
+    echo "These Debian packages are missing: ${missing[*]}" >&2
+    echo "Run this script as root, or install them with: apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
+else
+  SUDO=
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

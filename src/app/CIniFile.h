@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Reads and writes one ini file. Nothing is cached: every call reads the file again, so edits
+// made by another program or another object are seen at once. A missing file reads as empty;
+// a write creates it.
+class CIniFile {
+public:
+    CIniFile() = default;
+    explicit CIniFile(std::string path) : m_path(std::move(path)) {}
+
+    void SetPath(const std::string& path) { m_path = path; }
+    const std::string& GetPath() const { return m_path; }
+
+    std::string GetString(const std::string& section, const std::string& key, const std::string& defaultValue = {}) const;
+    int GetInt(const std::string& section, const std::string& key, int defaultValue, int base = 10) const;
+    bool WriteString(const std::string& section, const std::string& key, const std::string& value);
+    bool WriteInt(const std::string& section, const std::string& key, int value, int base = 10);
+    bool WriteBool(const std::string& section, const std::string& key, bool flag);
+    std::vector<std::string> GetSectionNames() const;
+
+private:
+    std::string m_path;
+};

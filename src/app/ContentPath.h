@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Content paths are written as on Windows: backslashes and mixed letter case ("Lesson_res",
+// "skins\Lesson"). This turns such a path into the existing file whose components match without
+// regard to case. Components that exist in no spelling are kept as given, so a file the program
+// creates gets the spelling the program uses.
+std::string ResolveContentPath(std::string_view path);
+
+// The folder of the running executable, with a trailing '/'.
+std::string GetProgramFolder();
+
+// The executable's file name without its extension ("tessalyne").
+std::string GetExecutableBaseName();

@@ -1,0 +1,18 @@
+target_sources(core PRIVATE
+  src/app/CIniFile.cpp
+  src/app/CInstanceLock.cpp
+  src/app/CLog.cpp
+  src/app/CProfile.cpp
+  src/app/ContentPath.cpp
+  src/app/FileUtils.cpp
+  src/app/Globals.cpp
+  src/app/IniDocument.cpp
+  src/app/LanguageRecord.cpp
+  src/app/TextEncoding.cpp
+  src/app/UserNotice.cpp
+)
+target_sources(gui PRIVATE
+  src/app/CInstanceActivation.cpp
+  src/app/CLessonApp.cpp
+  src/app/FillLanguageList.cpp
+)

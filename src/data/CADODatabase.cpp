@@ -1,0 +1,94 @@
+#include "data/CADODatabase.h"
+
+#include "app/ContentPath.h"
+#include "app/FileUtils.h"
+#include "app/TextEncoding.h"
+#include "data/SqliteStatement.h"
+
+#include <cstdio>
+#include <sqlite3.h>
+
+std::string DataSourceOf(const std::string& connectionString) {
+    size_t pos = 0;
+    while (pos <= connectionString.size()) {
+        size_t end = connectionString.find(';', pos);
+        if (end == std::string::npos)
+            end = connectionString.size();
+        const std::string part = connectionString.substr(pos, end - pos);
+        const size_t eq = part.find('=');
+        if (eq != std::string::npos && text::EqualsNoCase(text::Trim(part.substr(0, eq)), "Data Source"))
+            return text::Trim(part.substr(eq + 1));
+        pos = end + 1;
+    }
+    return {};
+}
+
+CADODatabase::~CADODatabase() { Close(); }
+
+std::string CADODatabase::FormatError(const char* className, long code, const std::string& description) {
+    char head[64];
+    std::snprintf(head, sizeof head, "%s Error\n\tCode = %08lx\n\tCode meaning = ", className, code);
+    return head + std::string(sqlite3_errstr(static_cast<int>(code & 0xff))) + "\n\tSource = SQLite\n\tDescription = " +
+           description + "\n";
+}
+
+void CADODatabase::StoreError(long code, const std::string& description) {
+    m_lastErrorCode = code;
+    m_errorDescription = description;
+    m_lastError = "Connection String = " + m_connectionString + "\n" + FormatError("CADODataBase", code, description);
+}
+
+bool CADODatabase::Open(const std::string& connectionString, const std::string&, const std::string&) {
+    Close();
+    if (!connectionString.empty())
+        m_connectionString = connectionString;
+    const std::string source = DataSourceOf(m_connectionString);
+    if (source.empty()) {
+        StoreError(SQLITE_MISUSE, "The connection string names no Data Source.");
+        return false;
+    }
+    m_filePath = ResolveContentPath(source);
+    if (!FileExists(m_filePath)) {
+        StoreError(SQLITE_CANTOPEN, "The file does not exist: " + m_filePath);
+        return false;
+    }
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(m_filePath.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_extended_result_codes(db, 1);
+        sqlite3_busy_timeout(db, 3000);
+        // Opening is lazy: read the schema now so that a damaged or foreign file fails here.
+        rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    }
+    if (rc != SQLITE_OK) {
+        StoreError(rc, std::string(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)) + ": " + m_filePath);
+        sqlite3_close(db);
+        return false;
+    }
+    m_db = db;
+    return true;
+}
+
+void CADODatabase::Close() {
+    if (m_db) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+    }
+}
+
+bool CADODatabase::Execute(const SqlQuery& statement) {
+    m_recordsAffected = 0;
+    if (!m_db) {
+        StoreError(SQLITE_MISUSE, "The connection is not open.");
+        return false;
+    }
+    SqliteStatement stmt;
+    std::string error;
+    long code = 0;
+    if (!stmt.Prepare(m_db, statement, error, code) || !stmt.RunToEnd(error, code)) {
+        StoreError(code, error);
+        return false;
+    }
+    m_recordsAffected = sqlite3_changes(m_db);
+    return true;
+}

@@ -1,0 +1,8 @@
+target_sources(core PRIVATE
+  src/data/CADODatabase.cpp
+  src/data/CADORecordset.cpp
+  src/data/ContentQuery.cpp
+  src/data/Schema.cpp
+  src/data/SqliteStatement.cpp
+  src/data/SqlQuery.cpp
+)

@@ -1,0 +1,3 @@
+target_sources(gui PRIVATE
+  src/ui/CMessageBoxNotice.cpp
+)

@@ -1,0 +1,104 @@
+// Starts the real executable from a program folder made of fixture content.
+#include "app/CInstanceLock.h"
+#include "app/FileUtils.h"
+#include "fixtures/FixtureDatabases.h"
+#include "fixtures/TempFolder.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+struct RunResult {
+    int exitCode = -1;
+    bool finished = false;
+    std::string output;
+};
+
+class Startup : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(fixtures::BuildProgramFolder(m_folder.Path(), error)) << error;
+        ASSERT_TRUE(MakeDirectoryPath(m_runtime.Path()));
+        const auto exe = ReadWholeFile(TESSALYNE_EXECUTABLE);
+        ASSERT_TRUE(exe.has_value());
+        ASSERT_TRUE(WriteTextFile(m_folder / "tessalyne", *exe));
+        ASSERT_EQ(chmod((m_folder / "tessalyne").c_str(), 0755), 0);
+    }
+
+    RunResult Run() {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_RUNTIME_DIR", QString::fromStdString(m_runtime.Path()));
+        env.insert("XDG_CONFIG_HOME", QString::fromStdString(m_runtime / "config"));
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(QString::fromStdString(m_folder / "tessalyne"), {});
+        RunResult result;
+        result.finished = process.waitForFinished(60000);
+        result.exitCode = process.exitCode();
+        result.output = process.readAll().toStdString();
+        return result;
+    }
+
+    std::string Log() { return ReadWholeFile(m_folder / "Log/tessalyne.log").value_or(""); }
+
+    TempFolder m_folder;
+    TempFolder m_runtime;
+};
+
+TEST_F(Startup, OpensTheDatabasesReadsTheLanguageAndCleansUp) {
+    ASSERT_TRUE(WriteTextFile(m_folder / "TSSet.ini", "[General]\nLangID=1036\n"));
+    const RunResult run = Run();
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    const std::string log = Log();
+    EXPECT_NE(log.find("InitInstance: databases open"), std::string::npos) << log;
+    EXPECT_NE(log.find("interface language Français, suffix fr"), std::string::npos) << log;
+    EXPECT_NE(log.find("ExitInstance: status 0"), std::string::npos) << log;
+    EXPECT_FALSE(FileExists(m_folder / "templesson"));
+}
+
+TEST_F(Startup, WithoutSettingsTheLanguageIsNoneAndTheSuffixStaysEn) {
+    const RunResult run = Run();
+    ASSERT_TRUE(run.finished);
+    EXPECT_NE(Log().find("interface language none, suffix en"), std::string::npos) << Log();
+}
+
+TEST_F(Startup, MissingLessonDatabaseIsReportedAndEndsWithAnError) {
+    ASSERT_TRUE(DeleteDirectoryTree(m_folder / "db/lesson.dll"));
+    const RunResult run = Run();
+    ASSERT_TRUE(run.finished);
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_NE(run.output.find("db/lesson.dll could not be opened"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("does not exist"), std::string::npos) << run.output;
+    EXPECT_NE(Log().find("Connection String = Provider=Microsoft.Jet.OLEDB.4.0;"), std::string::npos) << Log();
+    EXPECT_FALSE(FileExists(m_folder / "templesson"));
+}
+
+TEST_F(Startup, DamagedWordDatabaseIsReported) {
+    ASSERT_TRUE(WriteTextFile(m_folder / "db/word.dll", std::string(4096, 'x')));
+    const RunResult run = Run();
+    ASSERT_TRUE(run.finished);
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_NE(run.output.find("db/word.dll could not be opened"), std::string::npos) << run.output;
+}
+
+TEST_F(Startup, SecondInstanceEndsAtOnceAndLeavesTheScratchFolderAlone) {
+    // This test process plays the running instance: it holds the lock and owns templesson.
+    setenv("XDG_RUNTIME_DIR", m_runtime.Path().c_str(), 1);
+    CInstanceLock running("tessalyne");
+    ASSERT_TRUE(running.Acquire());
+    ASSERT_TRUE(WriteTextFile(m_folder / "templesson/title.mp3", "sound"));
+    const RunResult run = Run();
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(FileExists(m_folder / "templesson/title.mp3"));
+    EXPECT_EQ(Log().find("InitInstance"), std::string::npos);
+}
+
+} // namespace
