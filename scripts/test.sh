@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer + UndefinedBehaviorSanitizer and runs the whole test suite.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+./scripts/install-deps.sh
+
+build=build-sanitize
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+  -DTESSALYNE_SANITIZE=ON -DTESSALYNE_TESTS=ON -DTESSALYNE_FUZZ=ON
+cmake --build "$build"
+
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 600
