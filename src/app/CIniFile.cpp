@@ -57,4 +57,6 @@ bool CIniFile::WriteBool(const std::string& section, const std::string& key, boo
     return WriteString(section, key, flag ? "1" : "0");
 }
 
-std::vector<std::string> CIniFile::GetSectionNames() const { return ReadDocument(m_path).SectionNames(); }
+std::vector<std::string> CIniFile::GetSectionNames() const {
+    return ReadDocument(m_path).SectionNames();
+}

@@ -14,7 +14,8 @@ public:
     void SetPath(const std::string& path) { m_path = path; }
     const std::string& GetPath() const { return m_path; }
 
-    std::string GetString(const std::string& section, const std::string& key, const std::string& defaultValue = {}) const;
+    std::string GetString(const std::string& section, const std::string& key,
+                          const std::string& defaultValue = {}) const;
     int GetInt(const std::string& section, const std::string& key, int defaultValue, int base = 10) const;
     bool WriteString(const std::string& section, const std::string& key, const std::string& value);
     bool WriteInt(const std::string& section, const std::string& key, int value, int base = 10);

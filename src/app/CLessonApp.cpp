@@ -31,7 +31,9 @@ std::string ConnectionStringFor(const std::string& file) {
 
 } // namespace
 
-CLessonApp::CLessonApp() { theApp = this; }
+CLessonApp::CLessonApp() {
+    theApp = this;
+}
 
 CLessonApp::~CLessonApp() {
     if (theApp == this)
@@ -69,7 +71,8 @@ bool CLessonApp::InitInstance() {
     m_strSettingsIni = GetProgramFolder() + "TSSet.ini";
     m_strLangTypeIni = GetProgramFolder() + "LangType.ini";
     const std::string languageName = LoadInterfaceLanguage();
-    g_log.Write("InitInstance: interface language %s, suffix %s", languageName.c_str(), g_strLangSuffix.c_str());
+    g_log.Write("InitInstance: interface language %s, suffix %s", languageName.c_str(),
+                g_strLangSuffix.c_str());
 
     g_log.Write("InitInstance: no lesson catalogue window in this build; start-up ends here");
     return false;
@@ -95,7 +98,8 @@ void CLessonApp::ReportDatabaseFailure(const CADODatabase& db, const std::string
     m_exitStatus = 1;
     g_log.Write("OpenDatabases: %s", db.GetLastErrorString().c_str());
     GetUserNotice().Show(UserNotice::Kind::Error, kProgramTitle,
-                         "The content database " + fileName + " could not be opened, so the program cannot start.\n\n" +
+                         "The content database " + fileName +
+                             " could not be opened, so the program cannot start.\n\n" +
                              "File: " + (db.GetFilePath().empty() ? fileName : db.GetFilePath()) +
                              "\nReason: " + db.GetErrorDescription());
 }

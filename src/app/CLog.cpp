@@ -128,14 +128,15 @@ void CLog::Write(const char* format, ...) {
     if (!m_opened)
         OpenLocked();
     const auto elapsed =
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - m_tickBase).count();
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - m_tickBase)
+            .count();
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     char prefix[96];
-    std::snprintf(prefix, sizeof prefix, "%d.%03d %02d/%02d/%02d %02d:%02d:%02d  ", static_cast<int>(elapsed / 1000),
-                  static_cast<int>(elapsed % 1000), local.tm_mon + 1, local.tm_mday, local.tm_year + 1900,
-                  local.tm_hour, local.tm_min, local.tm_sec);
+    std::snprintf(prefix, sizeof prefix, "%d.%03d %02d/%02d/%02d %02d:%02d:%02d  ",
+                  static_cast<int>(elapsed / 1000), static_cast<int>(elapsed % 1000), local.tm_mon + 1,
+                  local.tm_mday, local.tm_year + 1900, local.tm_hour, local.tm_min, local.tm_sec);
     WriteLineLocked(prefix + message + "\r\n");
 }
 

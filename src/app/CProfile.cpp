@@ -32,7 +32,8 @@ int CProfile::GetProfileInt(const std::string& section, const std::string& entry
     return m_ini.GetPath().empty() ? defaultValue : m_ini.GetInt(section, entry, defaultValue);
 }
 
-bool CProfile::WriteProfileString(const std::string& section, const std::string& entry, const std::string& value) {
+bool CProfile::WriteProfileString(const std::string& section, const std::string& entry,
+                                  const std::string& value) {
     return EnsureFolder() && m_ini.WriteString(section, entry, value);
 }
 

@@ -57,7 +57,8 @@ std::string ResolveContentPath(std::string_view path) {
             const std::string base = resolved;
             const std::string candidate = base + component;
             if (matching && !Exists(candidate)) {
-                const std::string found = component == "." || component == ".." ? "" : FindNoCase(base, component);
+                const std::string found =
+                    component == "." || component == ".." ? "" : FindNoCase(base, component);
                 if (found.empty())
                     matching = false;
                 else

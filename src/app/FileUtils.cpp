@@ -51,7 +51,7 @@ bool MakeDirectoryPath(const std::string& path) {
         return false;
     if (IsDirectory(p))
         return true;
-    for (size_t pos = p.find('/', 1); ; pos = p.find('/', pos + 1)) {
+    for (size_t pos = p.find('/', 1);; pos = p.find('/', pos + 1)) {
         const std::string prefix = pos == std::string::npos ? p : p.substr(0, pos);
         if (!IsDirectory(prefix) && mkdir(prefix.c_str(), 0777) != 0 && !IsDirectory(prefix))
             return false;
@@ -149,7 +149,7 @@ std::string MakeTimeId() {
     std::tm local{};
     localtime_r(&now, &local);
     char id[40];
-    std::snprintf(id, sizeof id, "%4d%02d%02d%d%02d%02d%06d", local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                  local.tm_hour, local.tm_min, local.tm_sec, value);
+    std::snprintf(id, sizeof id, "%4d%02d%02d%d%02d%02d%06d", local.tm_year + 1900, local.tm_mon + 1,
+                  local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, value);
     return id;
 }

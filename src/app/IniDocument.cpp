@@ -118,7 +118,8 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
         if (!text::Trim(line.raw).empty())
             insertAt = i + 1;
     }
-    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt), ParseLine(keyName + "=" + flatValue));
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
+                   ParseLine(keyName + "=" + flatValue));
     if (insertAt == m_lines.size() - 1)
         m_endsWithNewline = true;
     return true;

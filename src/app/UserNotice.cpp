@@ -29,4 +29,6 @@ UserNotice& GetUserNotice() {
     return notice ? *notice : g_loggedNotice;
 }
 
-UserNotice* SetUserNotice(UserNotice* notice) { return g_notice.exchange(notice); }
+UserNotice* SetUserNotice(UserNotice* notice) {
+    return g_notice.exchange(notice);
+}

@@ -23,19 +23,22 @@ std::string DataSourceOf(const std::string& connectionString) {
     return {};
 }
 
-CADODatabase::~CADODatabase() { Close(); }
+CADODatabase::~CADODatabase() {
+    Close();
+}
 
 std::string CADODatabase::FormatError(const char* className, long code, const std::string& description) {
     char head[64];
     std::snprintf(head, sizeof head, "%s Error\n\tCode = %08lx\n\tCode meaning = ", className, code);
-    return head + std::string(sqlite3_errstr(static_cast<int>(code & 0xff))) + "\n\tSource = SQLite\n\tDescription = " +
-           description + "\n";
+    return head + std::string(sqlite3_errstr(static_cast<int>(code & 0xff))) +
+           "\n\tSource = SQLite\n\tDescription = " + description + "\n";
 }
 
 void CADODatabase::StoreError(long code, const std::string& description) {
     m_lastErrorCode = code;
     m_errorDescription = description;
-    m_lastError = "Connection String = " + m_connectionString + "\n" + FormatError("CADODataBase", code, description);
+    m_lastError =
+        "Connection String = " + m_connectionString + "\n" + FormatError("CADODataBase", code, description);
 }
 
 bool CADODatabase::Open(const std::string& connectionString, const std::string&, const std::string&) {

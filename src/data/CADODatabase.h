@@ -16,7 +16,8 @@ public:
     CADODatabase(const CADODatabase&) = delete;
     CADODatabase& operator=(const CADODatabase&) = delete;
 
-    bool Open(const std::string& connectionString, const std::string& user = {}, const std::string& password = {});
+    bool Open(const std::string& connectionString, const std::string& user = {},
+              const std::string& password = {});
     bool IsOpen() const { return m_db != nullptr; }
     void Close();
     // The connection a recordset is opened on.

@@ -47,7 +47,8 @@ bool ParseDate(const std::string& stored, std::tm& out) {
 
 std::string FormatDate(const std::tm& when, const std::string& format) {
     char buffer[256];
-    const size_t n = std::strftime(buffer, sizeof buffer, format.empty() ? "%Y-%m-%d %H:%M:%S" : format.c_str(), &when);
+    const size_t n =
+        std::strftime(buffer, sizeof buffer, format.empty() ? "%Y-%m-%d %H:%M:%S" : format.c_str(), &when);
     return std::string(buffer, n);
 }
 
@@ -177,7 +178,9 @@ void CADORecordset::MoveFirst() {
     m_position = 0;
 }
 
-int CADORecordset::GetRecordCount() const { return m_open ? static_cast<int>(m_rows.size()) : -1; }
+int CADORecordset::GetRecordCount() const {
+    return m_open ? static_cast<int>(m_rows.size()) : -1;
+}
 
 const CADORecordset::Cell* CADORecordset::FindCell(const std::string& field) const {
     if (!m_open || m_position >= m_rows.size())
@@ -188,7 +191,8 @@ const CADORecordset::Cell* CADORecordset::FindCell(const std::string& field) con
     return nullptr;
 }
 
-bool CADORecordset::GetFieldValue(const std::string& field, std::string& value, const std::string& dateFormat) const {
+bool CADORecordset::GetFieldValue(const std::string& field, std::string& value,
+                                  const std::string& dateFormat) const {
     value.clear();
     const Cell* cell = FindCell(field);
     if (!cell)
@@ -248,7 +252,8 @@ bool CADORecordset::GetFieldValue(const std::string& field, int& value) const {
         value = 0;
         return true;
     case Type::Integer:
-        value = declared == Declared::Boolean ? (cell->integer != 0 ? -1 : 0) : static_cast<int>(cell->integer);
+        value =
+            declared == Declared::Boolean ? (cell->integer != 0 ? -1 : 0) : static_cast<int>(cell->integer);
         return true;
     case Type::Real:
         value = static_cast<int>(cell->real);

@@ -30,7 +30,8 @@ public:
     void MoveFirst();
     int GetRecordCount() const;
 
-    bool GetFieldValue(const std::string& field, std::string& value, const std::string& dateFormat = {}) const;
+    bool GetFieldValue(const std::string& field, std::string& value,
+                       const std::string& dateFormat = {}) const;
     bool GetFieldValue(const std::string& field, std::u16string& value) const;
     bool GetFieldValue(const std::string& field, int& value) const;
     // Byte length of a binary (or text) value; 0 for null, -1 when the field does not exist.

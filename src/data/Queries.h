@@ -8,12 +8,15 @@ namespace sql {
 // ---- lesson database ----
 inline constexpr char kLessonTitles[] = "SELECT * FROM tbl_lesson_main_%s";
 inline constexpr char kLessonMainById[] = "SELECT * FROM tbl_lesson_main where id = %d";
-inline constexpr char kUserLessonScore[] = "select * from tbl_user_lesson where id = '%s' and lessonindex = %d";
+inline constexpr char kUserLessonScore[] =
+    "select * from tbl_user_lesson where id = '%s' and lessonindex = %d";
 inline constexpr char kUserByName[] = "select * from  tbl_user_main where username = '%s'";
-inline constexpr char kInsertUser[] = "INSERT into tbl_user_main (id,username,password22) VALUES ('%s','%s','%s')";
+inline constexpr char kInsertUser[] =
+    "INSERT into tbl_user_main (id,username,password22) VALUES ('%s','%s','%s')";
 inline constexpr char kAllUsers[] = "select * from  tbl_user_main";
 inline constexpr char kLessonTitleById[] = "SELECT * FROM tbl_lesson_main_%s where id = %d";
-inline constexpr char kChildLessonsOfLesson[] = "Select * from tbl_lesson_childlesson where lessonid = %d order by indexid";
+inline constexpr char kChildLessonsOfLesson[] =
+    "Select * from tbl_lesson_childlesson where lessonid = %d order by indexid";
 inline constexpr char kChildLessonText[] = "Select * from tbl_lesson_childlesson_%s where id ='%s'";
 inline constexpr char kChildLessonById[] = "Select * from tbl_lesson_childlesson where  id = '%s'";
 inline constexpr char kSentencesOfChildLesson[] =
@@ -22,11 +25,13 @@ inline constexpr char kSentenceExplain[] = "Select * from tbl_sentence_explain_%
 inline constexpr char kSentenceById[] = "Select * from tbl_lesson_sentence where  id = '%s'";
 inline constexpr char kLanguagePoint[] = "Select * from tbl_lesson_langpoint_%s where lesssonid =%d";
 inline constexpr char kNoteById[] = "Select * from tbl_sentence_notes_%s where id ='%s'";
-inline constexpr char kNotesOfLesson[] = "select * from tbl_sentence_notes_%s where lessonid = %d order by noteIndex";
+inline constexpr char kNotesOfLesson[] =
+    "select * from tbl_sentence_notes_%s where lessonid = %d order by noteIndex";
 inline constexpr char kNewWordsOfLesson[] = "Select * from tbl_lesson_newword where lessonid = %d ";
 inline constexpr char kNewWordExplain[] = "select * from tbl_lesson_newword_%s where id = '%s'";
 inline constexpr char kNewWordExplainForStudy[] = "SELECT * FROM tbl_lesson_newword_%s WHERE id = '%s' ";
-inline constexpr char kTypicalOfLesson[] = "Select * from tbl_lesson_typical where lessonid = %d order by indexid";
+inline constexpr char kTypicalOfLesson[] =
+    "Select * from tbl_lesson_typical where lessonid = %d order by indexid";
 inline constexpr char kTypicalById[] = "Select * from tbl_lesson_typical where id = '%s'";
 inline constexpr char kTypicalTranslation[] = "select * from tbl_lesson_typical_%s where id = '%s'";
 inline constexpr char kTypicalDemos[] = "Select * from tbl_lesson_typical_demo where typicalid = '%s' ";
@@ -42,7 +47,8 @@ inline constexpr char kStrokeImages[] = "select * from tbl_hz_bhimg_song where h
 inline constexpr char kStrokePositions[] = "SELECT * FROM tbl_hz_bhpos_song WHERE id = '%s' ";
 inline constexpr char kWordClass[] = "SELECT * FROM tbl_hz_cx WHERE id = '%s' ";
 inline constexpr char kWordClassForNewWords[] = "select * from tbl_hz_cx where id ='%s'";
-inline constexpr char kPhraseByTextAndPinyin[] = "SELECT * FROM tbl_phrase_main WHERE cz = '%s' and czpinyin = '%s' ";
+inline constexpr char kPhraseByTextAndPinyin[] =
+    "SELECT * FROM tbl_phrase_main WHERE cz = '%s' and czpinyin = '%s' ";
 inline constexpr char kPhraseByText[] = "SELECT * FROM tbl_phrase_main WHERE cz = '%s' ";
 inline constexpr char kPhraseByPinyin[] = "SELECT * FROM tbl_phrase_main WHERE czpinyin = '%s' ";
 inline constexpr char kPhraseById[] = "SELECT * FROM tbl_phrase_main WHERE id = '%s' ";
@@ -50,7 +56,8 @@ inline constexpr char kPhraseExplainById[] = "SELECT * FROM tbl_phrase_explain_%
 inline constexpr char kPhraseExplainByWord[] = "SELECT * FROM tbl_phrase_explain_%s WHERE wordid = '%s' ";
 inline constexpr char kPinyinRule[] = "select * from tbl_pinyin_rule where pinyin='%s' ";
 inline constexpr char kFinalByMarkedText[] = "SELECT * FROM tbl_pinyin_yunmu WHERE ymtune = '%s' ";
-inline constexpr char kFinalByPlainAndTone[] = "SELECT * FROM tbl_pinyin_yunmu WHERE ym = '%s' and tune = %d ";
+inline constexpr char kFinalByPlainAndTone[] =
+    "SELECT * FROM tbl_pinyin_yunmu WHERE ym = '%s' and tune = %d ";
 inline constexpr char kFinalWhere[] = "SELECT * FROM tbl_pinyin_yunmu where %s";
 inline constexpr char kFinalCondition[] = "ymtune = '%s'";
 inline constexpr char kInitialImage[] = "SELECT img FROM tbl_pinyin_shengmu WHERE sm = '%s' ";

@@ -111,7 +111,8 @@ bool CreateDatabaseFile(const std::string& path, const std::string& ddl, std::st
         return false;
     }
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
         error = db ? sqlite3_errmsg(db) : "out of memory";
         sqlite3_close(db);
         return false;

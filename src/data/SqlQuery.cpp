@@ -41,7 +41,8 @@ SqlQuery SqlQuery::Format(std::string_view programText, std::initializer_list<Ar
             break;
         }
         const Arg& arg = *next++;
-        const bool quoted = i >= 2 && programText[i - 2] == '\'' && i + 1 < programText.size() && programText[i + 1] == '\'';
+        const bool quoted =
+            i >= 2 && programText[i - 2] == '\'' && i + 1 < programText.size() && programText[i + 1] == '\'';
         const bool afterUnderscore = i >= 2 && programText[i - 2] == '_';
         if (quoted && (kind == 's' || kind == 'c') && !arg.condition) {
             // Replace the opening quote already copied into the statement with a placeholder.

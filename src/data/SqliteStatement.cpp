@@ -4,7 +4,9 @@
 
 #include <sqlite3.h>
 
-SqliteStatement::~SqliteStatement() { sqlite3_finalize(m_stmt); }
+SqliteStatement::~SqliteStatement() {
+    sqlite3_finalize(m_stmt);
+}
 
 bool SqliteStatement::Prepare(sqlite3* db, const SqlQuery& query, std::string& error, long& code) {
     m_db = db;

@@ -73,7 +73,8 @@ TEST(MakeTimeId, IdsOfOneSecondDifferOnlyInTheCounter) {
         const std::string id = MakeTimeId();
         ASSERT_TRUE(std::regex_match(id, std::regex(R"(\d{19,20})"))) << id;
         if (id.substr(0, id.size() - 6) == previous.substr(0, previous.size() - 6)) {
-            EXPECT_EQ(std::stoi(id.substr(id.size() - 6)), std::stoi(previous.substr(previous.size() - 6)) + 1);
+            EXPECT_EQ(std::stoi(id.substr(id.size() - 6)),
+                      std::stoi(previous.substr(previous.size() - 6)) + 1);
         }
         EXPECT_TRUE(ids.insert(id).second) << "duplicate " << id;
         previous = id;

@@ -1,6 +1,6 @@
 #include "app/CIniFile.h"
-#include "app/IniDocument.h"
 #include "app/FileUtils.h"
+#include "app/IniDocument.h"
 #include "fixtures/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,8 @@ namespace {
 
 TEST(IniFile, ReadsSectionsAndKeysWithoutRegardToCase) {
     TempFolder dir;
-    ASSERT_TRUE(WriteTextFile(dir / "a.ini", "; comment\n[General]\nLangID = 1033 \nName=\"quoted value\"\n"));
+    ASSERT_TRUE(
+        WriteTextFile(dir / "a.ini", "; comment\n[General]\nLangID = 1033 \nName=\"quoted value\"\n"));
     CIniFile ini(dir / "a.ini");
     EXPECT_EQ(ini.GetString("general", "langid"), "1033");
     EXPECT_EQ(ini.GetString("GENERAL", "NAME"), "quoted value");

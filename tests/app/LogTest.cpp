@@ -8,7 +8,9 @@
 
 namespace {
 
-std::string Contents(const std::string& path) { return ReadWholeFile(path).value_or("<missing>"); }
+std::string Contents(const std::string& path) {
+    return ReadWholeFile(path).value_or("<missing>");
+}
 
 TEST(Log, WritesLinesInTheProgramFormat) {
     TempFolder dir;
@@ -91,7 +93,8 @@ TEST(Log, KeepsLinesWholeUnderConcurrentWriters) {
     const std::regex line(R"(\d+\.\d{3} \S+ \S+  thread \d line \d+ x{100}\r)");
     size_t count = 0, start = 0;
     for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1, ++count)
-        ASSERT_TRUE(std::regex_match(text.substr(start, end - start), line)) << text.substr(start, end - start);
+        ASSERT_TRUE(std::regex_match(text.substr(start, end - start), line))
+            << text.substr(start, end - start);
     EXPECT_EQ(count, 800u);
 }
 

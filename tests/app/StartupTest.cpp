@@ -76,7 +76,8 @@ TEST_F(Startup, MissingLessonDatabaseIsReportedAndEndsWithAnError) {
     EXPECT_NE(run.exitCode, 0);
     EXPECT_NE(run.output.find("db/lesson.dll could not be opened"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("does not exist"), std::string::npos) << run.output;
-    EXPECT_NE(Log().find("Connection String = Provider=Microsoft.Jet.OLEDB.4.0;"), std::string::npos) << Log();
+    EXPECT_NE(Log().find("Connection String = Provider=Microsoft.Jet.OLEDB.4.0;"), std::string::npos)
+        << Log();
     EXPECT_FALSE(FileExists(m_folder / "templesson"));
 }
 

@@ -1,10 +1,10 @@
+#include "app/CLog.h"
+#include "app/FileUtils.h"
 #include "data/CADODatabase.h"
 #include "data/CADORecordset.h"
 #include "data/ContentQuery.h"
 #include "data/Queries.h"
 #include "data/Schema.h"
-#include "app/CLog.h"
-#include "app/FileUtils.h"
 #include "fixtures/FixtureDatabases.h"
 #include "fixtures/TempFolder.h"
 
@@ -20,8 +20,10 @@ std::string ConnectionString(const std::string& path) {
 }
 
 TEST(Database, DataSourceIsTakenFromTheConnectionString) {
-    EXPECT_EQ(DataSourceOf("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/p/db\\lesson.dll;JET OLEDB:Database Password=x;"),
-              "/p/db\\lesson.dll");
+    EXPECT_EQ(
+        DataSourceOf(
+            "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/p/db\\lesson.dll;JET OLEDB:Database Password=x;"),
+        "/p/db\\lesson.dll");
     EXPECT_EQ(DataSourceOf("data source = a.db"), "a.db");
     EXPECT_EQ(DataSourceOf("Provider=x;"), "");
 }
@@ -45,7 +47,9 @@ TEST(Database, MissingOrDamagedFilesGiveFalseAndAnErrorText) {
     const std::string cs = ConnectionString(dir / "none.dll");
     EXPECT_FALSE(db.Open(cs, "", ""));
     EXPECT_FALSE(db.IsOpen());
-    EXPECT_EQ(db.GetLastErrorString().rfind("Connection String = " + cs + "\nCADODataBase Error\n\tCode = ", 0), 0u);
+    EXPECT_EQ(
+        db.GetLastErrorString().rfind("Connection String = " + cs + "\nCADODataBase Error\n\tCode = ", 0),
+        0u);
     EXPECT_NE(db.GetErrorDescription().find("does not exist"), std::string::npos);
     EXPECT_FALSE(FileExists(dir / "none.dll")); // opening never creates a database
 
@@ -101,7 +105,8 @@ TEST(ContentQuery, LogsTheProgramTextWhenAQueryFails) {
     // A language without its tables: the reader gets nothing and the log says why.
     EXPECT_FALSE(OpenContentQuery(rs, &db, SqlQuery::Format(sql::kLessonTitles, {"de"})));
     const std::string log = ReadWholeFile(g_log.GetPath()).value_or("");
-    EXPECT_NE(log.find("打开数据库连接执行SQL：SELECT * FROM tbl_lesson_main_de 出错！"), std::string::npos) << log;
+    EXPECT_NE(log.find("打开数据库连接执行SQL：SELECT * FROM tbl_lesson_main_de 出错！"), std::string::npos)
+        << log;
     EXPECT_TRUE(OpenContentQuery(rs, &db, SqlQuery::Format(sql::kLessonTitles, {"En"})));
     EXPECT_EQ(rs.GetRecordCount(), 1);
 }
@@ -109,7 +114,8 @@ TEST(ContentQuery, LogsTheProgramTextWhenAQueryFails) {
 TEST(Schema, MakesLanguageTablesForEverySuffixAndRefusesToOverwrite) {
     TempFolder dir;
     std::string error;
-    ASSERT_TRUE(schema::CreateDatabaseFile(dir / "w.dll", schema::WordDatabaseDdl({"en", "fr", "de"}), error)) << error;
+    ASSERT_TRUE(schema::CreateDatabaseFile(dir / "w.dll", schema::WordDatabaseDdl({"en", "fr", "de"}), error))
+        << error;
     CADODatabase db;
     ASSERT_TRUE(db.Open("Data Source=" + (dir / "w.dll")));
     CADORecordset rs;

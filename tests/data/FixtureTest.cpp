@@ -99,7 +99,8 @@ TEST_F(AllQueries, WordDatabaseTextsFindTheFixtureCharacters) {
 
 TEST_F(AllQueries, OrderedQueriesComeInTheirOrder) {
     CADORecordset rs;
-    ASSERT_TRUE(rs.Open(&m_lesson, SqlQuery::Format(sql::kSentencesOfChildLesson, {FixtureIds::kChildLesson})));
+    ASSERT_TRUE(
+        rs.Open(&m_lesson, SqlQuery::Format(sql::kSentencesOfChildLesson, {FixtureIds::kChildLesson})));
     std::string id;
     rs.GetFieldValue("id", id);
     EXPECT_EQ(id, FixtureIds::kSentence1);

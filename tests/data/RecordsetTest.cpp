@@ -1,8 +1,8 @@
+#include "app/FileUtils.h"
 #include "data/CADODatabase.h"
 #include "data/CADOException.h"
 #include "data/CADORecordset.h"
 #include "data/Queries.h"
-#include "app/FileUtils.h"
 #include "fixtures/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,8 @@ protected:
             CREATE TABLE empty (id TEXT);)";
         ASSERT_EQ(sqlite3_exec(db, script, nullptr, nullptr, nullptr), SQLITE_OK);
         sqlite3_close(db);
-        ASSERT_TRUE(m_db.Open("Provider=x;Data Source=" + (m_dir / "t.db") + ";JET OLEDB:Database Password=p;"));
+        ASSERT_TRUE(
+            m_db.Open("Provider=x;Data Source=" + (m_dir / "t.db") + ";JET OLEDB:Database Password=p;"));
     }
 
     bool OpenRow(CADORecordset& rs, const char* id) {
@@ -141,7 +142,9 @@ TEST_F(Recordset, AValueWithAQuoteNeitherBreaksNorChangesTheQuery) {
 TEST_F(Recordset, FailuresAreStoredWithTheQuery) {
     CADORecordset rs;
     EXPECT_FALSE(rs.Open(m_db.GetActiveConnection(), std::string("SELECT * FROM nosuchtable")));
-    EXPECT_EQ(rs.GetLastErrorString().rfind("Query = SELECT * FROM nosuchtable\nCADORecordset Error\n\tCode = ", 0), 0u)
+    EXPECT_EQ(
+        rs.GetLastErrorString().rfind("Query = SELECT * FROM nosuchtable\nCADORecordset Error\n\tCode = ", 0),
+        0u)
         << rs.GetLastErrorString();
     EXPECT_NE(rs.GetLastErrorString().find("no such table"), std::string::npos);
     EXPECT_FALSE(rs.Open(m_db.GetActiveConnection(), std::string("SELECT * FROM t; DELETE FROM t")));

@@ -1,5 +1,5 @@
-#include "data/Queries.h"
 #include "data/SqlQuery.h"
+#include "data/Queries.h"
 
 #include <gtest/gtest.h>
 
