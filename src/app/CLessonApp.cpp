@@ -12,6 +12,7 @@
 #include "app/UserNotice.h"
 #include "data/CADODatabase.h"
 #include "data/Queries.h"
+#include "lesson/LessonSettings.h"
 
 #include <QString>
 #include <cstdio>
@@ -63,6 +64,9 @@ bool CLessonApp::InitInstance() {
     g_strTempLessonDir = GetProgramFolder() + "templesson";
     m_ownsTempFolder = true;
     MakeDirectoryPath(g_strTempLessonDir);
+
+    // Nobody has logged in yet: only the default display settings are read.
+    g_lessonSettings.Load(GetProgramFolder() + "lesson_res\\lessonres_" + g_strLangSuffix + ".ini");
 
     if (!OpenDatabases())
         return false;
