@@ -1,4 +1,5 @@
 target_sources(core PRIVATE
+  src/lesson/LessonCatalogData.cpp
   src/lesson/LessonSettings.cpp
   src/lesson/UserAccounts.cpp
 )
