@@ -39,7 +39,22 @@ Sentence TwentyWords() {
 
 class Databases {
 public:
-    bool Open(std::string& error) {
+    // Skips the benchmark with the reason when the databases cannot be made.
+    bool Open(benchmark::State& state) {
+        std::string error;
+        if (!Make(error)) {
+            state.SkipWithError(error.c_str());
+            return false;
+        }
+        return true;
+    }
+    ~Databases() {
+        g_pLessonDb = nullptr;
+        g_pWordDb = nullptr;
+    }
+
+private:
+    bool Make(std::string& error) {
         if (!fixtures::BuildLessonDatabase(m_dir / "lesson.dll", {"en"}, error) ||
             !fixtures::BuildWordDatabase(m_dir / "word.dll", {"en"}, error) ||
             !fixtures::AddWordPictures(m_dir / "word.dll", error))
@@ -53,16 +68,20 @@ public:
         g_pWordDb = &m_word;
         return true;
     }
-    ~Databases() {
-        g_pLessonDb = nullptr;
-        g_pWordDb = nullptr;
-    }
 
-private:
     TempFolder m_dir;
     CADODatabase m_lesson;
     CADODatabase m_word;
 };
+
+std::vector<std::unique_ptr<WordPictures>> Load(const Sentence& sentence) {
+    std::vector<std::unique_ptr<WordPictures>> words;
+    for (const WordItem& item : sentence.words) {
+        words.push_back(std::make_unique<WordPictures>());
+        benchmark::DoNotOptimize(words.back()->SetItem(item));
+    }
+    return words;
+}
 
 void Paint(std::vector<std::unique_ptr<WordPictures>>& words, QImage& canvas) {
     for (auto& word : words)
@@ -79,19 +98,12 @@ void ReportPerCharacter(benchmark::State& state, int characters) {
 
 static void LoadAndDrawSentence(benchmark::State& state) {
     Databases databases;
-    std::string error;
-    if (!databases.Open(error)) {
-        state.SkipWithError(error.c_str());
+    if (!databases.Open(state))
         return;
-    }
     const Sentence sentence = TwentyWords();
     QImage canvas(120, 60, QImage::Format_RGB32);
     for (auto _ : state) {
-        std::vector<std::unique_ptr<WordPictures>> words;
-        for (const WordItem& item : sentence.words) {
-            words.push_back(std::make_unique<WordPictures>());
-            benchmark::DoNotOptimize(words.back()->SetItem(item));
-        }
+        std::vector<std::unique_ptr<WordPictures>> words = Load(sentence);
         canvas.fill(qRgb(252, 245, 223));
         Paint(words, canvas);
     }
@@ -102,17 +114,10 @@ BENCHMARK(LoadAndDrawSentence)->Unit(benchmark::kMillisecond);
 // A repaint: the pictures are loaded, only the drawing runs.
 static void RedrawSentence(benchmark::State& state) {
     Databases databases;
-    std::string error;
-    if (!databases.Open(error)) {
-        state.SkipWithError(error.c_str());
+    if (!databases.Open(state))
         return;
-    }
     const Sentence sentence = TwentyWords();
-    std::vector<std::unique_ptr<WordPictures>> words;
-    for (const WordItem& item : sentence.words) {
-        words.push_back(std::make_unique<WordPictures>());
-        words.back()->SetItem(item);
-    }
+    std::vector<std::unique_ptr<WordPictures>> words = Load(sentence);
     QImage canvas(120, 60, QImage::Format_RGB32);
     for (auto _ : state) {
         canvas.fill(qRgb(252, 245, 223));

@@ -8,6 +8,8 @@
 #include "render/PinyinBitmap.h"
 #include "render/WordColours.h"
 
+#include <QApplication>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -205,7 +207,13 @@ TEST_F(WordControl, ModeOneDrawsPinyinAboveLeftAlignedCharacters) {
         w->setGeometry(x, 6, width, 50);
         x += width + 10;
     }
-    ASSERT_TRUE(sentence.grab().save(QString::fromStdString(path)));
+    // Shown and painted the way a window is, then taken from the screen.
+    sentence.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&sentence));
+    QApplication::processEvents();
+    const QImage onScreen = QGuiApplication::primaryScreen()->grabWindow(sentence.winId()).toImage();
+    EXPECT_EQ(onScreen.convertToFormat(QImage::Format_RGB32), Shot(&sentence)) << "painted as when grabbed";
+    ASSERT_TRUE(onScreen.save(QString::fromStdString(path)));
 }
 
 TEST_F(WordControl, ModeTwoCentresThePinyinRow) {

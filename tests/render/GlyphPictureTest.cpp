@@ -4,18 +4,9 @@
 #include "render/CharacterPicture.h"
 #include "render/SentenceGrid.h"
 
-#include <QBuffer>
 #include <gtest/gtest.h>
 
 namespace {
-
-std::vector<unsigned char> ToBmp(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return std::vector<unsigned char>(bytes.begin(), bytes.end());
-}
 
 // A 5 x 4 glyph: black strokes in column 1 and row 2, one grey edge pixel, white elsewhere.
 QImage Glyph() {
@@ -46,7 +37,7 @@ QRgb Mixed(QRgb target, QRgb glyph, QRgb colour) {
 
 TEST(CBmpPicture, ColoursTheStrokesAndKeepsTheBackgroundBetweenThem) {
     CBmpPicture picture;
-    picture.Load(ToBmp(Glyph()));
+    picture.Load(fixtures::BmpBytes(Glyph()));
     const QRgb blue = qRgb(0, 0, 255);
     const QImage before = Background(12, 9);
     QImage target = before;
@@ -71,7 +62,7 @@ TEST(CBmpPicture, ColoursTheStrokesAndKeepsTheBackgroundBetweenThem) {
 
 TEST(CBmpPicture, DrawsClippedAtTheTargetsEdges) {
     CBmpPicture picture;
-    picture.Load(ToBmp(Glyph()));
+    picture.Load(fixtures::BmpBytes(Glyph()));
     QImage target = Background(4, 3);
     EXPECT_EQ(picture.DrawColorWord(target, -1, 1, qRgb(255, 0, 0)), QSize(5, 4));
     EXPECT_EQ(target.pixel(0, 1), qRgb(255, 0, 0)) << "column 1 of the glyph lands at x 0";
@@ -94,7 +85,7 @@ TEST(CBmpPicture, EmptyOrForeignBytesDrawNothing) {
 
 TEST(CBmpPicture, OnlyDrawModesZeroAndOneDraw) {
     CBmpPicture picture;
-    picture.Load(ToBmp(Glyph()));
+    picture.Load(fixtures::BmpBytes(Glyph()));
     EXPECT_EQ(picture.Width(), 5);
     QImage target = Background(8, 8);
     picture.SetDrawMode(2);
