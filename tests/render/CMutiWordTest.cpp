@@ -72,34 +72,14 @@ int Count(const QImage& image, QRgb colour) {
     return n;
 }
 
-// The rows in which a colour appears: [first, last], or (-1, -1).
-std::pair<int, int> RowsOf(const QImage& image, QRgb colour) {
-    int first = -1;
-    int last = -1;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == colour) {
-                first = first < 0 ? y : first;
-                last = y;
-            }
-    return {first, last};
-}
-
-int LastColumnOf(const QImage& image, QRgb colour) {
-    int last = -1;
+// The smallest rectangle holding every pixel of the colour (empty when there is none).
+QRect Extent(const QImage& image, QRgb colour) {
+    QRect extent;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (image.pixel(x, y) == colour)
-                last = std::max(last, x);
-    return last;
-}
-
-int FirstColumnOf(const QImage& image, QRgb colour) {
-    for (int x = 0; x < image.width(); ++x)
-        for (int y = 0; y < image.height(); ++y)
-            if (image.pixel(x, y) == colour)
-                return x;
-    return -1;
+                extent |= QRect(x, y, 1, 1);
+    return extent;
 }
 
 class WordControl : public RenderDatabaseTest {
@@ -179,15 +159,15 @@ TEST_F(WordControl, WidthsFollowTheDisplayMode) {
 TEST_F(WordControl, ModeOneDrawsPinyinAboveLeftAlignedCharacters) {
     CMutiWord* word = Place(Item(u"学生", u"xuésheng", WordItem::kPinyinAbove));
     const QImage shot = Shot(word);
-    const auto [pinyinTop, pinyinBottom] = RowsOf(shot, kPinyinColour);
-    const auto [wordTop, wordBottom] = RowsOf(shot, kNewWordColour);
-    ASSERT_GE(pinyinTop, 0);
-    ASSERT_GE(wordTop, 0);
-    EXPECT_LT(pinyinBottom, fixtures::kLetterPictureHeight);
-    EXPECT_GE(wordTop, 18) << "characters start at the character row";
-    EXPECT_LT(LastColumnOf(shot, kNewWordColour), 2 * fixtures::kCharacterPictureSide)
+    const QRect pinyin = Extent(shot, kPinyinColour);
+    const QRect characters = Extent(shot, kNewWordColour);
+    ASSERT_FALSE(pinyin.isEmpty());
+    ASSERT_FALSE(characters.isEmpty());
+    EXPECT_LT(pinyin.bottom(), fixtures::kLetterPictureHeight);
+    EXPECT_GE(characters.top(), 18) << "characters start at the character row";
+    EXPECT_LT(characters.right(), 2 * fixtures::kCharacterPictureSide)
         << "the characters stay at x = 0 although the pinyin is wider";
-    EXPECT_GT(LastColumnOf(shot, kPinyinColour), 2 * fixtures::kCharacterPictureSide);
+    EXPECT_GT(pinyin.right(), 2 * fixtures::kCharacterPictureSide);
 
     // The picture a person can look at.
     const std::string path = std::string(TESSALYNE_RENDER_OUTPUT_DIR) + "/word_control_mode1.png";
@@ -223,14 +203,14 @@ TEST_F(WordControl, ModeTwoCentresThePinyinRow) {
     const int pinyinWidth = word->width();
     word->setGeometry(10, 10, pinyinWidth + 40, 30);
     const QImage shot = Shot(word);
-    EXPECT_GE(FirstColumnOf(shot, kPinyinColour), 20);
-    EXPECT_LT(LastColumnOf(shot, kPinyinColour), 20 + pinyinWidth);
+    EXPECT_GE(Extent(shot, kPinyinColour).left(), 20);
+    EXPECT_LT(Extent(shot, kPinyinColour).right(), 20 + pinyinWidth);
     EXPECT_EQ(Count(shot, kNewWordColour) + Count(shot, kWordColour), 0) << "no characters in mode 2";
 
     item.pinyinFactor = 10; // the default factor pushes the start below zero: the row starts at 0
     word->SetItem(item);
     word->setGeometry(10, 10, pinyinWidth + 40, 30);
-    EXPECT_LT(FirstColumnOf(Shot(word), kPinyinColour), 5);
+    EXPECT_LT(Extent(Shot(word), kPinyinColour).left(), 5);
 }
 
 TEST_F(WordControl, AStarIsDrawnRedAndItsPinyinNotAtAll) {
