@@ -12,6 +12,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # running the windows on a headless machine and looking at them
   xvfb xauth xdotool imagemagick x11-apps
+  # fonts the test pictures of characters and pinyin letters are drawn with
+  fonts-arphic-uming fonts-dejavu-core
 )
 
 missing=()
