@@ -24,23 +24,6 @@ const char* Rating(float r) {
     return "Try again!";
 }
 
-std::vector<QPoint> CharacterLinePositions(int count) {
-    std::vector<QPoint> positions;
-    if (count <= 0 || count >= 66)
-        return positions;
-    int y = count < 22 ? 30 : count < 44 ? 20 : 10;
-    int x = 40;
-    for (int i = 0; i < count; ++i) {
-        positions.emplace_back(x, y);
-        x += 18;
-        if ((i + 1) % 22 == 0) {
-            x = 40;
-            y += 20;
-        }
-    }
-    return positions;
-}
-
 CursorTiming CursorTimingFor(double voicedSeconds, int width) {
     CursorTiming t;
     if (!(voicedSeconds > 0.0) || width <= 0)

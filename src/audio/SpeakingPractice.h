@@ -1,12 +1,8 @@
 #pragma once
 
-#include <QPoint>
-#include <string>
-#include <vector>
-
 // The decisions of the speaking practice, apart from its window: how long each phase lasts,
-// how the learner's recording is rated, where the sentence's characters go and how fast the
-// play cursor moves over a waveform.
+// how the learner's recording is rated and how fast the play cursor moves over a waveform.
+// (The sentence's character line is render/SentenceGrid.)
 namespace speaking {
 
 // Timer after the model starts playing: the model's voiced length (threshold 0) plus one second.
@@ -19,10 +15,6 @@ int RecordingWindowMs(double modelVoicedSeconds);
 float VoiceRatio(float modelSeconds, float learnerSeconds);
 // "good!" for 0.5 < r < 2, "Not So bad!" for 2 < r < 4 or 0.25 < r < 0.5, else "Try again!".
 const char* Rating(float ratio);
-
-// Top-left corners of the sentence's character pictures: 22 to a row from x = 40, rows 20 apart,
-// the first row lower for short sentences; none for 66 characters or more.
-std::vector<QPoint> CharacterLinePositions(int count);
 
 // Step (pixels) and timer interval (ms) of the play cursor for a sound of `voicedSeconds` over a
 // waveform `width` pixels wide. A sound with no voiced length gets no cursor (interval 0).

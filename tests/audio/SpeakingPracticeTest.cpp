@@ -35,23 +35,6 @@ TEST(SpeakingTimers, ModelAndRecordingPhases) {
     EXPECT_EQ(ModelPhaseMs(0.0), 1000);
 }
 
-TEST(SpeakingCharacterLine, RowsOf22) {
-    const auto r21 = CharacterLinePositions(21);
-    ASSERT_EQ(r21.size(), 21u);
-    EXPECT_EQ(r21.front(), QPoint(40, 30));
-    EXPECT_EQ(r21.back(), QPoint(40 + 20 * 18, 30));
-    const auto r22 = CharacterLinePositions(22);
-    EXPECT_EQ(r22.front(), QPoint(40, 20));
-    EXPECT_EQ(r22.back(), QPoint(40 + 21 * 18, 20));
-    const auto r23 = CharacterLinePositions(23);
-    EXPECT_EQ(r23.back(), QPoint(40, 40));
-    const auto r65 = CharacterLinePositions(65);
-    EXPECT_EQ(r65.front(), QPoint(40, 10));
-    EXPECT_EQ(r65.back(), QPoint(40 + 20 * 18, 50));
-    EXPECT_TRUE(CharacterLinePositions(66).empty());
-    EXPECT_TRUE(CharacterLinePositions(0).empty());
-}
-
 TEST(SpeakingCursor, StepSearchKeepsTheIntervalBetween25And100Ms) {
     // 2 s over 300 pixels: step 5 gives 60 moves of 33 ms.
     const CursorTiming a = CursorTimingFor(2.0, 300);
