@@ -39,9 +39,9 @@ inline constexpr QPoint kChildTitle{30, 140};             // control 1102, strip
 inline constexpr QRect kSentencePanel{20, 175, 450, 425}; // control 1004
 inline constexpr QRect kRightPane{510, 100, 420, 500};    // control 1030
 inline constexpr QSize kWindowButton{28, 24};
-inline constexpr QRect kMinimise{944, 10, 28, 24};   // 1059
-inline constexpr QRect kClickSound{944, 40, 28, 24}; // 1058
-inline constexpr QRect kClose{944, 70, 28, 24};      // 1057
+inline constexpr QRect kMinimise{944, 8, 28, 24};    // 1059
+inline constexpr QRect kClickSound{944, 36, 28, 24}; // 1058
+inline constexpr QRect kClose{944, 64, 28, 24};      // 1057
 inline constexpr QSize kScrollButton{28, 28};
 inline constexpr QRect kTextUp{474, 180, 28, 28};   // 1079
 inline constexpr QRect kTextDown{474, 568, 28, 28}; // 1078

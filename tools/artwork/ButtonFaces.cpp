@@ -131,7 +131,7 @@ std::vector<FaceSpec> FaceSpecs() {
         {266, 265, window, Shape::Square, Icon::Close, {}, coral},
         {268, 267, window, Shape::Square, Icon::Note, {}, teal},
         {270, 269, window, Shape::Square, Icon::Minimise, {}, teal},
-        {260, 259, bottom, Shape::Stacked, Icon::SpeakerWaves, QStringLiteral("Read All"), teal},
+        {260, 259, bottom, Shape::Stacked, Icon::SpeakerWaves, QStringLiteral("Listen"), teal},
         {242, 241, bottom, Shape::Stacked, Icon::Pen, QStringLiteral("Exercise"), teal},
         {250, 249, bottom, Shape::Stacked, Icon::Back, QStringLiteral("Back"), amber},
         {248, 247, bottom, Shape::Stacked, Icon::Pinyin, QStringLiteral("Spelling"), teal},
