@@ -168,20 +168,28 @@ void BitmapButton::changeEvent(QEvent* event) {
 bool BitmapButton::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        if (m_bTooltipActive && !m_strTooltip.isEmpty()) {
-            const QString html =
-                QStringLiteral("<p style=\"font-family:Arial; font-size:%1px; font-weight:normal; "
-                               "color:#%2;\">%3</p>")
-                    .arg(kTooltipFontHeight)
-                    .arg(kTooltipColour & 0xFFFFFF, 6, 16, QLatin1Char('0'))
-                    .arg(m_strTooltip.toHtmlEscaped());
-            QToolTip::showText(help->globalPos(), html, this, rect());
-        } else {
+        if (m_bTooltipActive && !m_strTooltip.isEmpty())
+            QToolTip::showText(help->globalPos(), TooltipHtml(), this, rect());
+        else
             QToolTip::hideText();
-        }
         return true;
     }
     return QPushButton::event(event);
+}
+
+QString BitmapButton::TooltipHtml() const {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(kTooltipFontHeight);
+    const QString text =
+        QStringLiteral("<span style=\"font-family:Arial; font-size:%1px; font-weight:normal; "
+                       "color:#%2;\">%3</span>")
+            .arg(kTooltipFontHeight)
+            .arg(kTooltipColour & 0xFFFFFF, 6, 16, QLatin1Char('0'))
+            .arg(m_strTooltip.toHtmlEscaped());
+    // Longer texts wrap at the maximum tip width.
+    if (QFontMetrics(font).horizontalAdvance(m_strTooltip) <= kTooltipMaxWidth)
+        return text;
+    return QStringLiteral("<table width=\"%1\"><tr><td>%2</td></tr></table>").arg(kTooltipMaxWidth).arg(text);
 }
 
 void BitmapButton::ClearHover() {

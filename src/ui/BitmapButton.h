@@ -27,6 +27,8 @@ public:
 
     bool IsHover() const { return m_bHover; }
     QString TooltipText() const { return m_strTooltip; }
+    // The tooltip as shown: its font, colour and maximum width applied.
+    QString TooltipHtml() const;
     bool IsTooltipActive() const { return m_bTooltipActive; }
     // The face the next paint shows: the hover or the normal bitmap.
     ButtonFace::Image CurrentImage() const;

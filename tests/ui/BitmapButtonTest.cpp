@@ -134,3 +134,17 @@ TEST(BitmapButtonTest, TooltipTextAndActivation) {
     setup.button.SetTooltipText(QString());
     EXPECT_EQ(setup.button.TooltipText(), QStringLiteral("up"));
 }
+
+TEST(BitmapButtonTest, TooltipUsesItsFontColourAndMaximumWidth) {
+    ButtonOnParent setup(250, 249);
+    setup.button.SetTooltipText(QStringLiteral("back"));
+    const QString shortTip = setup.button.TooltipHtml();
+    EXPECT_TRUE(shortTip.contains(QStringLiteral("font-family:Arial")));
+    EXPECT_TRUE(shortTip.contains(QStringLiteral("font-size:24px")));
+    EXPECT_TRUE(shortTip.contains(QStringLiteral("#1902fe")));
+    EXPECT_FALSE(shortTip.contains(QStringLiteral("<table")));
+    setup.button.SetTooltipText(QStringLiteral("switch off translating the text of every sentence <now>"));
+    const QString longTip = setup.button.TooltipHtml();
+    EXPECT_TRUE(longTip.contains(QStringLiteral("<table width=\"400\">")));
+    EXPECT_TRUE(longTip.contains(QStringLiteral("&lt;now&gt;")));
+}

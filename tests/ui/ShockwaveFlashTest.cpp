@@ -4,6 +4,7 @@
 #include "fixtures/FixturePictures.h"
 #include "fixtures/TempFolder.h"
 
+#include <QImageWriter>
 #include <gtest/gtest.h>
 
 TEST(ShockwaveFlashTest, GifSceneWithASwfNamePlaysAndStops) {
@@ -64,4 +65,18 @@ TEST(ShockwaveFlashTest, DamagedAnimationLeavesTheControlEmpty) {
     movie.LoadMovie(0, folder / "cut.swf");
     movie.Play();
     EXPECT_FALSE(movie.IsPlaying());
+}
+
+TEST(ShockwaveFlashTest, WebpSceneIsDecodedWhateverItsName) {
+    TestApp();
+    if (!QImageWriter::supportedImageFormats().contains("webp"))
+        GTEST_SKIP() << "no WebP image plugin";
+    TempFolder folder;
+    QImage still(24, 16, QImage::Format_RGB32);
+    still.fill(qRgb(47, 127, 122));
+    ASSERT_TRUE(still.save(QString::fromStdString(folder / "scene.swf"), "WEBP"));
+    CShockwaveFlash movie(nullptr);
+    movie.LoadMovie(0, folder / "scene.swf");
+    EXPECT_EQ(movie.LoadedFormat(), MovieFormat::Webp);
+    EXPECT_EQ(movie.CurrentFrame().size(), QSize(24, 16));
 }
