@@ -19,6 +19,15 @@ QPainter* BeginPainter(QPainter& painter, QImage& canvas) {
     return &painter;
 }
 
+QImage Drawn(QSize size, QRgb key, const std::function<void(QPainter&)>& draw) {
+    QImage canvas = Canvas(size);
+    QPainter painter;
+    BeginPainter(painter, canvas);
+    draw(painter);
+    painter.end();
+    return Flatten(canvas, key);
+}
+
 QImage Flatten(const QImage& canvas, QRgb key) {
     const QImage source = canvas.convertToFormat(QImage::Format_ARGB32);
     QImage flat(source.size(), QImage::Format_RGB32);

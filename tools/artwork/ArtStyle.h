@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QRectF>
 #include <QString>
+#include <functional>
 
 // The one visual style of the program's artwork: a calm palette of teal, cream and warm amber,
 // rounded shapes and plain sans-serif labels.
@@ -63,6 +64,8 @@ enum class Icon {
 // A transparent canvas to draw on with antialiasing.
 QImage Canvas(QSize size);
 QPainter* BeginPainter(QPainter& painter, QImage& canvas);
+// Draws a picture of the given size on a canvas and flattens it onto the key colour.
+QImage Drawn(QSize size, QRgb key, const std::function<void(QPainter&)>& draw);
 
 // Turns a drawn canvas into an opaque picture: pixels less than half covered get the key colour,
 // the others their own colour without blending into the key, so no key-coloured fringe remains.

@@ -33,88 +33,83 @@ Look FaceLook(const FaceSpec& spec, bool hover) {
 }
 
 QImage DrawFace(const FaceSpec& spec, bool hover) {
-    QImage canvas = art::Canvas(spec.size);
-    QPainter painter;
-    art::BeginPainter(painter, canvas);
-    const Look look = FaceLook(spec, hover);
-    const QRectF area = QRectF(QPointF(0, 0), QSizeF(spec.size)).adjusted(1, 1, -1, -1);
-    const double h = area.height();
-    if (spec.shape == Shape::Round) {
-        QLinearGradient fill(area.topLeft(), area.bottomLeft());
-        fill.setColorAt(0, look.top);
-        fill.setColorAt(1, look.bottom);
-        painter.setBrush(fill);
-        painter.setPen(QPen(look.border, 1.5));
-        painter.drawEllipse(area.adjusted(0.75, 0.75, -0.75, -0.75));
-    } else {
-        art::Panel(painter, area, std::min(10.0, h / 3), look.top, look.bottom, look.border);
-    }
-    switch (spec.shape) {
-    case Shape::Stacked: {
-        const QRectF iconRect(area.left(), area.top() + 4, area.width(), h * 0.46);
-        art::DrawIcon(painter, spec.icon, iconRect, look.content);
-        art::Label(painter, QRectF(area.left() + 2, iconRect.bottom() + 1, area.width() - 4, h * 0.36),
-                   spec.label, 11, look.content, Qt::AlignHCenter | Qt::AlignTop, true);
-        break;
-    }
-    case Shape::Inline: {
-        const double iconSide = std::min(22.0, h * 0.56);
-        const QRectF iconRect(area.left() + 8, area.center().y() - iconSide / 2, iconSide, iconSide);
-        art::DrawIcon(painter, spec.icon, iconRect, look.content);
-        art::Label(painter, QRectF(iconRect.right() + 4, area.top(), area.right() - iconRect.right() - 8, h),
-                   spec.label, 11, look.content, Qt::AlignCenter, true);
-        break;
-    }
-    case Shape::LabelOnly:
-        art::Label(painter, area, spec.label, 14, look.content, Qt::AlignCenter, true);
-        break;
-    case Shape::Round:
-    case Shape::Square: {
-        const double side = h * 0.78;
-        art::DrawIcon(painter, spec.icon,
-                      QRectF(area.center().x() - side / 2, area.center().y() - side / 2, side, side),
-                      look.content);
-        break;
-    }
-    }
-    painter.end();
-    return art::Flatten(canvas, art::kRedKey);
+    return art::Drawn(spec.size, art::kRedKey, [&](QPainter& painter) {
+        const Look look = FaceLook(spec, hover);
+        const QRectF area = QRectF(QPointF(0, 0), QSizeF(spec.size)).adjusted(1, 1, -1, -1);
+        const double h = area.height();
+        if (spec.shape == Shape::Round) {
+            QLinearGradient fill(area.topLeft(), area.bottomLeft());
+            fill.setColorAt(0, look.top);
+            fill.setColorAt(1, look.bottom);
+            painter.setBrush(fill);
+            painter.setPen(QPen(look.border, 1.5));
+            painter.drawEllipse(area.adjusted(0.75, 0.75, -0.75, -0.75));
+        } else {
+            art::Panel(painter, area, std::min(10.0, h / 3), look.top, look.bottom, look.border);
+        }
+        switch (spec.shape) {
+        case Shape::Stacked: {
+            const QRectF iconRect(area.left(), area.top() + 4, area.width(), h * 0.46);
+            art::DrawIcon(painter, spec.icon, iconRect, look.content);
+            art::Label(painter, QRectF(area.left() + 2, iconRect.bottom() + 1, area.width() - 4, h * 0.36),
+                       spec.label, 11, look.content, Qt::AlignHCenter | Qt::AlignTop, true);
+            break;
+        }
+        case Shape::Inline: {
+            const double iconSide = std::min(22.0, h * 0.56);
+            const QRectF iconRect(area.left() + 8, area.center().y() - iconSide / 2, iconSide, iconSide);
+            art::DrawIcon(painter, spec.icon, iconRect, look.content);
+            art::Label(painter,
+                       QRectF(iconRect.right() + 4, area.top(), area.right() - iconRect.right() - 8, h),
+                       spec.label, 11, look.content, Qt::AlignCenter, true);
+            break;
+        }
+        case Shape::LabelOnly:
+            art::Label(painter, area, spec.label, 14, look.content, Qt::AlignCenter, true);
+            break;
+        case Shape::Round:
+        case Shape::Square: {
+            const double side = h * 0.78;
+            art::DrawIcon(painter, spec.icon,
+                          QRectF(area.center().x() - side / 2, area.center().y() - side / 2, side, side),
+                          look.content);
+            break;
+        }
+        }
+    });
 }
 
 // Lesson buttons of the catalogue: number, progress colour and a word for the state.
 QImage DrawLessonFace(int lesson, int state, bool pressed) {
     const QSize size = skinlayout::catalog::kLessonButton;
-    QImage canvas = art::Canvas(size);
-    QPainter painter;
-    art::BeginPainter(painter, canvas);
-    const QColor accent = state == 1 ? art::kGreen : state == 2 ? art::kAmber : art::kTeal;
-    const QColor light = state == 1 ? art::kGreenLight : state == 2 ? art::kAmberLight : art::kPaper;
-    const QRectF area = QRectF(0, 0, size.width(), size.height()).adjusted(1, 1, -1, -1);
-    if (pressed)
-        art::Panel(painter, area, 14, accent.lighter(112), accent.darker(110), accent.darker(130), 2);
-    else
-        art::Panel(painter, area, 14, light, light.darker(104),
-                   state == 0 ? art::kTealLight.darker(125) : accent, 2);
-    const QColor ink = pressed ? QColor(Qt::white) : (state == 0 ? art::kTealDark : accent.darker(135));
-    art::Label(painter, QRectF(area.left() + 9, area.top() + 6, area.width() - 30, 14),
-               QStringLiteral("Lesson"), 11, ink, Qt::AlignLeft | Qt::AlignVCenter);
-    art::Label(painter, QRectF(area.left(), area.top() + 20, area.width(), 36), QString::number(lesson), 30,
-               ink, Qt::AlignCenter, true);
-    const QString stateText = state == 1   ? QStringLiteral("Finished")
-                              : state == 2 ? QStringLiteral("Started")
-                                           : QStringLiteral("New");
-    art::Label(painter, QRectF(area.left(), area.bottom() - 20, area.width(), 14), stateText, 10, ink);
-    if (state == 1)
-        art::DrawIcon(painter, Icon::Check, QRectF(area.right() - 22, area.top() + 4, 18, 18), ink);
-    if (state == 2) {
-        painter.setPen(QPen(ink, 2));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(QRectF(area.right() - 18, area.top() + 7, 11, 11));
-        painter.setBrush(ink);
-        painter.drawPie(QRectF(area.right() - 18, area.top() + 7, 11, 11), 90 * 16, 180 * 16);
-    }
-    painter.end();
-    return art::Flatten(canvas, art::kRedKey);
+    return art::Drawn(size, art::kRedKey, [&](QPainter& painter) {
+        const QColor accent = state == 1 ? art::kGreen : state == 2 ? art::kAmber : art::kTeal;
+        const QColor light = state == 1 ? art::kGreenLight : state == 2 ? art::kAmberLight : art::kPaper;
+        const QRectF area = QRectF(0, 0, size.width(), size.height()).adjusted(1, 1, -1, -1);
+        if (pressed)
+            art::Panel(painter, area, 14, accent.lighter(112), accent.darker(110), accent.darker(130), 2);
+        else
+            art::Panel(painter, area, 14, light, light.darker(104),
+                       state == 0 ? art::kTealLight.darker(125) : accent, 2);
+        const QColor ink = pressed ? QColor(Qt::white) : (state == 0 ? art::kTealDark : accent.darker(135));
+        art::Label(painter, QRectF(area.left() + 9, area.top() + 6, area.width() - 30, 14),
+                   QStringLiteral("Lesson"), 11, ink, Qt::AlignLeft | Qt::AlignVCenter);
+        art::Label(painter, QRectF(area.left(), area.top() + 20, area.width(), 36), QString::number(lesson),
+                   30, ink, Qt::AlignCenter, true);
+        const QString stateText = state == 1   ? QStringLiteral("Finished")
+                                  : state == 2 ? QStringLiteral("Started")
+                                               : QStringLiteral("New");
+        art::Label(painter, QRectF(area.left(), area.bottom() - 20, area.width(), 14), stateText, 10, ink);
+        if (state == 1)
+            art::DrawIcon(painter, Icon::Check, QRectF(area.right() - 22, area.top() + 4, 18, 18), ink);
+        if (state == 2) {
+            painter.setPen(QPen(ink, 2));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(QRectF(area.right() - 18, area.top() + 7, 11, 11));
+            painter.setBrush(ink);
+            painter.drawPie(QRectF(area.right() - 18, area.top() + 7, 11, 11), 90 * 16, 180 * 16);
+        }
+    });
 }
 
 std::vector<FaceSpec> FaceSpecs() {
