@@ -103,7 +103,7 @@ QImage MakeContactSheet(const std::vector<ProgramPicture>& pictures, const std::
 }
 
 QImage MakeLessonFaceSheet(const std::map<int, QImage>& faces) {
-    QImage sheet(1240, 1300, QImage::Format_RGB32);
+    QImage sheet(1240, 2200, QImage::Format_RGB32);
     sheet.fill(QColor(240, 241, 243));
     QPainter painter(&sheet);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
