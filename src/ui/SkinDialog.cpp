@@ -57,9 +57,10 @@ void SkinDialog::paintEvent(QPaintEvent* event) {
     painter.drawImage(0, 0, m_skin);
 }
 
+// Presses that a child control takes never reach the dialog; those on static texts and pictures pass
+// through to it, so the window drags from there as well.
 void SkinDialog::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && !m_bDragging &&
-        childAt(event->position().toPoint()) == nullptr) {
+    if (event->button() == Qt::LeftButton && !m_bDragging) {
         m_dragAnchor = event->position().toPoint();
         m_bDragging = true;
         grabMouse();

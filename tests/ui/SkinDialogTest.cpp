@@ -4,6 +4,7 @@
 #include "fixtures/TempFolder.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -92,17 +93,26 @@ TEST(SkinDialogTest, MissingSkinGivesADraggableRectangleOfTheTemplateSize) {
     EXPECT_EQ(dialog.pos(), before + QPoint(30, 20));
 }
 
-TEST(SkinDialogTest, PressOnAChildControlDoesNotDrag) {
+TEST(SkinDialogTest, PressOnAButtonDoesNotDragButOneOnAStaticTextDoes) {
     TestApp();
     SkinDialog dialog(QSize(300, 200), nullptr);
     dialog.InitSkin("/nonexistent/skin.bmp");
     auto* button = new QPushButton(&dialog);
     button->setGeometry(10, 10, 80, 30);
+    auto* text = new QLabel(QStringLiteral("Welcome"), &dialog);
+    text->setGeometry(10, 100, 80, 30);
     dialog.move(100, 100);
     dialog.show();
     const QPoint before = dialog.pos();
-    Drag(dialog, QPoint(20, 20), QPoint(60, 60));
+    SendMouse(*button, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    SendMouse(dialog, QEvent::MouseMove, QPoint(60, 60), Qt::NoButton, Qt::LeftButton);
+    SendMouse(*button, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(dialog.pos(), before);
+
+    SendMouse(*text, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    SendMouse(dialog, QEvent::MouseMove, QPoint(25, 125), Qt::NoButton, Qt::LeftButton);
+    SendMouse(dialog, QEvent::MouseButtonRelease, QPoint(25, 125), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(dialog.pos(), before + QPoint(10, 20));
 }
 
 TEST(SkinDialogTest, FewColoursKeepTheTemplateRectangle) {
