@@ -1,5 +1,7 @@
 #include "ui/ButtonFace.h"
 
+#include <algorithm>
+
 namespace ButtonFace {
 
 Image Choose(bool pressed, bool hover, bool hasNormal) {

@@ -12,8 +12,14 @@ target_link_libraries(artworkgen PRIVATE Qt6::Gui)
 set_target_properties(artworkgen PROPERTIES AUTOMOC OFF AUTORCC OFF)
 
 set(TESSALYNE_ARTWORK_DIR ${CMAKE_BINARY_DIR}/artwork)
+# The pictures of the program folder, so a deleted one is drawn again.
+set(program_pictures
+  skins/Lesson/Login.bmp skins/Lesson/lesson.bmp image/userpass.bmp image/tipdia.bmp image/usertip.bmp
+  image/systensetting.bmp image/dxj.bmp image/grade.bmp image/lesson_wordstudy.bmp image/general.bmp
+  image/laba1.bmp image/stop.bmp)
+list(TRANSFORM program_pictures PREPEND ${TESSALYNE_PROGRAM_DIR}/)
 add_custom_command(
-  OUTPUT ${TESSALYNE_ARTWORK_DIR}/artwork.qrc
+  OUTPUT ${TESSALYNE_ARTWORK_DIR}/artwork.qrc ${program_pictures}
   COMMAND ${CMAKE_COMMAND} -E rm -f ${TESSALYNE_ARTWORK_DIR}/artwork.qrc
   COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
           $<TARGET_FILE:artworkgen> ${TESSALYNE_ARTWORK_DIR} ${TESSALYNE_PROGRAM_DIR}
