@@ -91,5 +91,9 @@ TEST(ArtworkTest, HandCursorIsLoadedWithItsHotSpot) {
     const std::optional<QCursor> hand = LoadCursorResource(artwork::kHandCursor);
     ASSERT_TRUE(hand.has_value());
     EXPECT_EQ(hand->hotSpot(), QPoint(5, 0));
+    // The hot spot sits on the tip of the pointing finger.
+    const QImage picture = hand->pixmap().toImage();
+    EXPECT_GT(qAlpha(picture.pixel(5, 1)), 128);
+    EXPECT_EQ(qAlpha(picture.pixel(20, 1)), 0);
     EXPECT_FALSE(LoadCursorResource(9999).has_value());
 }

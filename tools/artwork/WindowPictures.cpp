@@ -330,15 +330,11 @@ QImage MakeHandCursor() {
     hand.addRoundedRect(QRectF(11.5, 9.5, 4.5, 9), 2.2, 2.2);
     hand.addRoundedRect(QRectF(15.5, 10.5, 4.5, 9), 2.2, 2.2);
     hand.addRoundedRect(QRectF(2.5, 13, 17.5, 17), 5, 5);
-    hand.addRoundedRect(QRectF(-0.5, 14, 5, 9), 2.5, 2.5); // thumb
+    hand.addRoundedRect(QRectF(0.7, 15, 4.3, 8.5), 2.1, 2.1); // thumb
     hand.setFillRule(Qt::WindingFill);
     painter.setPen(QPen(art::kInk, 1.3));
     painter.setBrush(Qt::white);
     painter.drawPath(hand.simplified());
-    painter.setPen(QPen(art::kTealLight.darker(130), 1));
-    painter.drawLine(QPointF(8, 17), QPointF(8, 21));
-    painter.drawLine(QPointF(12, 18), QPointF(12, 21));
-    painter.drawLine(QPointF(16, 19), QPointF(16, 22));
     painter.end();
     QImage cursor = canvas.convertToFormat(QImage::Format_ARGB32);
     cursor.setText(QStringLiteral("HotSpotX"), QString::number(artwork::kHandCursorHotSpot.x()));
