@@ -28,10 +28,18 @@ void ScrollPanel::LineUp() {
 }
 
 void ScrollPanel::ScrollTo(int y) {
+    SyncPageHeight();
     MoveContent(m_scroll.ScrollTo(y));
 }
 
+// A hidden panel gets its resize events only when shown; the page is its height all the same.
+void ScrollPanel::SyncPageHeight() {
+    if (testAttribute(Qt::WA_PendingResizeEvent))
+        m_scroll.SetPageHeight(height());
+}
+
 void ScrollPanel::OnVScroll(ScrollCode code, int position) {
+    SyncPageHeight();
     switch (code) {
     case kLineUp:
         MoveContent(m_scroll.LineUp());
@@ -67,6 +75,7 @@ void ScrollPanel::resizeEvent(QResizeEvent* event) {
 }
 
 void ScrollPanel::wheelEvent(QWheelEvent* event) {
+    SyncPageHeight();
     MoveContent(m_scroll.Wheel(event->angleDelta().y()));
     event->accept();
 }

@@ -31,6 +31,10 @@ public:
     void SetScrollState(int state) { m_scroll.m_state = state; }
     int ScrollPosition() const { return m_scroll.m_position; }
     const ScrollModel& Scroll() const { return m_scroll; }
+    int Range() {
+        SyncPageHeight();
+        return m_scroll.Range();
+    }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -45,6 +49,7 @@ protected:
     bool m_bPressed = false;
 
 private:
+    void SyncPageHeight();
     void MoveContent(int distance);
     void EndCapture();
 };

@@ -12,7 +12,7 @@ namespace {
 // A panel placed on a 200 × 100 frame whose content is contentHeight pixels tall, with a marker
 // child at y = 50 of the content, laid out the way the lesson panels do it.
 struct PanelOnFrame {
-    explicit PanelOnFrame(int contentHeight) : panel(&owner) {
+    explicit PanelOnFrame(int contentHeight, bool shown = true) : panel(&owner) {
         owner.resize(400, 300);
         panel.setGeometry(frame);
         panel.InitPanel();
@@ -21,7 +21,8 @@ struct PanelOnFrame {
         panel.SetContentSize(frame, contentHeight);
         panel.setGeometry(frame); // back onto the frame: the page is the frame height
         panel.SetScrollState(contentHeight >= frame.height() ? ScrollModel::kAtTop : ScrollModel::kFits);
-        owner.show();
+        if (shown)
+            owner.show();
     }
 
     void Settle() { QCoreApplication::processEvents(); }
@@ -37,7 +38,7 @@ struct PanelOnFrame {
 
 TEST(ScrollPanelTest, RangeThirtyScrollsFivePixelsAndRangeFourHundredTwenty) {
     PanelOnFrame small(130);
-    EXPECT_EQ(small.panel.Scroll().Range(), 30);
+    EXPECT_EQ(small.panel.Range(), 30);
     small.panel.LineDown();
     EXPECT_EQ(small.panel.ScrollPosition(), 0); // posted, not yet handled
     small.Settle();
@@ -112,4 +113,17 @@ TEST(ScrollPanelTest, PostedStepIsDroppedWhenThePanelIsGone) {
     delete panel;
     QCoreApplication::processEvents(); // must not touch the destroyed panel
     SUCCEED();
+}
+
+TEST(ScrollPanelTest, HiddenPanelScrollsWithTheHeightOfItsFrame) {
+    PanelOnFrame panel(130, false);
+    EXPECT_EQ(panel.panel.Range(), 30);
+    panel.panel.LineDown();
+    panel.Settle();
+    EXPECT_EQ(panel.panel.ScrollPosition(), 5);
+    panel.panel.ScrollTo(30);
+    panel.panel.LineDown();
+    panel.Settle();
+    EXPECT_EQ(panel.panel.ScrollState(), ScrollModel::kAtBottom);
+    EXPECT_EQ(panel.panel.ScrollPosition(), 30);
 }
