@@ -8,6 +8,8 @@ packages=(
   g++ clang-14 libclang-rt-14-dev cmake ninja-build pkg-config clang-format
   # libraries the program links
   qt6-base-dev libsqlite3-dev portaudio19-dev libmpg123-dev
+  # WebP scenes for the movie control; the font the artwork generator draws its labels with
+  qt6-image-formats-plugins fonts-dejavu-core
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # running the windows on a headless machine and looking at them
