@@ -2,11 +2,5 @@
 
 #include <QApplication>
 
-// The application object widget tests need; made on first use and kept for the whole run.
-inline QApplication& TestApp() {
-    static int argc = 1;
-    static char name[] = "ui_widget_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
+// The application object of the widget tests (made by their main()).
+inline QApplication& TestApp() { return *qobject_cast<QApplication*>(QCoreApplication::instance()); }
