@@ -10,6 +10,8 @@ packages=(
   qt6-base-dev libsqlite3-dev portaudio19-dev libmpg123-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # MP3 encoder and command-line decoder: test sounds, fuzz seeds and the decoding benchmark
+  lame mpg123
   # running the windows on a headless machine and looking at them
   xvfb xauth xdotool imagemagick x11-apps
 )
