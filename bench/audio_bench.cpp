@@ -28,11 +28,14 @@ struct BenchSound {
         std::uniform_int_distribution<int> jitter(-1500, 1500);
         for (std::size_t i = 0; i < samples.size(); ++i) {
             const double t = static_cast<double>(i) / kRate;
-            samples[i] = static_cast<std::int16_t>(9000 * std::sin(2 * M_PI * (180 + 40 * std::sin(t)) * t) + jitter(noise));
+            samples[i] = static_cast<std::int16_t>(9000 * std::sin(2 * M_PI * (180 + 40 * std::sin(t)) * t) +
+                                                   jitter(noise));
         }
         const std::string wav = dir / "source.wav";
-        ready = fixtures::WriteBinaryFile(wav, fixtures::MonoWav(samples, kRate)) &&
-                std::system((std::string(TESSALYNE_LAME) + " --quiet -b 128 '" + wav + "' '" + mp3 + "'").c_str()) == 0;
+        ready =
+            fixtures::WriteBinaryFile(wav, fixtures::MonoWav(samples, kRate)) &&
+            std::system(
+                (std::string(TESSALYNE_LAME) + " --quiet -b 128 '" + wav + "' '" + mp3 + "'").c_str()) == 0;
     }
 };
 
@@ -42,7 +45,8 @@ BenchSound& Sound() {
 }
 
 void ReportRealTimeFactor(benchmark::State& state) {
-    state.counters["x_realtime"] = benchmark::Counter(kSeconds, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["x_realtime"] =
+        benchmark::Counter(kSeconds, benchmark::Counter::kIsIterationInvariantRate);
 }
 
 void ConvertMp3ToWavSpeed(benchmark::State& state) {

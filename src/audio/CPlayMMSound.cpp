@@ -88,7 +88,8 @@ void CPlayMMSound::ReadBlocks(std::unique_ptr<CWaveFileView> file, CPlaySound* p
     auto readBlock = [&] {
         const std::size_t length = std::min(blockSize, file->SampleByteCount() - offset);
         auto block = std::make_unique<WaveHeader>(length);
-        std::memcpy(block->data.data(), file->SampleBytes() + offset, length);
+        if (length > 0)
+            std::memcpy(block->data.data(), file->SampleBytes() + offset, length);
         offset += length;
         return block;
     };

@@ -81,10 +81,13 @@ void CWorkerThread::Run() {
         m_handling = false;
         m_changed.notify_all();
     }
+    // Whatever is still queued is released before anyone sees the loop as ended.
     std::deque<ThreadMessage> unhandled;
     unhandled.swap(m_queue);
-    m_running = false;
     guard.unlock();
     unhandled.clear();
+    guard.lock();
+    m_running = false;
+    guard.unlock();
     m_changed.notify_all();
 }
