@@ -119,15 +119,8 @@ int CFileWaveInput::Stop() {
 
 int CFileWaveInput::Reset() {
     Stop();
-    std::deque<std::unique_ptr<WaveHeader>> queue;
-    {
-        std::lock_guard<std::mutex> guard(m_lock);
-        queue.swap(m_queue);
-    }
-    for (auto& buffer : queue) {
-        buffer->bytesRecorded = 0;
-        m_owner.PostThreadMessage(MM_WIM_DATA, 0, std::move(buffer));
-    }
+    // Buffers behind the one being filled hold nothing yet.
+    HandBackQueued(m_lock, m_queue, m_owner, MM_WIM_DATA);
     return MMSYSERR_NOERROR;
 }
 

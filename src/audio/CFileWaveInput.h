@@ -33,7 +33,7 @@ private:
     CWorkerThread& m_owner;
     std::FILE* m_file;
     std::mutex m_lock;
-    std::deque<std::unique_ptr<WaveHeader>> m_queue;
+    BlockQueue m_queue;
     bool m_started = false;
     bool m_timerArmed = false;
     IClock::TimerId m_timer = 0;

@@ -1,7 +1,6 @@
 #include "audio/CPlayMMSound.h"
 
 #include "app/CLog.h"
-#include "app/FileUtils.h"
 #include "app/UserNotice.h"
 #include "audio/AudioMessages.h"
 #include "audio/CPlaySound.h"
@@ -57,7 +56,7 @@ void CPlayMMSound::OnOpen(const std::string& path) {
     m_path = path;
     auto file = std::make_unique<CWaveFileView>();
     try {
-        file->Load(ToSlashes(path));
+        file->Load(path);
     } catch (...) {
         g_log.Write("Cannot play %s", path.c_str());
         GetUserNotice().Show(UserNotice::Kind::Error, "", kOpenErrorText);

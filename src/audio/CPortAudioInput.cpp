@@ -103,15 +103,8 @@ int CPortAudioInput::Stop() {
 
 int CPortAudioInput::Reset() {
     Stop();
-    std::deque<std::unique_ptr<WaveHeader>> queue;
-    {
-        std::lock_guard<std::mutex> guard(m_lock);
-        queue.swap(m_queue);
-    }
-    for (auto& buffer : queue) {
-        buffer->bytesRecorded = 0;
-        HandBack(std::move(buffer));
-    }
+    // Buffers behind the one being filled hold nothing yet.
+    HandBackQueued(m_lock, m_queue, m_owner, MM_WIM_DATA);
     return MMSYSERR_NOERROR;
 }
 

@@ -31,7 +31,7 @@ private:
     CWorkerThread& m_owner;
     std::mutex m_lock;
     std::condition_variable m_changed;
-    std::deque<std::unique_ptr<WaveHeader>> m_queue;
+    BlockQueue m_queue;
     bool m_started = false;
     bool m_reading = false;
     bool m_closing = false;

@@ -1,6 +1,7 @@
 #include "audio/CSoundPlayer.h"
 
 #include "app/CLog.h"
+#include "app/ContentPath.h"
 #include "app/FileUtils.h"
 #include "audio/AudioMessages.h"
 #include "audio/CWaveFileView.h"
@@ -91,7 +92,7 @@ void CSoundPlayer::OnPlay(PlayRequest& request) {
     m_completion = request.completion;
     CWaveFileView file;
     try {
-        file.Load(ToSlashes(request.path));
+        file.Load(request.path);
     } catch (...) {
         g_log.Write("Cannot play %s: not a readable WAV file", request.path.c_str());
         Finish(false);
@@ -151,7 +152,7 @@ CSoundPlayer& GetSoundPlayer() {
 }
 
 void PlaySoundFile(const std::string& path, unsigned flags) {
-    if (path.empty() || !FileExists(path))
+    if (path.empty() || !FileExists(ResolveContentPath(path)))
         return;
     GetSoundPlayer().Play(path, (flags & SND_ASYNC) == 0);
 }

@@ -1,5 +1,7 @@
 #include "audio/CWaveFileView.h"
 
+#include "app/ContentPath.h"
+
 #include <cstring>
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -33,7 +35,7 @@ bool CWaveFileView::Load(const std::string& path) {
 }
 
 void CWaveFileView::Map(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(ResolveContentPath(path).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         throw WaveErrors::FileOperation();
     struct stat info {};

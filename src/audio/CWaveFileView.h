@@ -23,7 +23,8 @@ public:
     CWaveFileView(const CWaveFileView&) = delete;
     CWaveFileView& operator=(const CWaveFileView&) = delete;
 
-    // Maps and checks the file; a file already loaded is released first.
+    // Maps and checks the file (a content path: either separator, any letter case); a file
+    // already loaded is released first.
     bool Load(const std::string& path);
     void Unload();
 

@@ -1,7 +1,7 @@
 #include "audio/CWriteSoundFile.h"
 
 #include "app/CLog.h"
-#include "app/FileUtils.h"
+#include "app/ContentPath.h"
 #include "audio/AudioMessages.h"
 #include "audio/WaveHeader.h"
 #include "audio/WaveWriteRequest.h"
@@ -64,7 +64,7 @@ void CWriteSoundFile::OnThreadMessage(ThreadMessage& message) {
 void CWriteSoundFile::OnOpen(const WaveWriteRequest& request) {
     OnClose();
     // A new file, never an old one rewritten in place: a reader may still have the old one mapped.
-    const std::string path = ToSlashes(request.path);
+    const std::string path = ResolveContentPath(request.path);
     ::unlink(path.c_str());
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     std::FILE* file = fd < 0 ? nullptr : ::fdopen(fd, "wb");

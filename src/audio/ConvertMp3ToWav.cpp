@@ -1,5 +1,6 @@
 #include "audio/ConvertMp3ToWav.h"
 
+#include "app/ContentPath.h"
 #include "app/FileUtils.h"
 #include "audio/Mp3Decoder.h"
 
@@ -32,17 +33,17 @@ int TraceDecoderProgress(int frame, int totalBytes, const Mp3FrameHeader* header
 } // namespace
 
 std::string ConvertMp3ToWav(const std::string& path) {
-    if (path.empty() || !FileExists(path))
+    const std::string mp3File = ResolveContentPath(path);
+    if (path.empty() || !FileExists(mp3File))
         return "";
     if (path.size() < 4 || ::strcasecmp(path.c_str() + path.size() - 4, ".mp3") != 0)
         return path;
     const std::string wavPath = path.substr(0, path.size() - 4) + ".wav";
-    const std::string wavFile = ToSlashes(wavPath);
+    const std::string wavFile = ResolveContentPath(wavPath);
     if (FileExists(wavFile))
         ::unlink(wavFile.c_str());
     char errorText[kMp3ErrorTextSize] = {};
-    if (DecodeMp3ToWav(ToSlashes(path).c_str(), wavFile.c_str(), kMp3OutputWav, errorText,
-                       TraceDecoderProgress) == 0)
+    if (DecodeMp3ToWav(mp3File.c_str(), wavFile.c_str(), kMp3OutputWav, errorText, TraceDecoderProgress) == 0)
         Trace("mp3 to wav success!");
     return wavPath;
 }

@@ -3,7 +3,9 @@
 #include "audio/WaveFormat.h"
 #include "audio/WaveHeader.h"
 
+#include <deque>
 #include <memory>
+#include <mutex>
 #include <string>
 
 class CWorkerThread;
@@ -17,6 +19,12 @@ enum MmResult : int {
     WAVERR_BADFORMAT = 32,
 };
 std::string SoundErrorText(int result);
+
+// Blocks a device holds, in order.
+using BlockQueue = std::deque<std::unique_ptr<WaveHeader>>;
+// Takes every block out of the queue (under the lock) and hands each back to the owner as a
+// `notice` message.
+void HandBackQueued(std::mutex& lock, BlockQueue& queue, CWorkerThread& owner, unsigned notice);
 
 // An open output device. Written blocks are played in order; each comes back to the owning
 // thread as an MM_WOM_DONE message once played (or dropped by a reset).

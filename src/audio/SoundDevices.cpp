@@ -1,6 +1,7 @@
 #include "app/CLog.h"
 #include "audio/CFileSoundDevices.h"
 #include "audio/CPortAudioDevices.h"
+#include "audio/CWorkerThread.h"
 #include "audio/ISoundDevices.h"
 
 #include <atomic>
@@ -18,6 +19,16 @@ std::string SoundErrorText(int result) {
     default:
         return "The sound device reported an error.";
     }
+}
+
+void HandBackQueued(std::mutex& lock, BlockQueue& queue, CWorkerThread& owner, unsigned notice) {
+    BlockQueue taken;
+    {
+        std::lock_guard<std::mutex> guard(lock);
+        taken.swap(queue);
+    }
+    for (auto& block : taken)
+        owner.PostThreadMessage(notice, 0, std::move(block));
 }
 
 namespace {

@@ -41,9 +41,12 @@ protected:
 };
 
 TEST_F(Mp3Test, DecodesToAWavOfTheSameDurationBesideTheMp3) {
-    ASSERT_TRUE(MakeMp3(m_dir / "source.wav", m_dir / "7.MP3", 1.5, 22050));
-    const std::string wav = ConvertMp3ToWav(m_dir / "7.MP3");
-    EXPECT_EQ(wav, m_dir / "7.wav");
+    ASSERT_TRUE(MakeDirectoryPath(m_dir / "templesson"));
+    ASSERT_TRUE(MakeMp3(m_dir / "source.wav", m_dir / "templesson/7.MP3", 1.5, 22050));
+    // Paths come written as on Windows; the WAV path keeps the spelling given.
+    const std::string wav = ConvertMp3ToWav(m_dir / "TempLesson\\7.MP3");
+    EXPECT_EQ(wav, m_dir / "TempLesson\\7.wav");
+    EXPECT_TRUE(FileExists(m_dir / "templesson/7.wav"));
     CWaveFileView view;
     ASSERT_TRUE(view.Load(wav));
     const WaveFormat format = view.Format();

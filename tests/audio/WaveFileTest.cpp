@@ -112,6 +112,15 @@ TEST_F(WaveFileTest, CanonicalFileLoadsThroughTheDirectCheck) {
     EXPECT_EQ(view.VoicedDuration(0), -1);
 }
 
+TEST_F(WaveFileTest, ContentPathsWithBackslashesAndOtherLetterCaseLoad) {
+    ASSERT_TRUE(MakeDirectoryPath(m_dir / "Sound"));
+    Write("Sound/du.wav", MonoWav({4, 5, 6}));
+    CWaveFileView view;
+    ASSERT_TRUE(view.Load(m_dir / "sound\\DU.WAV"));
+    EXPECT_EQ(view.SampleCount(), 3u);
+    EXPECT_EQ(view.Path(), m_dir / "sound\\DU.WAV");
+}
+
 TEST_F(WaveFileTest, EachMalformedFileRaisesItsOwnError) {
     const std::string good = MonoWav({1, 2, 3, 4});
     auto patched = [&](std::size_t offset, const std::string& text) {
