@@ -1,8 +1,8 @@
 #include "audio/CPlayMMSound.h"
 
 #include "app/CLog.h"
-#include "app/UserNotice.h"
 #include "audio/AudioMessages.h"
+#include "audio/AudioNotice.h"
 #include "audio/CPlaySound.h"
 #include "audio/CWaveFileView.h"
 #include "audio/WaveHeader.h"
@@ -59,7 +59,7 @@ void CPlayMMSound::OnOpen(const std::string& path) {
         file->Load(path);
     } catch (...) {
         g_log.Write("Cannot play %s", path.c_str());
-        GetUserNotice().Show(UserNotice::Kind::Error, "", kOpenErrorText);
+        ShowAudioError(kOpenErrorText);
         return;
     }
     const WaveFormat format = file->Format();

@@ -1,8 +1,8 @@
 #include "audio/CPlaySound.h"
 
 #include "app/CLog.h"
-#include "app/UserNotice.h"
 #include "audio/AudioMessages.h"
+#include "audio/AudioNotice.h"
 
 namespace {
 constexpr auto kResetSettleTime = std::chrono::milliseconds(500);
@@ -45,8 +45,8 @@ void CPlaySound::OnStartPlaying() {
     const int result = GetSoundDevices().OpenOutput(m_format, *this, m_device);
     if (result != MMSYSERR_NOERROR) {
         g_log.Write("OnStartPlaying: %s", SoundErrorText(result).c_str());
-        GetUserNotice().Show(UserNotice::Kind::Error, "", "OnStartPlaying");
-        GetUserNotice().Show(UserNotice::Kind::Error, "", SoundErrorText(result));
+        ShowAudioError("OnStartPlaying");
+        ShowAudioError(SoundErrorText(result));
         m_device.reset();
         return;
     }

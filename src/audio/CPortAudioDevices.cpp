@@ -1,5 +1,6 @@
 #include "audio/CPortAudioDevices.h"
 
+#include "app/CLog.h"
 #include "audio/CPortAudioInput.h"
 #include "audio/CPortAudioOutput.h"
 #include "audio/PortAudioStream.h"
@@ -43,6 +44,15 @@ std::string CPortAudioDevices::Description() const {
     text += ", input: ";
     text += inputInfo ? inputInfo->name : "none";
     return text;
+}
+
+ISoundDevices& CPortAudioDevices::OrWhenNoDevice(ISoundDevices& silent) {
+    if (HasDevice()) {
+        g_log.Write("Sound devices: %s", Description().c_str());
+        return *this;
+    }
+    g_log.Write("No sound device (%s); sounds stay silent", Description().c_str());
+    return silent;
 }
 
 int CPortAudioDevices::OpenOutput(const WaveFormat& format, CWorkerThread& owner,

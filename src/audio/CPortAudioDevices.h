@@ -14,6 +14,8 @@ public:
     // True when PortAudio started and found a default input or output device.
     bool HasDevice() const;
     std::string Description() const;
+    // These devices when there is one, else `silent`; the choice is logged.
+    ISoundDevices& OrWhenNoDevice(ISoundDevices& silent);
 
     int OpenOutput(const WaveFormat& format, CWorkerThread& owner,
                    std::unique_ptr<IWaveOutput>& device) override;

@@ -36,14 +36,20 @@ std::string ConvertMp3ToWav(const std::string& path) {
     const std::string mp3File = ResolveContentPath(path);
     if (path.empty() || !FileExists(mp3File))
         return "";
-    if (path.size() < 4 || ::strcasecmp(path.c_str() + path.size() - 4, ".mp3") != 0)
-        return path;
-    const std::string wavPath = path.substr(0, path.size() - 4) + ".wav";
-    const std::string wavFile = ResolveContentPath(wavPath);
-    if (FileExists(wavFile))
-        ::unlink(wavFile.c_str());
-    char errorText[kMp3ErrorTextSize] = {};
-    if (DecodeMp3ToWav(mp3File.c_str(), wavFile.c_str(), kMp3OutputWav, errorText, TraceDecoderProgress) == 0)
-        Trace("mp3 to wav success!");
-    return wavPath;
+    std::string result = path;
+    // Nothing here may fail the caller: the path found so far is returned whatever happens.
+    try {
+        if (path.size() < 4 || ::strcasecmp(path.c_str() + path.size() - 4, ".mp3") != 0)
+            return path;
+        result = path.substr(0, path.size() - 4) + ".wav";
+        const std::string wavFile = ResolveContentPath(result);
+        if (FileExists(wavFile))
+            ::unlink(wavFile.c_str());
+        char errorText[kMp3ErrorTextSize] = {};
+        if (DecodeMp3ToWav(mp3File.c_str(), wavFile.c_str(), kMp3OutputWav, errorText,
+                           TraceDecoderProgress) == 0)
+            Trace("mp3 to wav success!");
+    } catch (...) {
+    }
+    return result;
 }

@@ -1,4 +1,3 @@
-#include "app/CLog.h"
 #include "audio/CFileSoundDevices.h"
 #include "audio/CPortAudioDevices.h"
 #include "audio/CWorkerThread.h"
@@ -38,14 +37,7 @@ namespace {
 ISoundDevices& ChosenDevices() {
     static CPortAudioDevices portAudio;
     static CFileSoundDevices silent(GetSystemClock(), "", "");
-    static ISoundDevices& chosen = []() -> ISoundDevices& {
-        if (portAudio.HasDevice()) {
-            g_log.Write("Sound devices: %s", portAudio.Description().c_str());
-            return portAudio;
-        }
-        g_log.Write("No sound device (%s); sounds stay silent", portAudio.Description().c_str());
-        return silent;
-    }();
+    static ISoundDevices& chosen = portAudio.OrWhenNoDevice(silent);
     return chosen;
 }
 

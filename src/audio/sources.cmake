@@ -2,6 +2,7 @@ pkg_check_modules(PORTAUDIO REQUIRED IMPORTED_TARGET portaudio-2.0)
 pkg_check_modules(MPG123 REQUIRED IMPORTED_TARGET libmpg123)
 
 target_sources(core PRIVATE
+  src/audio/AudioNotice.cpp
   src/audio/CFileSoundDevices.cpp
   src/audio/CFileWaveInput.cpp
   src/audio/CFileWaveOutput.cpp

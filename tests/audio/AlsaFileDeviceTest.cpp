@@ -1,5 +1,6 @@
 #include "app/FileUtils.h"
 #include "audio/AudioMessages.h"
+#include "audio/CFileSoundDevices.h"
 #include "audio/CPortAudioDevices.h"
 #include "audio/CRecordSound.h"
 #include "audio/CSoundPlayer.h"
@@ -100,6 +101,25 @@ TEST_F(AlsaFileDeviceTest, PlayedWavArrivesWhole) {
     EXPECT_TRUE(ReadWholeFile(m_dir / "played.raw").value_or("") == fixtures::SampleBytes(samples));
     GetSoundPlayer().Stop();
     ASSERT_TRUE(GetSoundPlayer().WaitUntilIdle(kWait));
+}
+
+TEST(SoundDeviceChoice, WithoutAnyDeviceTheSilentStandInIsChosen) {
+    TempFolder dir;
+    // A default device on a sound card the machine does not have.
+    ASSERT_TRUE(WriteTextFile(dir / "asound.conf", "pcm.!default { type hw card 0 }\n"));
+    setenv("ALSA_CONFIG_PATH", (dir / "asound.conf").c_str(), 1);
+    setenv("JACK_NO_START_SERVER", "1", 1);
+    CFileSoundDevices silent(GetSystemClock(), "", "");
+    {
+        CPortAudioDevices portAudio;
+        EXPECT_FALSE(portAudio.HasDevice()) << portAudio.Description();
+        EXPECT_EQ(&portAudio.OrWhenNoDevice(silent), &silent);
+    }
+    unsetenv("ALSA_CONFIG_PATH");
+    // The stand-in has no microphone: a recording start fails quietly.
+    CRecordSound recorder(8000);
+    std::unique_ptr<IWaveInput> input;
+    EXPECT_EQ(silent.OpenInput(MakePcmFormat(16, 1, 8000), recorder, input), MMSYSERR_BADDEVICEID);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "fixtures/ManualClock.h"
 #include "fixtures/TempFolder.h"
 
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -35,16 +36,22 @@ public:
     void Show(Kind, const std::string&, const std::string& text) override {
         std::lock_guard<std::mutex> guard(m_lock);
         m_texts.push_back(text);
+        m_threads.push_back(std::this_thread::get_id());
     }
     bool Ask(const std::string&, const std::string&) override { return false; }
     std::vector<std::string> Texts() {
         std::lock_guard<std::mutex> guard(m_lock);
         return m_texts;
     }
+    std::vector<std::thread::id> Threads() {
+        std::lock_guard<std::mutex> guard(m_lock);
+        return m_threads;
+    }
 
 private:
     std::mutex m_lock;
     std::vector<std::string> m_texts;
+    std::vector<std::thread::id> m_threads;
 };
 
 class PlaybackTest : public ::testing::Test {
@@ -191,6 +198,24 @@ TEST_F(PlaybackTest, DeviceFailuresAreReported) {
     reader.PostThreadMessage(WM_FILEPLAY_OPEN, 0, std::make_unique<PathPayload>(m_dir / "junk.wav"));
     ASSERT_TRUE(reader.WaitUntilIdle(kWait));
     EXPECT_EQ(m_notice.Texts().size(), 3u);
+}
+
+TEST_F(PlaybackTest, WorkerErrorsReachTheUserOnTheApplicationThread) {
+    int argc = 1;
+    char name[] = "audio_tests";
+    char* argv[] = {name, nullptr};
+    QCoreApplication application(argc, argv);
+    m_devices.SetFormatFilter([](const WaveFormat&) { return false; });
+    CPlaySound player(8000, m_clock);
+    ASSERT_TRUE(player.CreateThread());
+    player.PostThreadMessage(WM_PLAY_START, 1);
+    ASSERT_TRUE(player.WaitUntilIdle(kWait));
+    EXPECT_TRUE(m_notice.Texts().empty()) << "shown only once the application thread handles events";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_notice.Texts(),
+              (std::vector<std::string>{"OnStartPlaying", SoundErrorText(WAVERR_BADFORMAT)}));
+    for (const auto& thread : m_notice.Threads())
+        EXPECT_EQ(thread, std::this_thread::get_id());
 }
 
 } // namespace
