@@ -12,6 +12,8 @@ packages=(
   qt6-image-formats-plugins fonts-dejavu-core
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # MP3 encoder and command-line decoder: test sounds, fuzz seeds and the decoding benchmark
+  lame mpg123
   # running the windows on a headless machine and looking at them
   xvfb xauth xdotool imagemagick x11-apps
   # fonts the test pictures of characters and pinyin letters are drawn with

@@ -3,4 +3,6 @@
 #include <QApplication>
 
 // The application object of the widget tests (made by their main()).
-inline QApplication& TestApp() { return *qobject_cast<QApplication*>(QCoreApplication::instance()); }
+inline QApplication& TestApp() {
+    return *qobject_cast<QApplication*>(QCoreApplication::instance());
+}
