@@ -1,23 +1,13 @@
 #include "LessonPaneTestBase.h"
 
 #include "app/Globals.h"
-#include "fixtures/FixtureDatabases.h"
-#include "fixtures/FixturePictures.h"
 
 #include <sqlite3.h>
 
 void LessonPaneTest::SetUp() {
-    std::string error;
-    ASSERT_TRUE(fixtures::BuildLessonDatabase(m_dir / "lesson.dll", {"en"}, error)) << error;
-    ASSERT_TRUE(fixtures::BuildWordDatabase(m_dir / "word.dll", {"en"}, error)) << error;
-    ASSERT_TRUE(fixtures::AddWordPictures(m_dir / "word.dll", error)) << error;
-    ASSERT_TRUE(m_lessonDb.Open("Data Source=" + (m_dir / "lesson.dll")));
-    ASSERT_TRUE(m_wordDb.Open("Data Source=" + (m_dir / "word.dll")));
-    g_pLessonDb = &m_lessonDb;
-    g_pWordDb = &m_wordDb;
+    RenderDatabaseTest::SetUp();
     g_strLangSuffix = "en";
-    g_strTempLessonDir = m_dir / "templesson";
-    m_previousNotice = SetUserNotice(&m_notice);
+    m_baseNotice = SetUserNotice(&m_paneNotice);
     m_previousSettings = g_lessonSettings.m_effective;
     g_lessonSettings.m_effective.fontName = "DejaVu Sans";
     g_lessonSettings.m_effective.fontHeight = 14;
@@ -27,9 +17,8 @@ void LessonPaneTest::SetUp() {
 
 void LessonPaneTest::TearDown() {
     g_lessonSettings.m_effective = m_previousSettings;
-    SetUserNotice(m_previousNotice);
-    g_pLessonDb = nullptr;
-    g_pWordDb = nullptr;
+    SetUserNotice(m_baseNotice);
+    RenderDatabaseTest::TearDown();
 }
 
 void LessonPaneTest::ExecLesson(const std::string& sqlText) {

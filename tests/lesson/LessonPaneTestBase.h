@@ -1,8 +1,7 @@
 #pragma once
 
+#include "../render/RenderTestDatabases.h"
 #include "app/UserNotice.h"
-#include "data/CADODatabase.h"
-#include "fixtures/TempFolder.h"
 #include "lesson/LessonSettings.h"
 #include "lesson/LessonWindowServices.h"
 
@@ -57,9 +56,9 @@ public:
     std::vector<std::string> shown;
 };
 
-// The fixture lesson and word databases (with pictures) as the program's connections, a scratch
-// folder, known display settings and a recording lesson window; all put back afterwards.
-class LessonPaneTest : public ::testing::Test {
+// The fixture databases of the word-control tests, the English interface, known display settings,
+// a recording notice and a recording lesson window; all put back afterwards.
+class LessonPaneTest : public RenderDatabaseTest {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -67,11 +66,8 @@ protected:
     void ExecLesson(const std::string& sqlText);
     std::string Scratch(const std::string& name) const { return m_dir / ("templesson/" + name); }
 
-    TempFolder m_dir;
-    CADODatabase m_lessonDb;
-    CADODatabase m_wordDb;
-    RecordingPaneNotice m_notice;
-    UserNotice* m_previousNotice = nullptr;
+    RecordingPaneNotice m_paneNotice;
+    UserNotice* m_baseNotice = nullptr;
     DisplaySettings m_previousSettings;
     RecordingLessonWindow m_window;
 };

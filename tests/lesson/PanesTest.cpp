@@ -86,8 +86,8 @@ TEST_F(ScenePaneTest, AFailedQueryKeepsThePreviousMovie) {
     CScenePane pane(&m_window);
     m_lessonDb.Close();
     pane.LoadScene("CL0102");
-    ASSERT_EQ(m_notice.shown.size(), 1u);
-    EXPECT_EQ(m_notice.shown[0],
+    ASSERT_EQ(m_paneNotice.shown.size(), 1u);
+    EXPECT_EQ(m_paneNotice.shown[0],
               "Select * from tbl_lesson_childlesson where  id = 'CL0102' | open database fail");
 }
 
@@ -206,8 +206,8 @@ TEST_F(TypicalTest, PanelListsTypicalSentencesThatOpenTheirDetail) {
     m_lessonDb.Close();
     panel.Fill(1);
     EXPECT_EQ(panel.LineCount(), 0);
-    ASSERT_EQ(m_notice.shown.size(), 1u);
-    EXPECT_EQ(m_notice.shown[0],
+    ASSERT_EQ(m_paneNotice.shown.size(), 1u);
+    EXPECT_EQ(m_paneNotice.shown[0],
               "open database fail | Select * from tbl_lesson_typical where lessonid = 1 order by indexid");
 }
 

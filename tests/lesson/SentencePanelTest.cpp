@@ -169,8 +169,8 @@ TEST_F(SentencePanelTest, ASentenceWithoutRowOrDatabasePlaysNothing) {
     m_lessonDb.Close();
     reader->ReadSentence();
     EXPECT_EQ(plays, 0);
-    ASSERT_EQ(m_notice.shown.size(), 1u);
-    EXPECT_EQ(m_notice.shown[0],
+    ASSERT_EQ(m_paneNotice.shown.size(), 1u);
+    EXPECT_EQ(m_paneNotice.shown[0],
               "Select * from tbl_lesson_sentence where  id = 'S010102' | open database fail");
 }
 
@@ -236,9 +236,9 @@ TEST_F(LessonTitleTest, AFailedQueryLeavesTheListEmpty) {
     title.LoadChildLessons(1);
     EXPECT_EQ(title.List()->count(), 0);
     EXPECT_TRUE(m_window.calls.empty());
-    ASSERT_EQ(m_notice.shown.size(), 1u);
+    ASSERT_EQ(m_paneNotice.shown.size(), 1u);
     EXPECT_EQ(
-        m_notice.shown[0],
+        m_paneNotice.shown[0],
         "Select * from tbl_lesson_childlesson where lessonid = 1 order by indexid | open database fail");
 }
 
