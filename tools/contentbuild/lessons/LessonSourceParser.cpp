@@ -69,10 +69,6 @@ bool LessonSourceParser::Parse(const std::string& file, std::string_view bytes, 
     m_seenLesson = false;
     m_lastValue = nullptr;
     m_errors.clear();
-    if (!text::IsValidUtf8(bytes)) {
-        Error("the file is not UTF-8 text");
-        return false;
-    }
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
     while (!bytes.empty() || m_line == 0) {
@@ -82,7 +78,10 @@ bool LessonSourceParser::Parse(const std::string& file, std::string_view bytes, 
         ++m_line;
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        ParseLine(line);
+        if (text::IsValidUtf8(line))
+            ParseLine(line);
+        else
+            Error("the line is not UTF-8 text");
         if (end == std::string_view::npos)
             break;
     }
