@@ -37,6 +37,11 @@ struct Fault {
     const char* message;
 };
 
+// Test names show the expected message rather than the bytes of the case.
+void PrintTo(const Fault& fault, std::ostream* out) {
+    *out << fault.message;
+}
+
 class LessonCheckerFinds : public testing::TestWithParam<Fault> {};
 
 TEST_P(LessonCheckerFinds, TheFaultAtItsLine) {

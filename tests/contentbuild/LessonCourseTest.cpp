@@ -5,7 +5,6 @@
 
 #include "fixtures/TempFolder.h"
 
-#include <cstdlib>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -14,15 +13,10 @@ namespace {
 using namespace lessons;
 using testing::HasSubstr;
 
-std::string CourseFolder() {
-    const char* source = std::getenv("TESSALYNE_SOURCE_DIR");
-    return std::string(source ? source : ".") + "/content/lessons";
-}
-
 TEST(LessonCourse, EveryLessonOfTheCoursePassesTheChecks) {
     LessonCourse course;
     std::vector<std::string> problems;
-    EXPECT_TRUE(LoadCourse(CourseFolder(), course, problems)) << testing::PrintToString(problems);
+    EXPECT_TRUE(LoadCourse(LESSON_SOURCES_DIR, course, problems)) << testing::PrintToString(problems);
     ASSERT_FALSE(course.lessons.empty());
     EXPECT_EQ(course.languages, (std::vector<std::string>{"en", "fr"}));
     EXPECT_EQ(course.lessons.front().number, 1);

@@ -59,6 +59,11 @@ struct BadSource {
     const char* message; // "<line>: <part of the message>"
 };
 
+// Test names show the expected message rather than the bytes of the case.
+void PrintTo(const BadSource& bad, std::ostream* out) {
+    *out << bad.message;
+}
+
 class LessonSourceParserRefuses : public testing::TestWithParam<BadSource> {};
 
 TEST_P(LessonSourceParserRefuses, NamingFileLineAndFault) {
