@@ -56,6 +56,16 @@ bool Exec(sqlite3* db, const std::string& text, std::string& error) {
     return false;
 }
 
+// Inserts the row made for each language into that language's table (`table` + "_" + suffix).
+template <typename MakeRow>
+bool InsertPerLanguage(sqlite3* db, const std::vector<std::string>& languages, const std::string& table,
+                       MakeRow makeRow, std::string& error) {
+    for (const std::string& language : languages)
+        if (!Insert(db, table + "_" + language, makeRow(language), error))
+            return false;
+    return true;
+}
+
 std::string TextIn(const Translations& texts, const std::string& language) {
     const auto it = texts.find(language);
     return it == texts.end() ? std::string() : it->second;
@@ -109,10 +119,11 @@ bool LessonDatabaseWriter::Fill(sqlite3* db, const std::vector<LessonSource>& le
         const std::int64_t number = lesson.number;
         if (!Insert(db, "tbl_lesson_main", {{"id"}, {number}}, m_error))
             return false;
-        for (const std::string& language : m_languages)
-            if (!Insert(db, "tbl_lesson_main_" + language,
-                        {{"id", "title"}, {number, TextIn(lesson.title, language)}}, m_error))
-                return false;
+        const auto title = [&](const std::string& language) {
+            return Row{{"id", "title"}, {number, TextIn(lesson.title, language)}};
+        };
+        if (!InsertPerLanguage(db, m_languages, "tbl_lesson_main", title, m_error))
+            return false;
         if (!FillLesson(db, lesson) || !FillTexts(db, lesson) || !FillTypical(db, lesson))
             return false;
     }
@@ -127,10 +138,11 @@ bool LessonDatabaseWriter::FillLesson(sqlite3* db, const LessonSource& lesson) {
         if (!Insert(db, "tbl_lesson_childlesson",
                     {{"id", "lessonid", "indexid"}, {childId, std::int64_t{n}, Number(c)}}, m_error))
             return false;
-        for (const std::string& language : m_languages)
-            if (!Insert(db, "tbl_lesson_childlesson_" + language,
-                        {{"id", "translation"}, {childId, TextIn(child.title, language)}}, m_error))
-                return false;
+        const auto title = [&](const std::string& language) {
+            return Row{{"id", "translation"}, {childId, TextIn(child.title, language)}};
+        };
+        if (!InsertPerLanguage(db, m_languages, "tbl_lesson_childlesson", title, m_error))
+            return false;
         for (size_t s = 0; s < child.sentences.size(); ++s) {
             const Sentence& sentence = child.sentences[s];
             const std::string id = ids::Sentence(n, static_cast<int>(c) + 1, static_cast<int>(s) + 1);
@@ -146,7 +158,7 @@ bool LessonDatabaseWriter::FillLesson(sqlite3* db, const LessonSource& lesson) {
                         m_error))
                 return false;
             const Speaker* speaker = lesson.FindSpeaker(sentence.speakerKey);
-            for (const std::string& language : m_languages) {
+            const auto explanation = [&](const std::string& language) {
                 Row row{{"id", "explain"}, {id, TextIn(sentence.translation, language)}};
                 if (speaker) {
                     row.columns.insert(row.columns.end(),
@@ -155,9 +167,10 @@ bool LessonDatabaseWriter::FillLesson(sqlite3* db, const LessonSource& lesson) {
                                       {speaker->words, speaker->pinyin, TextIn(speaker->title, language),
                                        WordIds(speaker->words, speaker->pinyin)});
                 }
-                if (!Insert(db, "tbl_sentence_explain_" + language, row, m_error))
-                    return false;
-            }
+                return row;
+            };
+            if (!InsertPerLanguage(db, m_languages, "tbl_sentence_explain", explanation, m_error))
+                return false;
         }
     }
     return true;
@@ -174,10 +187,11 @@ bool LessonDatabaseWriter::FillTexts(sqlite3* db, const LessonSource& lesson) {
                      {id, n, word.word, word.pinyin, part ? std::string(part->cxid) : std::string()}},
                     m_error))
             return false;
-        for (const std::string& language : m_languages)
-            if (!Insert(db, "tbl_lesson_newword_" + language,
-                        {{"id", "explain"}, {id, TextIn(word.explanation, language)}}, m_error))
-                return false;
+        const auto explanation = [&](const std::string& language) {
+            return Row{{"id", "explain"}, {id, TextIn(word.explanation, language)}};
+        };
+        if (!InsertPerLanguage(db, m_languages, "tbl_lesson_newword", explanation, m_error))
+            return false;
     }
     for (const std::string& language : m_languages) {
         for (size_t k = 0; k < lesson.notes.size(); ++k)
@@ -203,10 +217,11 @@ bool LessonDatabaseWriter::FillTypical(sqlite3* db, const LessonSource& lesson) 
                      {id, std::int64_t{n}, Number(t), typical.words, typical.pinyin}},
                     m_error))
             return false;
-        for (const std::string& language : m_languages)
-            if (!Insert(db, "tbl_lesson_typical_" + language,
-                        {{"id", "translation"}, {id, TextIn(typical.translation, language)}}, m_error))
-                return false;
+        const auto translation = [&](const std::string& language) {
+            return Row{{"id", "translation"}, {id, TextIn(typical.translation, language)}};
+        };
+        if (!InsertPerLanguage(db, m_languages, "tbl_lesson_typical", translation, m_error))
+            return false;
         for (size_t d = 0; d < typical.demos.size(); ++d) {
             const TypicalDemo& demo = typical.demos[d];
             const std::string demoId = ids::TypicalDemo(n, static_cast<int>(t) + 1, static_cast<int>(d) + 1);
@@ -215,12 +230,12 @@ bool LessonDatabaseWriter::FillTypical(sqlite3* db, const LessonSource& lesson) 
                          {demoId, id, demo.words, demo.partWords, demo.pinyin, demo.partPinyin}},
                         m_error))
                 return false;
-            for (const std::string& language : m_languages)
-                if (!Insert(db, "tbl_lesson_typical_demo_" + language,
-                            {{"id", "translation", "meaning"},
-                             {demoId, TextIn(demo.translation, language), TextIn(demo.meaning, language)}},
-                            m_error))
-                    return false;
+            const auto texts = [&](const std::string& language) {
+                return Row{{"id", "translation", "meaning"},
+                           {demoId, TextIn(demo.translation, language), TextIn(demo.meaning, language)}};
+            };
+            if (!InsertPerLanguage(db, m_languages, "tbl_lesson_typical_demo", texts, m_error))
+                return false;
         }
     }
     return true;

@@ -192,109 +192,66 @@ void LessonSourceParser::StartBlock(std::string_view header) {
     }
 }
 
-void LessonSourceParser::SetField(const std::string& key, const std::string& value) {
+LessonSourceParser::BlockFields LessonSourceParser::CurrentFields() {
     LessonSource& lesson = *m_lesson;
-    std::string language;
     switch (m_block) {
     case Block::None:
-        return Error("\"" + key + "\" outside a block (a block header failed above)");
-    case Block::Lesson:
-        if (LanguageAfter(key, "title", language))
-            return SetTranslation(lesson.title, language, value);
         break;
+    case Block::Lesson:
+        return {{}, nullptr, {{"title", &lesson.title}}};
     case Block::Speaker: {
         Speaker& s = lesson.speakers.back();
-        if (key == "zh")
-            return SetText(s.words, key, value);
-        if (key == "py")
-            return SetText(s.pinyin, key, value);
-        if (IsLanguage(key))
-            return SetTranslation(s.title, key, value);
-        break;
+        return {{{"zh", &s.words}, {"py", &s.pinyin}}, &s.title, {}};
     }
     case Block::Child:
-        if (LanguageAfter(key, "title", language))
-            return SetTranslation(lesson.childLessons.back().title, language, value);
-        break;
+        return {{}, nullptr, {{"title", &lesson.childLessons.back().title}}};
     case Block::Sentence: {
         Sentence& s = lesson.childLessons.back().sentences.back();
-        if (key == "zh")
-            return SetText(s.words, key, value);
-        if (key == "py")
-            return SetText(s.pinyin, key, value);
-        if (key == "note")
-            return SetText(s.noteId, key, value);
-        if (IsLanguage(key))
-            return SetTranslation(s.translation, key, value);
-        break;
+        return {{{"zh", &s.words}, {"py", &s.pinyin}, {"note", &s.noteId}}, &s.translation, {}};
     }
     case Block::Word: {
         NewWord& w = lesson.newWords.back();
-        if (key == "zh")
-            return SetText(w.word, key, value);
-        if (key == "py")
-            return SetText(w.pinyin, key, value);
-        if (key == "pos")
-            return SetText(w.partOfSpeech, key, value);
-        if (IsLanguage(key))
-            return SetTranslation(w.explanation, key, value);
-        break;
+        return {{{"zh", &w.word}, {"py", &w.pinyin}, {"pos", &w.partOfSpeech}}, &w.explanation, {}};
     }
     case Block::Note: {
         Note& n = lesson.notes.back();
-        if (key == "zh")
-            return SetText(n.words, key, value);
-        if (key == "py")
-            return SetText(n.pinyin, key, value);
-        if (IsLanguage(key))
-            return SetTranslation(n.text, key, value);
-        break;
+        return {{{"zh", &n.words}, {"py", &n.pinyin}}, &n.text, {}};
     }
     case Block::Point: {
         LanguagePoint& p = lesson.languagePoints.back();
-        if (LanguageAfter(key, "title", language))
-            return SetTranslation(p.title, language, value);
-        if (IsLanguage(key))
-            return SetTranslation(p.text, key, value);
-        break;
+        return {{}, &p.text, {{"title", &p.title}}};
     }
     case Block::Example: {
         Example& e = lesson.languagePoints.back().examples.back();
-        if (key == "zh")
-            return SetText(e.words, key, value);
-        if (key == "py")
-            return SetText(e.pinyin, key, value);
-        if (IsLanguage(key))
-            return SetTranslation(e.translation, key, value);
-        break;
+        return {{{"zh", &e.words}, {"py", &e.pinyin}}, &e.translation, {}};
     }
     case Block::Pattern: {
         TypicalSentence& t = lesson.typicalSentences.back();
-        if (key == "zh")
-            return SetText(t.words, key, value);
-        if (key == "py")
-            return SetText(t.pinyin, key, value);
-        if (IsLanguage(key))
-            return SetTranslation(t.translation, key, value);
-        break;
+        return {{{"zh", &t.words}, {"py", &t.pinyin}}, &t.translation, {}};
     }
     case Block::Demo: {
         TypicalDemo& d = lesson.typicalSentences.back().demos.back();
-        if (key == "zh")
-            return SetText(d.words, key, value);
-        if (key == "py")
-            return SetText(d.pinyin, key, value);
-        if (key == "part")
-            return SetText(d.partWords, key, value);
-        if (key == "partpy")
-            return SetText(d.partPinyin, key, value);
-        if (LanguageAfter(key, "meaning", language))
-            return SetTranslation(d.meaning, language, value);
-        if (IsLanguage(key))
-            return SetTranslation(d.translation, key, value);
-        break;
+        return {{{"zh", &d.words}, {"py", &d.pinyin}, {"part", &d.partWords}, {"partpy", &d.partPinyin}},
+                &d.translation,
+                {{"meaning", &d.meaning}}};
     }
     }
+    return {};
+}
+
+void LessonSourceParser::SetField(const std::string& key, const std::string& value) {
+    if (m_block == Block::None)
+        return Error("\"" + key + "\" outside a block (a block header failed above)");
+    const BlockFields fields = CurrentFields();
+    for (const auto& [name, field] : fields.texts)
+        if (key == name)
+            return SetText(*field, key, value);
+    std::string language;
+    for (const auto& [prefix, texts] : fields.prefixed)
+        if (LanguageAfter(key, prefix, language))
+            return SetTranslation(*texts, language, value);
+    if (fields.translations && IsLanguage(key))
+        return SetTranslation(*fields.translations, key, value);
     Error("\"" + key + "\" does not belong in this block");
 }
 

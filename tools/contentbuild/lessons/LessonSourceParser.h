@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace lessons {
@@ -21,7 +22,16 @@ public:
 private:
     enum class Block { None, Lesson, Speaker, Child, Sentence, Word, Note, Point, Example, Pattern, Demo };
 
+    // The fields the current block accepts: plain keys ("zh"), language keys ("en") and
+    // language keys after a prefix ("title.en").
+    struct BlockFields {
+        std::vector<std::pair<const char*, std::string*>> texts;
+        Translations* translations = nullptr;
+        std::vector<std::pair<const char*, Translations*>> prefixed;
+    };
+
     void ParseLine(std::string_view line);
+    BlockFields CurrentFields();
     void StartBlock(std::string_view header);
     void SetField(const std::string& key, const std::string& value);
     void SetText(std::string& field, const std::string& key, const std::string& value);
