@@ -84,6 +84,25 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"[example]\nzh: 一 ， 二 。\npy: yī , èr .\nen: One, two.\nfr: Un, deux.\n", "",
               "a language point needs at least one [example]"}));
 
+TEST(LessonChecker, KeepsTextsWithinWhatTheProgramReads) {
+    std::string longWords, longPinyin;
+    for (int i = 0; i < 60; ++i) {
+        longWords += "老师 ";
+        longPinyin += "lǎoshī ";
+    }
+    const std::vector<std::string> sentence =
+        CheckEdited("zh: 你好 ！\npy: nǐhǎo !\nen: Hello!",
+                    "zh: " + longWords + "！\npy: " + longPinyin + "!\nen: Hello!");
+    EXPECT_THAT(testing::PrintToString(sentence), HasSubstr("longer than the 500 bytes the program reads"));
+    std::string hundredCharacters;
+    for (int i = 0; i < 100; ++i)
+        hundredCharacters += "二";
+    const std::vector<std::string> word =
+        CheckEdited("zh: 二\npy: èr", "zh: " + hundredCharacters + "\npy: èr");
+    EXPECT_THAT(testing::PrintToString(word), HasSubstr("too long for one word"));
+    EXPECT_THAT(CheckPinyinGroup(std::string(120, 'a'), 120), HasSubstr("too long for one word"));
+}
+
 TEST(LessonChecker, HoldsAFullLessonToTheSizesOfTheCourse) {
     const std::vector<std::string> problems = CheckEdited("# a tiny lesson", "#", {{"en", "fr"}, true});
     const std::string all = testing::PrintToString(problems);

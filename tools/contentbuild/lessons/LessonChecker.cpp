@@ -3,6 +3,8 @@
 #include "PartOfSpeech.h"
 #include "PinyinText.h"
 
+#include "app/TextEncoding.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <set>
@@ -49,7 +51,7 @@ private:
     void Child(const LessonSource& lesson, const ChildLesson& child) {
         Texts(child.place, child.title, "child lesson title");
         for (const Sentence& s : child.sentences) {
-            ChineseLine(s.place, s.words, s.pinyin, "sentence");
+            ChineseLine(s.place, s.words, s.pinyin, "sentence", 500);
             Texts(s.place, s.translation, "sentence translation");
             if (!s.speakerKey.empty() && !lesson.FindSpeaker(s.speakerKey))
                 Report(s.place, "speaker \"" + s.speakerKey + "\" has no [speaker] block");
@@ -93,12 +95,12 @@ private:
     }
 
     void Typical(const TypicalSentence& t) {
-        ChineseLine(t.place, t.words, t.pinyin, "typical sentence");
+        ChineseLine(t.place, t.words, t.pinyin, "typical sentence", 255);
         Texts(t.place, t.translation, "typical sentence translation");
         if (t.demos.empty())
             Report(t.place, "a typical sentence needs [demo] examples");
         for (const TypicalDemo& d : t.demos) {
-            ChineseLine(d.place, d.words, d.pinyin, "example");
+            ChineseLine(d.place, d.words, d.pinyin, "example", 200);
             Texts(d.place, d.translation, "example translation");
             Texts(d.place, d.meaning, "example meaning");
             Part(d);
@@ -123,10 +125,15 @@ private:
             Report(d.place, "the part's pinyin \"" + d.partPinyin + "\" differs from the example's pinyin");
     }
 
+    // `mostBytes`: how much of the line the program reads (as UTF-16); 0 for no limit.
     void ChineseLine(const SourcePlace& place, const std::string& line, const std::string& pinyinLine,
-                     const std::string& what) {
+                     const std::string& what, size_t mostBytes = 0) {
         if (line.empty() || pinyinLine.empty())
             return Report(place, "the " + what + " needs \"zh\" and \"py\"");
+        for (const std::string* text : {&line, &pinyinLine})
+            if (mostBytes && text::Utf8ToUtf16(*text).size() * 2 > mostBytes)
+                Report(place, "the " + what + " is longer than the " + std::to_string(mostBytes) +
+                                  " bytes the program reads: \"" + *text + "\"");
         const std::vector<std::string> words = SplitWords(line), pinyin = SplitWords(pinyinLine);
         if (words.size() != pinyin.size())
             return Report(place, "the " + what + " has " + std::to_string(words.size()) + " word(s) but " +

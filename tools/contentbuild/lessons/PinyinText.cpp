@@ -69,20 +69,22 @@ char PlainLetter(char16_t c, bool& marked) {
     return 0;
 }
 
-// Whether `letters` splits into exactly `count` syllables of at most one tone mark each.
-bool Splits(const std::string& letters, const std::vector<int>& marks, size_t from, int count) {
-    if (from == letters.size())
-        return count == 0;
-    if (count == 0)
-        return false;
-    for (size_t length = 1; length <= 6 && from + length <= letters.size(); ++length) {
-        if (!Syllables().count(letters.substr(from, length)))
-            continue;
-        const int toneMarks = marks[from + length] - marks[from];
-        if (toneMarks <= 1 && Splits(letters, marks, from + length, count - 1))
-            return true;
+// For each count of syllables up to `most`, whether `letters` splits into exactly that many
+// syllables of at most one tone mark each (`marks` counts the tone marks before each letter).
+std::vector<bool> SyllableCounts(const std::string& letters, const std::vector<int>& marks, size_t most) {
+    // splits[pos][n]: letters from pos to the end split into n syllables.
+    std::vector<std::vector<bool>> splits(letters.size() + 1, std::vector<bool>(most + 1, false));
+    splits[letters.size()][0] = true;
+    for (size_t pos = letters.size(); pos-- > 0;) {
+        for (size_t length = 1; length <= 6 && pos + length <= letters.size(); ++length) {
+            if (marks[pos + length] - marks[pos] > 1 || !Syllables().count(letters.substr(pos, length)))
+                continue;
+            for (size_t n = 1; n <= most; ++n)
+                if (splits[pos + length][n - 1])
+                    splits[pos][n] = true;
+        }
     }
-    return false;
+    return splits[0];
 }
 
 } // namespace
@@ -128,6 +130,9 @@ std::string CheckPinyinGroup(std::string_view pinyin, int syllables) {
     const std::u16string wide = text::Utf8ToUtf16(pinyin);
     if (wide.empty())
         return "empty pinyin";
+    if (syllables < 1 || syllables > kMostWordCharacters || wide.size() > kMostWordCharacters)
+        return "\"" + std::string(pinyin) + "\" is too long for one word (at most " +
+               std::to_string(kMostWordCharacters) + " characters and pinyin letters)";
     // Apostrophes only separate syllables: each part must split on its own.
     std::vector<std::pair<std::string, std::vector<int>>> parts(1);
     parts.back().second.push_back(0);
@@ -149,10 +154,7 @@ std::string CheckPinyinGroup(std::string_view pinyin, int syllables) {
     for (const auto& [letters, marks] : parts) {
         if (letters.empty())
             return "\"" + std::string(pinyin) + "\" has an apostrophe without a syllable beside it";
-        std::vector<bool> counts(static_cast<size_t>(syllables) + 1, false);
-        for (int n = 1; n <= syllables; ++n)
-            counts[static_cast<size_t>(n)] = Splits(letters, marks, 0, n);
-        possible.push_back(counts);
+        possible.push_back(SyllableCounts(letters, marks, static_cast<size_t>(syllables)));
     }
     std::vector<bool> reach(static_cast<size_t>(syllables) + 1, false);
     reach[0] = true;

@@ -8,6 +8,9 @@
 // group per word, punctuation marks as words of their own whose pinyin group is the Western mark.
 namespace lessons {
 
+// The word display holds at most this many characters of a word and of its pinyin.
+inline constexpr int kMostWordCharacters = 99;
+
 // Cuts a line at every single space; two spaces in a row give an empty word.
 std::vector<std::string> SplitWords(std::string_view line);
 
