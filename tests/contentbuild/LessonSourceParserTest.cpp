@@ -43,8 +43,9 @@ TEST(LessonSourceParser, ReadsEveryBlockOfTheTinyLesson) {
     EXPECT_EQ(lesson.typicalSentences[0].demos[1].meaning.at("en"), "Teacher Wang");
 }
 
-TEST(LessonSourceParser, AcceptsWindowsLineEndsAndAByteOrderMark) {
+TEST(LessonSourceParser, AcceptsWindowsLineEndsAByteOrderMarkAndTrailingBlanks) {
     std::string source = "\xEF\xBB\xBF" + TinyLessonSource();
+    source.replace(source.find("[child]"), 7, "[child] \t"); // trailing blanks are no content
     for (size_t pos = 0; (pos = source.find('\n', pos)) != std::string::npos; pos += 2)
         source.replace(pos, 1, "\r\n");
     LessonSourceParser parser;

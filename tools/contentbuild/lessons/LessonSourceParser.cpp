@@ -93,6 +93,8 @@ bool LessonSourceParser::Parse(const std::string& file, std::string_view bytes, 
 }
 
 void LessonSourceParser::ParseLine(std::string_view line) {
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\t'))
+        line.remove_suffix(1);
     if (line.empty() || line.find_first_not_of(" \t") == std::string_view::npos) {
         m_lastValue = nullptr;
         return;
