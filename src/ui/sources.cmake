@@ -7,6 +7,7 @@ target_sources(core PRIVATE
 )
 target_sources(gui PRIVATE
   src/ui/BitmapButton.cpp
+  src/ui/CColourPicker.cpp
   src/ui/CMessageBoxNotice.cpp
   src/ui/CShockwaveFlash.cpp
   src/ui/ResourceImages.cpp
