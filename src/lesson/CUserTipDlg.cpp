@@ -18,7 +18,7 @@ CUserTipDlg::CUserTipDlg(QWidget* parent) : SkinDialog(kSize, parent) {
     m_askAgain = new QCheckBox(QStringLiteral("Ask me again next time"), this);
     m_askAgain->setObjectName(QStringLiteral("1109"));
     m_askAgain->setGeometry(kAskAgain);
-    m_askAgain->setStyleSheet(QStringLiteral("QCheckBox { color: white; background: transparent; }"));
+    m_askAgain->setStyleSheet(QStringLiteral("QCheckBox { color: #215e5a; background: transparent; }"));
     auto* yes = dialogs::AddButton(this, 1, kYes, artwork::kYesHover, artwork::kYesNormal);
     auto* no = dialogs::AddButton(this, 2, kNo, artwork::kNoHover, artwork::kNoNormal);
     connect(yes, &QPushButton::clicked, this, &QDialog::accept);
