@@ -1,7 +1,9 @@
 #include "LessonWindowTestFolder.h"
 
 #include "app/CProfile.h"
+#include "app/FileUtils.h"
 #include "app/Globals.h"
+#include "app/UserNotice.h"
 #include "lesson/CLessonCatalogDlg.h"
 #include "lesson/CSystemSettingDlg.h"
 #include "lesson/CTipDlg.h"
@@ -231,6 +233,46 @@ TEST_F(CatalogTest, SettingsDialogKeepsEditsOnCancelAndRestoresDefaults) {
     EXPECT_EQ(d.sentenceDistance, 12);
     EXPECT_EQ(d.lineDistance, 4);
     EXPECT_TRUE(g_lessonSettings.m_resumePrompt);
+}
+
+// Answers every question with a fixed answer and keeps what was asked.
+class AnsweringNotice final : public UserNotice {
+public:
+    explicit AnsweringNotice(bool answer) : m_answer(answer) {}
+    void Show(Kind, const std::string&, const std::string& text) override { m_asked.push_back(text); }
+    bool Ask(const std::string& title, const std::string& text) override {
+        m_asked.push_back(title + "|" + text);
+        return m_answer;
+    }
+    bool m_answer;
+    std::vector<std::string> m_asked;
+};
+
+TEST_F(CatalogTest, ChangingTheLanguageAsksFirstThenWritesItAndReloadsTheLessons) {
+    RecordingCatalog catalog;
+    auto* languages = catalog.findChild<QComboBox*>(QStringLiteral("1076"));
+    ASSERT_EQ(languages->count(), 2);
+    EXPECT_EQ(languages->currentText(), QStringLiteral("English"));
+
+    AnsweringNotice no(false);
+    SetUserNotice(&no);
+    languages->setCurrentIndex(1);
+    emit languages->activated(1);
+    EXPECT_EQ(no.m_asked, std::vector<std::string>{"queren genghuan|change it"});
+    EXPECT_EQ(g_strLangSuffix, "en");
+    EXPECT_EQ(languages->currentText(), QStringLiteral("English"));
+    EXPECT_FALSE(FileExists(m_folder / "TSSet.ini"));
+
+    AnsweringNotice yes(true);
+    SetUserNotice(&yes);
+    languages->setCurrentIndex(1);
+    emit languages->activated(1);
+    EXPECT_EQ(g_strLangSuffix, "fr");
+    EXPECT_EQ(languages->currentText(), QStringLiteral("Français"));
+    const std::string written = ReadWholeFile(m_folder / "TSSet.ini").value_or("");
+    EXPECT_NE(written.find("LangID=1036"), std::string::npos) << written;
+    EXPECT_NE(written.find("LessonTitle="), std::string::npos) << written;
+    EXPECT_EQ(catalog.LessonIds(), std::vector<int>{1});
 }
 
 TEST_F(CatalogTest, EnterAndEscapeDoNotCloseTheCatalogue) {
