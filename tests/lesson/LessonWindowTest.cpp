@@ -9,10 +9,12 @@
 #include "ui/ScrollPanel.h"
 #include "ui/SkinLayout.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTest>
+#include <sqlite3.h>
 #include <sys/stat.h>
 
 namespace {
@@ -61,9 +63,40 @@ TEST_F(LessonWindowTest, ButtonsCarryTheirTooltipsAndTheSceneShowsFirst) {
     // Nothing to scroll in an empty text: every scroll button is hidden.
     for (int id : {1078, 1079, 1080, 1081})
         EXPECT_FALSE(Shown(id)) << id;
-    // The lesson's head picture came out of the database into the scratch folder.
-    EXPECT_TRUE(FileExists(g_strTempLessonDir + "/leson.bmp") || !m_window->HeadPicture().IsLoaded());
     EXPECT_EQ(m_window->findChild<QWidget*>(QStringLiteral("337")), nullptr); // loading dialog gone
+}
+
+TEST_F(LessonWindowTest, TheHeadPictureComesFromTheDatabaseAndAFailedQueryStopsTheSetUp) {
+    QImage head(40, 30, QImage::Format_RGB32);
+    head.fill(Qt::darkCyan);
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(head.save(&buffer, "BMP"));
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open((m_folder / "db/lesson.dll").c_str(), &raw), SQLITE_OK);
+    sqlite3_exec(raw, "ALTER TABLE tbl_lesson_main_en ADD COLUMN lessonhead BLOB", nullptr, nullptr, nullptr);
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(raw, "UPDATE tbl_lesson_main_en SET lessonhead = ? WHERE id = 1", -1, &stmt, nullptr);
+    sqlite3_bind_blob(stmt, 1, bmp.constData(), static_cast<int>(bmp.size()), SQLITE_TRANSIENT);
+    EXPECT_EQ(sqlite3_step(stmt), SQLITE_DONE);
+    sqlite3_finalize(stmt);
+    sqlite3_close(raw);
+
+    CLessonWindow window(nullptr, &m_clock);
+    window.SetLessonNumber(1);
+    window.InitDialog();
+    EXPECT_TRUE(FileExists(g_strTempLessonDir + "/leson.bmp"));
+    ASSERT_TRUE(window.HeadPicture().IsLoaded());
+    EXPECT_EQ(window.HeadPicture().Size(), QSize(40, 30));
+
+    Sql("DROP TABLE tbl_lesson_main_en");
+    CLessonWindow broken(nullptr, &m_clock);
+    broken.SetLessonNumber(1);
+    broken.InitDialog();
+    EXPECT_TRUE(broken.TitlePath().empty());
+    EXPECT_NE(broken.findChild<QWidget*>(QStringLiteral("337")), nullptr);  // the loading dialog stays
+    EXPECT_NE(broken.findChild<QWidget*>(QStringLiteral("1064")), nullptr); // the buttons are there
 }
 
 TEST_F(LessonWindowTest, PaneButtonsShowOnePaneWithItsTitle) {
