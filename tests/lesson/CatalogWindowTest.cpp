@@ -275,6 +275,34 @@ TEST_F(CatalogTest, ChangingTheLanguageAsksFirstThenWritesItAndReloadsTheLessons
     EXPECT_EQ(catalog.LessonIds(), std::vector<int>{1});
 }
 
+TEST_F(CatalogTest, InformationPagesFollowTheWebAddressAndExitSavesTheUsersSection) {
+    RecordingCatalog catalog;
+    std::vector<std::string> pages;
+    const auto close = [&](QWidget* page) {
+        pages.push_back(page->objectName().toStdString());
+        ClickControl(page, 2);
+    };
+    WhenModalOpens(close);
+    ClickControl(&catalog, 5);
+    WhenModalOpens(close);
+    ClickControl(&catalog, 57670); // no help.chm beside the program
+    const std::string other = "btnClose=http://www.example.org";
+    m_settings.replace(m_settings.find(other), other.size(), "btnClose=http://www.tessalyne.example");
+    AddSettings("");
+    WhenModalOpens(close);
+    ClickControl(&catalog, 5);
+    EXPECT_EQ(pages, (std::vector<std::string>{"339", "341", "293"}));
+
+    g_strUserId = "U9";
+    g_lessonSettings.m_effective.lineDistance = 6;
+    ClickControl(&catalog, 2);
+    EXPECT_EQ(catalog.result(), QDialog::Rejected);
+    const std::string saved = SettingsFileText();
+    const size_t section = saved.find("[U9]");
+    ASSERT_NE(section, std::string::npos) << saved;
+    EXPECT_NE(saved.find("iHangDis=6", section), std::string::npos) << saved;
+}
+
 TEST_F(CatalogTest, EnterAndEscapeDoNotCloseTheCatalogue) {
     RecordingCatalog catalog;
     catalog.show();
