@@ -5,6 +5,7 @@
 #include "app/CInstanceLock.h"
 #include "app/CLog.h"
 #include "app/CProfile.h"
+#include "app/CTerminationSignal.h"
 #include "app/ContentPath.h"
 #include "app/FileUtils.h"
 #include "app/Globals.h"
@@ -12,6 +13,7 @@
 #include "app/UserNotice.h"
 #include "data/CADODatabase.h"
 #include "data/Queries.h"
+#include "lesson/CLessonCatalogDlg.h"
 #include "lesson/LessonSettings.h"
 #include "render/WordColours.h"
 
@@ -84,7 +86,9 @@ bool CLessonApp::InitInstance() {
     g_log.Write("InitInstance: interface language %s, suffix %s", languageName.c_str(),
                 g_strLangSuffix.c_str());
 
-    g_log.Write("InitInstance: no lesson catalogue window in this build; start-up ends here");
+    CTerminationSignal termination;
+    CLessonCatalogDlg catalogue(languageName);
+    catalogue.exec();
     return false;
 }
 

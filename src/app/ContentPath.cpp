@@ -75,7 +75,17 @@ std::string ResolveContentPath(std::string_view path) {
     return resolved;
 }
 
+namespace {
+std::string g_programFolderOverride;
+}
+
+void OverrideProgramFolder(const std::string& folder) {
+    g_programFolderOverride = folder;
+}
+
 std::string GetProgramFolder() {
+    if (!g_programFolderOverride.empty())
+        return g_programFolderOverride;
     const std::string exe = ExecutablePath();
     const size_t slash = exe.rfind('/');
     return slash == std::string::npos ? std::string("./") : exe.substr(0, slash + 1);

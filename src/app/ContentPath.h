@@ -11,6 +11,9 @@ std::string ResolveContentPath(std::string_view path);
 
 // The folder of the running executable, with a trailing '/'.
 std::string GetProgramFolder();
+// Makes GetProgramFolder return another folder (with a trailing '/'), as tests that run the
+// windows over a program folder of their own do; an empty folder restores the executable's.
+void OverrideProgramFolder(const std::string& folder);
 
 // The executable's file name without its extension ("tessalyne").
 std::string GetExecutableBaseName();

@@ -13,6 +13,7 @@ target_sources(core PRIVATE
 )
 target_sources(gui PRIVATE
   src/app/CInstanceActivation.cpp
+  src/app/CTerminationSignal.cpp
   src/app/CLessonApp.cpp
   src/app/FillLanguageList.cpp
 )

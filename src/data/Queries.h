@@ -14,6 +14,8 @@ inline constexpr char kUserByName[] = "select * from  tbl_user_main where userna
 inline constexpr char kInsertUser[] =
     "INSERT into tbl_user_main (id,username,password22) VALUES ('%s','%s','%s')";
 inline constexpr char kAllUsers[] = "select * from  tbl_user_main";
+// Replaces a clear-text password with its salted hash once the user has logged in with it.
+inline constexpr char kUpdateUserPassword[] = "UPDATE tbl_user_main SET password22 = '%s' WHERE id = '%s'";
 inline constexpr char kLessonTitleById[] = "SELECT * FROM tbl_lesson_main_%s where id = %d";
 inline constexpr char kChildLessonsOfLesson[] =
     "Select * from tbl_lesson_childlesson where lessonid = %d order by indexid";

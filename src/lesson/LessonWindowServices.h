@@ -2,9 +2,7 @@
 
 #include "render/LessonWindowLink.h"
 
-#include <functional>
 #include <string>
-#include <vector>
 
 // What the panes of the lesson window ask of it. The lesson window implements it; the panes reach
 // it through their parent chain (or are given it), and tests use a recording double.
@@ -45,11 +43,6 @@ public:
     // Reads the sentence aloud and returns when it has been spoken.
     virtual void ReadSentence() = 0;
 };
-
-// The lesson window's reading of the whole text: for each sentence in order a 2-second pause, then
-// either the sentence read aloud or, for a silent sentence, a pause of its length + 3 seconds in
-// which the learner says it. `pause` waits the given milliseconds while the window stays responsive.
-void ReadWholeText(const std::vector<SentenceReader*>& readers, const std::function<void(int)>& pause);
 
 // Show translations under the sentences (the lesson window's translation button); on at start.
 extern bool g_bShowTranslations;

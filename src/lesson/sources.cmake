@@ -6,8 +6,17 @@ target_sources(core PRIVATE
   src/lesson/MeaningLayout.cpp
   src/lesson/UserAccounts.cpp
 )
+pkg_check_modules(SODIUM REQUIRED IMPORTED_TARGET libsodium)
+target_link_libraries(core PUBLIC PkgConfig::SODIUM)
+target_sources(core PRIVATE
+  src/lesson/ReadAll.cpp
+)
 target_sources(gui PRIVATE
+  src/lesson/CEmptyLessonPanes.cpp
+  src/lesson/CInfoPictureDlg.cpp
+  src/lesson/CLessonCatalogDlg.cpp
   src/lesson/CLessonTitle.cpp
+  src/lesson/CLessonWindow.cpp
   src/lesson/CMeaningDia.cpp
   src/lesson/CMeaningText.cpp
   src/lesson/CNewWordList.cpp
@@ -18,7 +27,13 @@ target_sources(gui PRIVATE
   src/lesson/CScenePane.cpp
   src/lesson/CSentencePanel.cpp
   src/lesson/CStaticPicture.cpp
+  src/lesson/CSystemSettingDlg.cpp
+  src/lesson/CTipDlg.cpp
   src/lesson/CTypicalDialog.cpp
   src/lesson/CTypicalPanel.cpp
+  src/lesson/CUser.cpp
+  src/lesson/CUserTipDlg.cpp
+  src/lesson/DialogControls.cpp
   src/lesson/NoContentMovie.cpp
+  src/lesson/ScrollRepeatButton.cpp
 )

@@ -1,5 +1,6 @@
 #include "ui/BitmapButton.h"
 
+#include "ui/ArtworkIds.h"
 #include "ui/ResourceImages.h"
 
 #include <QEvent>
@@ -197,4 +198,14 @@ void BitmapButton::ClearHover() {
         return;
     m_bHover = false;
     update();
+}
+
+void SetUpBitmapButton(BitmapButton* button, int hoverId, int normalId, const QString& tooltip) {
+    constexpr QRgb kRed = 0xFFFF0000;
+    button->SetBitmaps(hoverId, kRed, normalId, kRed);
+    if (!tooltip.isEmpty())
+        button->SetTooltipText(tooltip);
+    button->DrawTransparent();
+    button->SetBorder(false);
+    button->SetCursorResource(artwork::kHandCursor);
 }

@@ -63,3 +63,7 @@ private:
     ButtonFace::Colours m_background;
     ButtonFace::Colours m_text;
 };
+
+// Sets a button up the way every window does: faces (pure red transparent), the tooltip when one is
+// given, transparent drawing, no border and the hand cursor.
+void SetUpBitmapButton(BitmapButton* button, int hoverId, int normalId, const QString& tooltip = {});

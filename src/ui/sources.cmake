@@ -7,10 +7,10 @@ target_sources(core PRIVATE
 )
 target_sources(gui PRIVATE
   src/ui/BitmapButton.cpp
+  src/ui/CColourPicker.cpp
   src/ui/CMessageBoxNotice.cpp
   src/ui/CShockwaveFlash.cpp
   src/ui/ResourceImages.cpp
-  src/ui/ResponsivePause.cpp
   src/ui/ScrollPanel.cpp
   src/ui/SkinDialog.cpp
 )

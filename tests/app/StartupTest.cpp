@@ -29,6 +29,8 @@ protected:
         ASSERT_EQ(chmod((m_folder / "tessalyne").c_str(), 0755), 0);
     }
 
+    // Runs the program; when it reaches the login of the catalogue, it is asked to end the way a
+    // desktop session asks (SIGTERM) and closes its windows through their ordinary exit path.
     RunResult Run() {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -39,7 +41,14 @@ protected:
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.start(QString::fromStdString(m_folder / "tessalyne"), {});
         RunResult result;
-        result.finished = process.waitForFinished(60000);
+        for (int waited = 0; waited < 600 && !result.finished; ++waited) {
+            result.finished = process.waitForFinished(100);
+            if (!result.finished && Log().find("OnPaint.2") != std::string::npos) {
+                m_reachedLogin = true;
+                process.terminate();
+                result.finished = process.waitForFinished(60000);
+            }
+        }
         result.exitCode = process.exitCode();
         result.output = process.readAll().toStdString();
         return result;
@@ -49,6 +58,7 @@ protected:
 
     TempFolder m_folder;
     TempFolder m_runtime;
+    bool m_reachedLogin = false;
 };
 
 TEST_F(Startup, OpensTheDatabasesReadsTheLanguageAndCleansUp) {
@@ -59,8 +69,19 @@ TEST_F(Startup, OpensTheDatabasesReadsTheLanguageAndCleansUp) {
     const std::string log = Log();
     EXPECT_NE(log.find("InitInstance: databases open"), std::string::npos) << log;
     EXPECT_NE(log.find("interface language Français, suffix fr"), std::string::npos) << log;
+    EXPECT_TRUE(m_reachedLogin) << log;
     EXPECT_NE(log.find("ExitInstance: status 0"), std::string::npos) << log;
     EXPECT_FALSE(FileExists(m_folder / "templesson"));
+}
+
+TEST_F(Startup, EndingAtTheLoginSavesTheSettingsUnderSectionZero) {
+    ASSERT_TRUE(WriteTextFile(m_folder / "lesson_res/lessonres_en.ini", "[lesson]\niWordR=7\n"));
+    const RunResult run = Run();
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    const std::string settings = ReadWholeFile(m_folder / "lesson_res/lessonres_en.ini").value_or("");
+    EXPECT_NE(settings.find("[0]"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("iWordR=7"), std::string::npos) << settings;
 }
 
 TEST_F(Startup, WithoutSettingsTheLanguageIsNoneAndTheSuffixStaysEn) {

@@ -8,8 +8,8 @@
 #include "lesson/CMeaningText.h"
 #include "lesson/CSentencePanel.h"
 #include "lesson/CStaticPicture.h"
+#include "lesson/ReadAll.h"
 #include "render/CMutiWord.h"
-#include "ui/ResponsivePause.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -174,35 +174,6 @@ TEST_F(SentencePanelTest, ASentenceWithoutRowOrDatabasePlaysNothing) {
               "Select * from tbl_lesson_sentence where  id = 'S010102' | open database fail");
 }
 
-// Reading a whole text: the pauses and readings in order on a clock that only the pauses move.
-TEST(ReadWholeTextTest, SilentSentencesGetTheirLengthPlusThreeSeconds) {
-    struct Reader : SentenceReader {
-        Reader(int& clock, std::vector<std::string>& events, int state, std::string name)
-            : clock(clock), events(events), state(state), name(std::move(name)) {}
-        int ReadingStateOf() const override { return state; }
-        int PrepareSoundSeconds() override { return 4; }
-        void ReadSentence() override {
-            events.push_back(name + " at " + std::to_string(clock));
-            clock += 1000; // speaking takes a second
-        }
-        int& clock;
-        std::vector<std::string>& events;
-        int state;
-        std::string name;
-    };
-    int clock = 0;
-    std::vector<std::string> events;
-    Reader first(clock, events, SentenceReader::kNormal, "first");
-    Reader second(clock, events, SentenceReader::kSilent, "second");
-    Reader third(clock, events, SentenceReader::kNormal, "third");
-    ReadWholeText({&first, &second, &third}, [&](int ms) {
-        events.push_back("pause " + std::to_string(ms));
-        clock += ms;
-    });
-    EXPECT_EQ(events, (std::vector<std::string>{"pause 2000", "first at 2000", "pause 2000", "pause 7000",
-                                                "pause 2000", "third at 14000"}));
-}
-
 class LessonTitleTest : public LessonPaneTest {};
 
 TEST_F(LessonTitleTest, ListsTranslatedChildLessonsAndSwitchesToTheFirst) {
@@ -260,15 +231,15 @@ public:
     int sleeps = 0;
 };
 
-TEST(ResponsivePauseTest, WaitsInShortStepsAndKeepsAnswering) {
+TEST(WaitDispatchingTest, WaitsInShortStepsAndKeepsAnswering) {
     SleepingClock clock;
     bool answered = false;
     QMetaObject::invokeMethod(
         qApp, [&] { answered = true; }, Qt::QueuedConnection);
-    ResponsivePause(clock, 2005);
+    WaitDispatching(clock, 2005, [] { return false; });
     EXPECT_TRUE(answered);
     EXPECT_EQ(clock.Now(), std::chrono::milliseconds(2005));
-    EXPECT_EQ(clock.sleeps, 201);
+    EXPECT_EQ(clock.sleeps, 101);
 }
 
 } // namespace

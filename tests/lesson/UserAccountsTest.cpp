@@ -80,3 +80,88 @@ TEST_F(Accounts, AFailedInsertIsReportedInsteadOfLoggingIn) {
 }
 
 } // namespace
+
+namespace {
+
+std::string StoredPassword(const std::string& dbPath, const std::string& id) {
+    sqlite3* raw = nullptr;
+    std::string value = "<none>";
+    if (sqlite3_open(dbPath.c_str(), &raw) != SQLITE_OK)
+        return value;
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(raw, "SELECT password22 FROM tbl_user_main WHERE id = ?", -1, &stmt, nullptr);
+    sqlite3_bind_text(stmt, 1, id.c_str(), -1, SQLITE_TRANSIENT);
+    if (sqlite3_step(stmt) == SQLITE_ROW)
+        value = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+    sqlite3_finalize(stmt);
+    sqlite3_close(raw);
+    return value;
+}
+
+void InsertClearTextUser(const std::string& dbPath, const char* id, const char* name, const char* password) {
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(dbPath.c_str(), &raw), SQLITE_OK);
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(raw, "INSERT INTO tbl_user_main (id, username, password22) VALUES (?, ?, ?)", -1,
+                       &stmt, nullptr);
+    sqlite3_bind_text(stmt, 1, id, -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(stmt, 2, name, -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(stmt, 3, password, -1, SQLITE_TRANSIENT);
+    EXPECT_EQ(sqlite3_step(stmt), SQLITE_DONE);
+    sqlite3_finalize(stmt);
+    sqlite3_close(raw);
+}
+
+} // namespace
+
+TEST_F(Accounts, NewPasswordsAreStoredAsSaltedHashes) {
+    std::string first, second, error;
+    ASSERT_TRUE(CreateUser(&m_db, "Ana", "Secret", first, error));
+    ASSERT_TRUE(CreateUser(&m_db, "Ben", "Secret", second, error));
+    const std::string a = StoredPassword(m_dir / "lesson.dll", first);
+    const std::string b = StoredPassword(m_dir / "lesson.dll", second);
+    EXPECT_TRUE(IsPasswordHash(a)) << a;
+    EXPECT_EQ(a.find("Secret"), std::string::npos);
+    EXPECT_NE(a, b); // salted: the same password gives different hashes
+    // Typing the stored hash is not the password.
+    EXPECT_EQ(CheckLogin(&m_db, "Ana", a).outcome, LoginOutcome::WrongPassword);
+    EXPECT_EQ(CheckLogin(&m_db, "Ana", "Secret").userId, first);
+}
+
+TEST_F(Accounts, ClearTextRowsLogInExactlyAndAreStoredHashedAfterwards) {
+    InsertClearTextUser(m_dir / "lesson.dll", "2020010112000000001", "Old", "PassWord");
+    EXPECT_EQ(CheckLogin(&m_db, "old", "password").outcome, LoginOutcome::WrongPassword);
+    EXPECT_EQ(StoredPassword(m_dir / "lesson.dll", "2020010112000000001"), "PassWord");
+
+    const LoginResult ok = CheckLogin(&m_db, "Old", "PassWord");
+    EXPECT_EQ(ok.outcome, LoginOutcome::LoggedIn);
+    EXPECT_EQ(ok.userId, "2020010112000000001");
+    const std::string stored = StoredPassword(m_dir / "lesson.dll", "2020010112000000001");
+    EXPECT_TRUE(IsPasswordHash(stored)) << stored;
+    EXPECT_EQ(CheckLogin(&m_db, "Old", "PassWord").outcome, LoginOutcome::LoggedIn);
+    EXPECT_EQ(CheckLogin(&m_db, "Old", "password").outcome, LoginOutcome::WrongPassword);
+}
+
+TEST_F(Accounts, EmptyPasswordsStayValidInBothForms) {
+    InsertClearTextUser(m_dir / "lesson.dll", "2020010112000000002", "Quiet", "");
+    EXPECT_EQ(CheckLogin(&m_db, "Quiet", "x").outcome, LoginOutcome::WrongPassword);
+    EXPECT_EQ(CheckLogin(&m_db, "Quiet", "").outcome, LoginOutcome::LoggedIn);
+    EXPECT_TRUE(IsPasswordHash(StoredPassword(m_dir / "lesson.dll", "2020010112000000002")));
+    EXPECT_EQ(CheckLogin(&m_db, "Quiet", "").outcome, LoginOutcome::LoggedIn);
+
+    std::string id, error;
+    ASSERT_TRUE(CreateUser(&m_db, "Blank", "", id, error));
+    EXPECT_TRUE(IsPasswordHash(StoredPassword(m_dir / "lesson.dll", id)));
+    EXPECT_EQ(CheckLogin(&m_db, "Blank", "").userId, id);
+    EXPECT_EQ(CheckLogin(&m_db, "Blank", " ").outcome, LoginOutcome::WrongPassword);
+}
+
+TEST(PasswordHash, OnlyWellFormedHashesCountAsHashes) {
+    EXPECT_FALSE(IsPasswordHash(""));
+    EXPECT_FALSE(IsPasswordHash("$argon2id$"));
+    EXPECT_FALSE(IsPasswordHash("$argon2id$v=19$m=garbage"));
+    EXPECT_TRUE(IsPasswordHash(HashPassword("x")));
+    // A clear-text password that merely starts like a hash still compares as text.
+    EXPECT_TRUE(PasswordMatches("$argon2id$v=19$m=garbage", "$argon2id$v=19$m=garbage"));
+    EXPECT_FALSE(PasswordMatches(HashPassword("abc"), "ABC"));
+}

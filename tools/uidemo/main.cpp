@@ -24,8 +24,6 @@
 
 namespace {
 
-constexpr QRgb kRed = 0xFFFF0000;
-
 // A skinned dialog that paints something over its skin.
 class DemoDialog : public SkinDialog {
 public:
@@ -51,12 +49,7 @@ BitmapButton* AddButton(QWidget* parent, const QRect& place, int hoverId, int no
                         const QString& tooltip = {}) {
     auto* button = new BitmapButton(parent);
     button->setGeometry(place);
-    button->SetBitmaps(hoverId, kRed, normalId, kRed);
-    if (!tooltip.isEmpty())
-        button->SetTooltipText(tooltip);
-    button->DrawTransparent();
-    button->SetBorder(false);
-    button->SetCursorResource(artwork::kHandCursor);
+    SetUpBitmapButton(button, hoverId, normalId, tooltip);
     return button;
 }
 

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ui/SkinDialog.h"
+
+#include <array>
+
+class CColourPicker;
+class QCheckBox;
+class QSpinBox;
+
+// The display settings of the logged-in user: the colours of new words, words, pinyin and meanings,
+// the resume prompt and the distances between sentences and lines. OK and Cancel both keep what the
+// controls show; the catalogue writes the settings to the file when it closes.
+class CSystemSettingDlg : public SkinDialog {
+public:
+    explicit CSystemSettingDlg(QWidget* parent = nullptr);
+
+    void done(int result) override;
+
+private:
+    // Puts the process-wide display settings into the controls.
+    void ShowSettings();
+    void OnDefaults();
+    void StoreSettings();
+
+    std::array<CColourPicker*, 4> m_pickers{}; // 1110 new words, 1111 words, 1112 pinyin, 1115 meanings
+    QCheckBox* m_askAgain = nullptr;
+    QSpinBox* m_sentenceDistance = nullptr;
+    QSpinBox* m_lineDistance = nullptr;
+};
