@@ -1,0 +1,3 @@
+target_sources(core PRIVATE
+  src/charstudy/StrokeFile.cpp
+)
