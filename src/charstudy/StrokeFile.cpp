@@ -12,6 +12,7 @@ constexpr std::uint16_t kNullTag = 0x0000;
 constexpr std::uint16_t kNewClassTag = 0xFFFF;
 constexpr std::uint16_t kClassTag = 0x8000;
 constexpr std::uint16_t kBigObjectTag = 0x7FFF;
+constexpr std::uint32_t kBigClassFlag = 0x80000000u; // in the 32-bit index after kBigObjectTag
 constexpr std::uint16_t kSchema = 1;
 
 struct ClassInfo {
@@ -182,6 +183,8 @@ private:
         std::uint32_t index = tag;
         if (tag == kBigObjectTag && !m_reader.U32(index))
             return ReadResult::Truncated;
+        if (index & kBigClassFlag)
+            return ReadObjectOfClass(index & ~kBigClassFlag);
         return RepeatObject(index);
     }
 
@@ -298,8 +301,11 @@ bool WriteStrokeFile(const std::vector<StrokeObject>& objects, std::vector<unsig
     std::uint32_t lastIndex = 0;
     for (const StrokeObject& object : objects) {
         const auto known = classIndex.find(object.kind);
-        if (known != classIndex.end()) {
+        if (known != classIndex.end() && known->second < kBigObjectTag) {
             w.U16(static_cast<std::uint16_t>(kClassTag | known->second));
+        } else if (known != classIndex.end()) {
+            w.U16(kBigObjectTag);
+            w.U32(kBigClassFlag | known->second);
         } else {
             const std::string name = ClassName(object.kind);
             w.U16(kNewClassTag);

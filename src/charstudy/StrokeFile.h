@@ -8,8 +8,8 @@
 // (little-endian). Element count (16-bit, or 0xFFFF and a 32-bit count); per element a reference:
 // 0x0000 null, 0xFFFF new class (schema, name length, name) followed by the object's data,
 // 0x8000|index an object of a class already introduced, any other value a second reference to an
-// object already read (0x7FFF and a 32-bit index for large ones). Classes and objects share one
-// index counter starting at 1.
+// object already read (0x7FFF and a 32-bit index for large ones, whose top bit marks a class).
+// Classes and objects share one index counter starting at 1.
 //
 // This file reads and writes the plain data of those objects; the drawing objects are built on it.
 namespace strokefile {

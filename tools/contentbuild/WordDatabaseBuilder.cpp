@@ -208,9 +208,19 @@ private:
         return true;
     }
 
-    // The dictionary entry of a word: the first one that is not a proper name, else the first.
+    // The dictionary entry of a word: one of a single character reads it the character's most
+    // frequent way; otherwise the first entry that is not a proper name, else the first.
     const DictionaryEntry* EntryOf(const QString& word) const {
         const auto [first, last] = m_dictionary.equal_range(word.toStdString());
+        const auto character = m_characterIndex.find(word);
+        if (character != m_characterIndex.end()) {
+            const PinyinSyllable& usual = m_characters[character->second].readings.front();
+            for (bool properNames : {false, true})
+                for (auto it = first; it != last; ++it)
+                    if (pinyin::ParseNumbered(it->second.numberedPinyin) == usual &&
+                        (properNames || QChar(it->second.numberedPinyin[0]).isLower()))
+                        return &it->second;
+        }
         const DictionaryEntry* chosen = nullptr;
         for (auto it = first; it != last; ++it) {
             if (!pinyin::ParseNumberedList(it->second.numberedPinyin))
