@@ -38,8 +38,9 @@ TEST(StrokeGraphics, TheFirstStrokeOfSanLiesNearTheTopWrittenLeftToRight) {
         EXPECT_GE(s.offsetY, 0);
         EXPECT_LE(s.offsetX + s.image.width(), 190);
         EXPECT_LE(s.offsetY + s.image.height(), 190);
-        if (i > 0)
+        if (i > 0) {
             EXPECT_GT(s.offsetY, pictures->strokes[i - 1].offsetY); // strokes go down the square
+        }
         const strokefile::StrokeObject& reference = pictures->referenceStrokes[i];
         EXPECT_EQ(reference.strokeNumber, static_cast<int>(i) + 1);
         ASSERT_GE(reference.points.size(), 2u);

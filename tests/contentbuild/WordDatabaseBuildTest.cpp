@@ -20,12 +20,17 @@ class WordDatabaseBuild : public testing::Test {
 protected:
     static void SetUpTestSuite() {
         s_folder = std::make_unique<TempFolder>();
-        ASSERT_TRUE(WriteTextFile(*s_folder / "words.txt", "# lesson words\n你好\tnǐ hǎo\thello\tint\n三\n"));
+        ASSERT_TRUE(WriteTextFile(*s_folder / "words.txt", "# more words\n三\n"));
+        ASSERT_TRUE(WriteTextFile(*s_folder / "lessons/lesson01.txt",
+                                  "[lesson 1]\ntitle.en: Hello!\n\n[word]\nzh: 你好\npy: nǐhǎo\npos: int\n"
+                                  "en: hello\nfr: bonjour\n\n[sentence a]\nzh: 你好 ， 三 ！\n"
+                                  "py: nǐhǎo , sān !\nen: Hello, three!\n"));
+        WordDatabaseSources sources = Sources({*s_folder / "words.txt"});
+        sources.lessonFolders = {*s_folder / "lessons"};
         WordDatabaseSummary summary;
         std::string error;
-        ASSERT_TRUE(
-            BuildWordDatabase(Sources({*s_folder / "words.txt"}), Options(), DatabasePath(), summary, error))
-            << error;
+        ASSERT_TRUE(BuildWordDatabase(sources, Options(), DatabasePath(), summary, error)) << error;
+        EXPECT_TRUE(summary.warnings.empty());
         EXPECT_EQ(summary.characters, 3u);
         EXPECT_EQ(summary.readings, 4u); // 好 has two
     }
@@ -131,16 +136,17 @@ TEST_F(WordDatabaseBuild, CharactersHaveTheirReadingsPicturesStrokesAndReference
 }
 
 TEST_F(WordDatabaseBuild, PhrasesCarryPinyinExplanationsAndSounds) {
-    // The lesson word first, then the frequent words whose characters are all in (not 你们).
+    // The lessons' words first (the new word with its part of speech and explanations), then the
+    // word list's, then the frequent words whose characters are all in (not 你们).
     EXPECT_EQ(Query("SELECT cz, czpinyin, cxid FROM tbl_phrase_main ORDER BY id"),
-              (Rows{{"你好", "nǐhǎo", "int"},
+              (Rows{{"你好", "nǐhǎo", "CX11"},
                     {"三", "sān", ""},
                     {"你", "nǐ", ""},
                     {"好", "hǎo", ""},
                     {"好好", "hǎohǎo", ""}}));
     EXPECT_EQ(Query("SELECT e.explain FROM tbl_phrase_explain_fr e JOIN tbl_phrase_main p ON p.id = e.wordid "
                     "WHERE p.cz = '你好'"),
-              (Rows{{"hello"}}));
+              (Rows{{"bonjour"}}));
     EXPECT_EQ(Query("SELECT e.explain FROM tbl_phrase_explain_en e JOIN tbl_phrase_main p ON p.id = e.wordid "
                     "WHERE p.cz = '三'"),
               (Rows{{"three; 3"}}));
@@ -177,7 +183,7 @@ TEST_F(WordDatabaseBuild, TheContentCheckFindsMistakesALearnerWouldNotice) {
                  "UPDATE tbl_hz_main SET bhs = 4 WHERE hz = '三';"
                  "UPDATE tbl_hz_bhimg_song SET offsetx = 180 WHERE hzid = 'HZ04f60' AND djh = 2;"
                  "UPDATE tbl_pinyin_rule SET sound = x'00112233' WHERE pinyin = 'nǐ';"
-                 "DELETE FROM tbl_phrase_explain_fr WHERE explain = 'hello';",
+                 "DELETE FROM tbl_phrase_explain_fr WHERE explain = 'bonjour';",
                  nullptr, nullptr, nullptr);
     sqlite3_close(db);
     const std::vector<std::string> problems = CheckWordDatabase(copy, {"en", "fr"});

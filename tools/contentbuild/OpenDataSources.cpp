@@ -124,22 +124,98 @@ std::vector<ListedWord> LoadWordList(const std::string& path, std::string& error
         if (fields.size() > 2)
             word.explanation = fields[2].trimmed().toStdString();
         if (fields.size() > 3)
-            word.cxid = fields[3].trimmed().toStdString();
+            word.partOfSpeech = fields[3].trimmed().toStdString();
         if (!word.word.isEmpty())
             words.push_back(std::move(word));
     }
     return words;
 }
 
-std::vector<QString> CollectHanCharacters(const std::string& folder) {
-    std::vector<QString> characters;
-    std::set<char32_t> seen;
+namespace {
+
+QStringList TextFilesUnder(const std::string& folder, const QStringList& patterns) {
     QStringList files;
-    QDirIterator it(QString::fromStdString(folder), QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(QString::fromStdString(folder), patterns, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext())
         files << it.next();
     files.sort();
-    for (const QString& file : files) {
+    return files;
+}
+
+bool HasHan(const QString& word) {
+    for (char32_t c : word.toUcs4())
+        if (IsHan(c))
+            return true;
+    return false;
+}
+
+// One block of a lesson source: its kind and its "key: value" fields.
+struct LessonBlock {
+    QString kind;
+    std::map<QString, QString> fields;
+};
+
+void AddBlockWords(const LessonBlock& block, std::vector<ListedWord>& newWords,
+                   std::vector<ListedWord>& words) {
+    const auto zh = block.fields.find(QStringLiteral("zh"));
+    const auto py = block.fields.find(QStringLiteral("py"));
+    if (zh == block.fields.end() || py == block.fields.end())
+        return;
+    const QStringList hanWords = zh->second.split(u' ', Qt::SkipEmptyParts);
+    const QStringList groups = py->second.split(u' ', Qt::SkipEmptyParts);
+    if (hanWords.size() != groups.size())
+        return;
+    qsizetype wordCount = 0;
+    for (const QString& w : hanWords)
+        wordCount += HasHan(w) ? 1 : 0;
+    for (qsizetype i = 0; i < hanWords.size(); ++i) {
+        if (!HasHan(hanWords[i]))
+            continue;
+        ListedWord word{hanWords[i], groups[i].toStdString(), {}, {}, {}};
+        // Only new words and speaker titles explain their word; a sentence's translation is not one.
+        if (wordCount == 1 && (block.kind == u"word" || block.kind == u"speaker")) {
+            for (const auto& [key, value] : block.fields)
+                if (key.size() == 2 && key != u"zh" && key != u"py")
+                    word.explanations[key.toStdString()] = value.toStdString();
+            if (const auto pos = block.fields.find(QStringLiteral("pos")); pos != block.fields.end())
+                word.partOfSpeech = pos->second.toStdString();
+        }
+        (block.kind == u"word" ? newWords : words).push_back(std::move(word));
+    }
+}
+
+} // namespace
+
+std::vector<ListedWord> LoadLessonWords(const std::string& folder) {
+    std::vector<ListedWord> newWords;
+    std::vector<ListedWord> words;
+    for (const QString& file : TextFilesUnder(folder, {QStringLiteral("*.txt")})) {
+        std::string error;
+        const auto lines = ReadLines(file.toStdString(), error);
+        if (!lines)
+            continue;
+        LessonBlock block;
+        for (const QString& line : *lines) {
+            const QString text = QString(line).remove(u'\r');
+            if (text.startsWith(u'[')) {
+                AddBlockWords(block, newWords, words);
+                block = LessonBlock{text.mid(1).section(u' ', 0, 0).remove(u']'), {}};
+                continue;
+            }
+            const qsizetype colon = text.indexOf(u':');
+            if (colon > 0 && !text.startsWith(u'#') && !text[0].isSpace())
+                block.fields[text.left(colon).trimmed()] = text.mid(colon + 1).trimmed();
+        }
+        AddBlockWords(block, newWords, words);
+    }
+    newWords.insert(newWords.end(), words.begin(), words.end());
+    return newWords;
+}
+
+std::vector<QString> CollectHanCharacters(const std::string& folder) {
+    std::vector<QString> characters;
+    std::set<char32_t> seen;
+    for (const QString& file : TextFilesUnder(folder, {})) {
         const std::optional<std::string> bytes = ReadWholeFile(file.toStdString());
         if (!bytes)
             continue;

@@ -24,13 +24,15 @@ struct FrequentCharacter {
     std::vector<std::string> readings; // numbered ("de5", "di2")
 };
 
-// A word of a word list given by the lessons: the word, optionally its pinyin (tone-marked or
-// numbered), explanation and part-of-speech id.
+// A word the lessons use: the word, optionally its pinyin (tone-marked or numbered), its
+// explanation (for every language, or by language suffix) and its part of speech (a code such as
+// "n" or a `tbl_hz_cx` id).
 struct ListedWord {
     QString word;
     std::string pinyin;
     std::string explanation;
-    std::string cxid;
+    std::map<std::string, std::string> explanations;
+    std::string partOfSpeech;
 };
 
 // Stroke data of one character: SVG outline paths and median polylines in the 1024 box (y up).
@@ -49,9 +51,16 @@ std::vector<FrequentCharacter> LoadCharacterFrequency(const std::string& path, s
 // Words with their counts, most frequent first.
 std::vector<std::pair<QString, long>> LoadWordFrequency(const std::string& path, std::string& error);
 
-// "word<TAB>pinyin<TAB>explanation<TAB>cxid" lines, everything after the word optional; blank lines
-// and lines starting with '#' are skipped.
+// "word<TAB>pinyin<TAB>explanation<TAB>part of speech" lines, everything after the word optional;
+// blank lines and lines starting with '#' are skipped.
 std::vector<ListedWord> LoadWordList(const std::string& path, std::string& error);
+
+// The words of the lesson sources under `folder` (files "*.txt"): each "zh:" line's words with the
+// pinyin groups of the "py:" line of the same block ("[kind]" lines start blocks). A [word] or
+// [speaker] block whose Chinese is a single word also gives that word's part of speech ("pos:")
+// and its explanations (two-letter language keys). New words come first. Blocks whose word and
+// pinyin counts differ are left to the lesson check.
+std::vector<ListedWord> LoadLessonWords(const std::string& folder);
 
 // Every Han character in the UTF-8 text files under `folder`, in order of first appearance.
 std::vector<QString> CollectHanCharacters(const std::string& folder);

@@ -21,12 +21,19 @@ namespace {
 using Blob = DatabaseWriter::Blob;
 using Value = DatabaseWriter::Value;
 
-// Parts of speech: id, Chinese name and the abbreviation learners know.
-const std::pair<const char*, const char*> kPartsOfSpeech[] = {
-    {"n", "名词 n."},       {"v", "动词 v."},         {"adj", "形容词 adj."}, {"adv", "副词 adv."},
-    {"pron", "代词 pron."}, {"num", "数词 num."},     {"m", "量词 m."},       {"prep", "介词 prep."},
-    {"conj", "连词 conj."}, {"part", "助词 part."},   {"int", "叹词 int."},   {"aux", "能愿动词 aux."},
-    {"pn", "专有名词 pn."}, {"onom", "象声词 onom."}, {"phr", "短语 phr."},
+// Parts of speech: the code lesson sources use, the `tbl_hz_cx` id the lesson database stores,
+// and the label shown beside a word: the abbreviation learners know and the Chinese name.
+struct PartOfSpeech {
+    const char* code;
+    const char* id;
+    const char* label;
+};
+const PartOfSpeech kPartsOfSpeech[] = {
+    {"n", "CX01", "n. 名词"},           {"v", "CX02", "v. 动词"},        {"adj", "CX03", "adj. 形容词"},
+    {"adv", "CX04", "adv. 副词"},       {"pron", "CX05", "pron. 代词"},  {"num", "CX06", "num. 数词"},
+    {"m", "CX07", "m. 量词"},           {"prep", "CX08", "prep. 介词"},  {"conj", "CX09", "conj. 连词"},
+    {"part", "CX10", "part. 助词"},     {"int", "CX11", "interj. 叹词"}, {"pn", "CX12", "pn. 专有名词"},
+    {"mv", "CX13", "mod. v. 能愿动词"}, {"phr", "CX14", "phr. 短语"},    {"t", "CX15", "t. 时间词"},
 };
 
 // Chinese punctuation with its Western counterpart (empty where the pinyin rows have none).
@@ -39,8 +46,22 @@ const std::pair<const char*, const char*> kPunctuation[] = {
 struct Phrase {
     QString text;
     std::vector<PinyinSyllable> syllables;
+    std::string pinyin;     // as stored and looked up: the lesson's spelling, or the joined syllables
+    std::string speechText; // numbered pinyin for the speech engine
     std::string explanation;
+    std::map<std::string, std::string> explanations; // by language suffix, before `explanation`
     std::string cxid;
+
+    std::string ExplanationFor(const std::string& suffix) const {
+        const auto found = explanations.find(suffix);
+        return found != explanations.end() && !found->second.empty() ? found->second : explanation;
+    }
+};
+
+// The syllables of a word and how it is spoken.
+struct WordReading {
+    std::vector<PinyinSyllable> syllables;
+    std::string speechText;
 };
 
 struct Character {
@@ -74,6 +95,13 @@ public:
     bool Prepare(std::string& error) {
         if (!LoadSources(error))
             return false;
+        for (const std::string& folder : m_sources.lessonFolders)
+            for (ListedWord& word : opendata::LoadLessonWords(folder))
+                m_lessonWords.push_back(std::move(word));
+        for (const ListedWord& word : m_lessonWords)
+            for (char32_t c : word.word.toUcs4())
+                if (opendata::IsHan(c) && !AddCharacter(QString::fromUcs4(&c, 1), error))
+                    return false;
         for (const ListedWord& word : m_listedWords)
             for (char32_t c : word.word.toUcs4())
                 if (opendata::IsHan(c) && !AddCharacter(QString::fromUcs4(&c, 1), error))
@@ -86,7 +114,15 @@ public:
             if (!AddCharacter(c, error))
                 return false;
         AddCommonCharacters();
-        return AddLessonPhrases(error) && AddFrequentPhrases();
+        return AddListedPhrases(m_lessonWords, true, error) &&
+               AddListedPhrases(m_listedWords, false, error) && AddFrequentPhrases();
+    }
+
+    const std::vector<std::string>& Warnings() const { return m_warnings; }
+
+    void AddWarning(const std::string& warning) {
+        if (std::find(m_warnings.begin(), m_warnings.end(), warning) == m_warnings.end())
+            m_warnings.push_back(warning);
     }
 
     bool Write(const std::string& path, WordDatabaseSummary& summary, std::string& error) {
@@ -103,8 +139,8 @@ public:
             return false;
         WriteCharacters(w, summary, error);
         WriteLettersAndPunctuation(w);
-        for (const auto& [id, meaning] : kPartsOfSpeech)
-            w.Insert("tbl_hz_cx", {"id", "meaning"}, {id, meaning});
+        for (const PartOfSpeech& part : kPartsOfSpeech)
+            w.Insert("tbl_hz_cx", {"id", "meaning"}, {std::string(part.id), std::string(part.label)});
         if (speech.valid() && !speech.get()) {
             error = soundError;
             return false;
@@ -223,7 +259,7 @@ private:
         }
         const DictionaryEntry* chosen = nullptr;
         for (auto it = first; it != last; ++it) {
-            if (!pinyin::ParseNumberedList(it->second.numberedPinyin))
+            if (it->second.numberedPinyin.empty())
                 continue;
             if (!chosen)
                 chosen = &it->second;
@@ -245,52 +281,95 @@ private:
         return text;
     }
 
+    // Dictionary words whose every sense is a verb ("to ...") are verbs; others are left open.
     static std::string GuessPartOfSpeech(const DictionaryEntry& entry) {
         for (const std::string& gloss : entry.glosses)
             if (gloss.rfind("to ", 0) != 0)
                 return "";
-        return "v";
+        return PartOfSpeechId("v");
     }
 
     bool AddPhrase(Phrase phrase) {
-        const std::string key = phrase.text.toStdString() + "|" + pinyin::JoinMarked(phrase.syllables);
+        if (phrase.pinyin.empty())
+            phrase.pinyin = pinyin::JoinMarked(phrase.syllables);
+        if (phrase.speechText.empty())
+            phrase.speechText = pinyin::JoinNumbered(phrase.syllables);
+        const std::string key = phrase.text.toStdString() + "|" + phrase.pinyin;
         if (!m_phraseKeys.insert(key).second)
             return false;
         m_phrases.push_back(std::move(phrase));
         return true;
     }
 
-    // The syllables of a lesson word from its own pinyin (numbered or tone-marked), else from the
-    // dictionary.
-    std::optional<std::vector<PinyinSyllable>> LessonWordSyllables(const ListedWord& word,
-                                                                   size_t count) const {
+    // The syllables of a listed word from its own pinyin (numbered or tone-marked; erhua written as
+    // a final r after the syllable before 儿), else from the dictionary.
+    std::optional<WordReading> ListedWordReading(const ListedWord& word, const QString& han) const {
+        const QList<uint> codes = han.toUcs4();
+        const size_t count = static_cast<size_t>(codes.size());
+        std::optional<std::vector<PinyinSyllable>> syllables;
         if (word.pinyin.empty()) {
-            const DictionaryEntry* entry = EntryOf(word.word);
-            return entry ? pinyin::ParseNumberedList(entry->numberedPinyin) : std::nullopt;
+            const DictionaryEntry* entry = EntryOf(han);
+            syllables = entry ? pinyin::ParseNumberedList(entry->numberedPinyin) : std::nullopt;
+        } else if (word.pinyin.find_first_of("12345") != std::string::npos) {
+            syllables = pinyin::ParseNumberedList(word.pinyin);
+        } else {
+            syllables = pinyin::SplitMarked(word.pinyin, count, m_knownSpellings);
         }
-        if (word.pinyin.find_first_of("12345") != std::string::npos)
-            return pinyin::ParseNumberedList(word.pinyin);
-        return pinyin::SplitMarked(word.pinyin, count, m_knownSpellings);
+        if (syllables && syllables->size() == count)
+            return WordReading{*syllables, pinyin::JoinNumbered(*syllables)};
+        const bool erhua =
+            count > 1 && codes.back() == U'儿' && word.pinyin.size() > 1 && word.pinyin.back() == 'r';
+        if (!erhua)
+            return std::nullopt;
+        const auto before =
+            pinyin::SplitMarked(word.pinyin.substr(0, word.pinyin.size() - 1), count - 1, m_knownSpellings);
+        if (!before)
+            return std::nullopt;
+        // The r joins the syllable before it, as it is spoken; 儿 itself keeps its own readings.
+        WordReading reading{*before, pinyin::JoinNumbered(*before) + "r"};
+        reading.syllables.push_back(PinyinSyllable{"", "er", 5});
+        return reading;
     }
 
-    bool AddLessonPhrases(std::string& error) {
-        for (const ListedWord& word : m_listedWords) {
+    // Lesson words (lenient: a word whose pinyin does not fit is the lesson check's to report) and
+    // word-list words (strict).
+    bool AddListedPhrases(const std::vector<ListedWord>& words, bool lenient, std::string& error) {
+        for (const ListedWord& word : words) {
             QString han;
             for (char32_t c : word.word.toUcs4())
                 if (opendata::IsHan(c))
                     han += QString::fromUcs4(&c, 1);
             if (han.isEmpty())
                 continue;
-            const auto syllables = LessonWordSyllables(word, static_cast<size_t>(han.toUcs4().size()));
-            if (!syllables || syllables->size() != static_cast<size_t>(han.toUcs4().size())) {
-                error = "the pinyin \"" + word.pinyin + "\" does not fit the word " + word.word.toStdString();
-                return false;
+            const auto reading = ListedWordReading(word, han);
+            if (!reading) {
+                const std::string problem =
+                    "the pinyin \"" + word.pinyin + "\" does not fit the word " + word.word.toStdString();
+                if (!lenient) {
+                    error = problem;
+                    return false;
+                }
+                AddWarning(problem);
+                continue;
             }
-            AddReadingsOfWord(han, *syllables);
+            if (reading->speechText.back() != 'r')
+                AddReadingsOfWord(han, reading->syllables);
             const DictionaryEntry* entry = EntryOf(han);
-            Phrase phrase{han, *syllables, word.explanation, word.cxid};
+            Phrase phrase{han,
+                          reading->syllables,
+                          {},
+                          reading->speechText,
+                          word.explanation,
+                          word.explanations,
+                          PartOfSpeechId(word.partOfSpeech)};
+            if (!word.pinyin.empty() && word.pinyin.find_first_of("12345") == std::string::npos)
+                phrase.pinyin = word.pinyin;
             if (phrase.explanation.empty() && entry)
                 phrase.explanation = Explanation(*entry);
+            if (phrase.explanation.empty() && phrase.explanations.empty()) {
+                AddWarning("no explanation for " + word.word.toStdString() + ": no phrase row");
+                continue;
+            }
             AddPhrase(std::move(phrase));
         }
         return true;
@@ -322,7 +401,8 @@ private:
             auto syllables = pinyin::ParseNumberedList(entry->numberedPinyin);
             if (!syllables || syllables->size() != static_cast<size_t>(word.toUcs4().size()))
                 continue;
-            if (AddPhrase(Phrase{word, *syllables, Explanation(*entry), GuessPartOfSpeech(*entry)}))
+            if (AddPhrase(
+                    Phrase{word, *syllables, {}, {}, Explanation(*entry), {}, GuessPartOfSpeech(*entry)}))
                 ++added;
         }
         return true;
@@ -344,7 +424,7 @@ private:
             return false;
         std::vector<std::string> texts;
         for (const Phrase& p : m_phrases)
-            texts.push_back(pinyin::JoinNumbered(p.syllables));
+            texts.push_back(p.speechText);
         for (const PinyinSyllable& s : SyllablesInUse())
             texts.push_back(s.Numbered());
         for (const std::string& text : texts) {
@@ -434,13 +514,13 @@ private:
         size_t n = 0;
         for (const Phrase& p : m_phrases) {
             const std::string id = NumberedId("PH", ++n);
-            const auto sound = sounds.find(pinyin::JoinNumbered(p.syllables));
+            const auto sound = sounds.find(p.speechText);
             w.Insert("tbl_phrase_main", {"id", "cz", "czpinyin", "cxid", "imgflag", "sound"},
-                     {id, p.text.toStdString(), pinyin::JoinMarked(p.syllables), p.cxid, std::int64_t{0},
+                     {id, p.text.toStdString(), p.pinyin, p.cxid, std::int64_t{0},
                       sound == sounds.end() ? Value{} : Value{sound->second}});
             for (const std::string& suffix : m_options.languageSuffixes)
                 w.Insert("tbl_phrase_explain_" + suffix, {"id", "wordid", "explain"},
-                         {NumberedId("PE", n), id, p.explanation});
+                         {NumberedId("PE", n), id, p.ExplanationFor(suffix)});
         }
         summary.phrases = m_phrases.size();
     }
@@ -463,6 +543,8 @@ private:
     std::map<QString, std::vector<std::string>> m_frequencyReadings;
     std::vector<std::pair<QString, long>> m_frequentWords;
     std::vector<ListedWord> m_listedWords;
+    std::vector<ListedWord> m_lessonWords;
+    std::vector<std::string> m_warnings;
     std::vector<Character> m_characters;
     std::map<QString, size_t> m_characterIndex;
     std::vector<Phrase> m_phrases;
@@ -470,6 +552,13 @@ private:
 };
 
 } // namespace
+
+std::string PartOfSpeechId(const std::string& codeOrId) {
+    for (const PartOfSpeech& part : kPartsOfSpeech)
+        if (codeOrId == part.code || codeOrId == part.id)
+            return part.id;
+    return "";
+}
 
 bool BuildWordDatabase(const WordDatabaseSources& sources, const WordDatabaseOptions& options,
                        const std::string& outputPath, WordDatabaseSummary& summary, std::string& error) {
@@ -479,7 +568,9 @@ bool BuildWordDatabase(const WordDatabaseSources& sources, const WordDatabaseOpt
     const std::string partPath = outputPath + ".part";
     std::remove(partPath.c_str());
     summary = WordDatabaseSummary{};
-    if (!builder.Write(partPath, summary, error)) {
+    const bool written = builder.Write(partPath, summary, error);
+    summary.warnings = builder.Warnings();
+    if (!written) {
         std::remove(partPath.c_str());
         return false;
     }

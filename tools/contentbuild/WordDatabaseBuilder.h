@@ -14,6 +14,7 @@ struct WordDatabaseSources {
     std::string characterFrequencyPath;        // character list, most frequent first, with readings
     std::string wordFrequencyPath;             // "word,count" lines
     std::vector<std::string> wordLists;        // words the lessons use (see opendata::LoadWordList)
+    std::vector<std::string> lessonFolders;    // lesson sources whose words go in (opendata::LoadLessonWords)
     std::vector<std::string> characterFolders; // text files whose Han characters must be included
     std::vector<QString> extraCharacters;
 };
@@ -26,6 +27,7 @@ struct WordDatabaseOptions {
 };
 
 struct WordDatabaseSummary {
+    std::vector<std::string> warnings;
     size_t characters = 0;
     size_t readings = 0;
     size_t phrases = 0;
@@ -34,6 +36,11 @@ struct WordDatabaseSummary {
 
 // Writes the database to `outputPath` (replacing a file there only once the new one is complete).
 // Returns false with `error` when a source cannot be read, a character the lessons use has no
-// stroke data or reading, a lesson word's pinyin does not fit its characters, or writing fails.
+// stroke data or reading, the pinyin of a word-list word does not fit its characters, or writing
+// fails. Words of lesson sources whose pinyin does not fit are left to the lesson check: they are
+// reported in `warnings` and get no phrase row.
 bool BuildWordDatabase(const WordDatabaseSources& sources, const WordDatabaseOptions& options,
                        const std::string& outputPath, WordDatabaseSummary& summary, std::string& error);
+
+// The `tbl_hz_cx` id of a part-of-speech code ("n", "v", ...) or id; empty when unknown.
+std::string PartOfSpeechId(const std::string& codeOrId);

@@ -64,9 +64,13 @@ if(TESSALYNE_CONTENT)
     list(APPEND word_list_args --words ${list})
   endforeach()
   file(GLOB_RECURSE content_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/content/*)
+  # Every character of the content sources goes in; the lessons' words become phrases.
   set(character_folder_args)
   if(EXISTS ${CMAKE_SOURCE_DIR}/content)
     set(character_folder_args --characters-from ${CMAKE_SOURCE_DIR}/content)
+  endif()
+  if(EXISTS ${CMAKE_SOURCE_DIR}/content/lessons)
+    list(APPEND character_folder_args --lesson-texts ${CMAKE_SOURCE_DIR}/content/lessons)
   endif()
   string(REPLACE ";" "," content_languages "${TESSALYNE_CONTENT_LANGUAGES}")
 

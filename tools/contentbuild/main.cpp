@@ -24,7 +24,8 @@ struct Arguments {
 const char* const kUsage =
     "usage: contentbuild --stroke-data DIR --dictionary FILE --character-frequency FILE --word-frequency "
     "FILE\n"
-    "       --output word.dll [--words FILE]... [--characters-from DIR]... [--languages en,fr]\n"
+    "       --output word.dll [--words FILE]... [--lesson-texts DIR]... [--characters-from DIR]...\n"
+    "       [--languages en,fr]\n"
     "       [--common-characters N] [--frequent-words N] [--no-sound] [--notices DIR] [--contact-sheet "
     "PNG]\n";
 
@@ -48,6 +49,8 @@ bool ParseArguments(const QStringList& args, Arguments& out) {
             out.sources.wordFrequencyPath = value;
         else if (name == u"--words")
             out.sources.wordLists.push_back(value);
+        else if (name == u"--lesson-texts")
+            out.sources.lessonFolders.push_back(value);
         else if (name == u"--characters-from")
             out.sources.characterFolders.push_back(value);
         else if (name == u"--output")
@@ -120,6 +123,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "contentbuild: %s\n", error.c_str());
         return 1;
     }
+    for (const std::string& warning : summary.warnings)
+        std::fprintf(stderr, "contentbuild: warning: %s\n", warning.c_str());
     std::printf("contentbuild: %zu characters (%zu readings), %zu phrases, %zu syllable sounds in %.1f s\n",
                 summary.characters, summary.readings, summary.phrases, summary.syllableSounds,
                 timer.elapsed() / 1000.0);
