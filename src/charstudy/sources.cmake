@@ -13,3 +13,8 @@ target_sources(core PRIVATE
   src/charstudy/WordData.cpp
   src/charstudy/StrokeAnimation.cpp
 )
+target_sources(gui PRIVATE
+  src/charstudy/CGradeDlg.cpp
+  src/charstudy/CWritingPad.cpp
+  src/charstudy/StepTimer.cpp
+)
