@@ -2,19 +2,25 @@
 
 #include "app/ContentPath.h"
 #include "app/Globals.h"
+#include "ui/ArtworkIds.h"
+#include "ui/BitmapButton.h"
 
 #include <QLabel>
 #include <QPainter>
-#include <QToolButton>
 
 namespace {
 constexpr char kPictureFile[] = "image\\grade.bmp";
 // 151 x 38 dialog units of the box's Times New Roman face.
-constexpr QSize kBoxSize(227, 62);
+constexpr QSize kBoxSize(228, 62);
+constexpr QSize kCloseSize(28, 24);
+constexpr int kCloseHover = 266;
+constexpr int kCloseNormal = 265;
+// The colour of button faces that lets the ground show through.
+constexpr QRgb kFaceTransparent = qRgb(255, 0, 0);
 } // namespace
 
 CGradeDlg::CGradeDlg(const QString& message, QWidget* parent)
-    : QDialog(parent), m_text(new QLabel(message, this)), m_close(new QToolButton(this)) {
+    : QDialog(parent), m_text(new QLabel(message, this)), m_close(new BitmapButton(this)) {
     setObjectName("330");
     setModal(true);
     setFixedSize(kBoxSize);
@@ -28,12 +34,13 @@ CGradeDlg::CGradeDlg(const QString& message, QWidget* parent)
     m_text->setObjectName(QString::number(kTextId));
     m_text->setGeometry(12, 30, 205, 18);
     m_close->setObjectName(QString::number(kCloseId));
-    m_close->setGeometry(kBoxSize.width() - 16, 0, 16, 16);
-    m_close->setText(QStringLiteral("×"));
-    m_close->setAutoRaise(true);
-    m_close->setToolTip("exit");
-    m_close->setCursor(Qt::PointingHandCursor);
-    connect(m_close, &QToolButton::clicked, this, &QDialog::accept);
+    m_close->setGeometry(kBoxSize.width() - kCloseSize.width(), 0, kCloseSize.width(), kCloseSize.height());
+    m_close->SetBitmaps(kCloseHover, kFaceTransparent, kCloseNormal, kFaceTransparent);
+    m_close->SetTooltipText("exit");
+    m_close->DrawTransparent();
+    m_close->SetBorder(false);
+    m_close->SetCursorResource(artwork::kHandCursor);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 QString CGradeDlg::Message() const {

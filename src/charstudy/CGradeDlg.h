@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <QImage>
 
+class BitmapButton;
 class QLabel;
-class QToolButton;
 
 // The grade box: a small modal dialog with the grade text (static 1106), a close button (1107)
 // that ends it like OK, and the picture "image\grade.bmp" as its ground.
@@ -23,5 +23,5 @@ protected:
 private:
     QImage m_picture;
     QLabel* m_text;
-    QToolButton* m_close;
+    BitmapButton* m_close;
 };

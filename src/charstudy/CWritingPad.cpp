@@ -232,6 +232,11 @@ void CWritingPad::StartPractice(const std::string& strokeFilePath) {
     Render();
 }
 
+void CWritingPad::ResetWriting() {
+    m_references.clear();
+    m_practice.Start({});
+}
+
 bool CWritingPad::StrokesRemain() const {
     return !m_practice.References().empty() && !m_practice.AllStrokesWritten();
 }

@@ -58,6 +58,8 @@ public:
     // Starts writing the character over the reference strokes of the stroke file (none for an
     // empty path or a file that cannot be read).
     void StartPractice(const std::string& strokeFilePath);
+    // Forgets the reference strokes and whatever was written.
+    void ResetWriting();
     // Grades what was written and shows the grade.
     void Grade();
 

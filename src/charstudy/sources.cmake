@@ -15,6 +15,7 @@ target_sources(core PRIVATE
 )
 target_sources(gui PRIVATE
   src/charstudy/CGradeDlg.cpp
+  src/charstudy/CWordStudyDlg.cpp
   src/charstudy/CWritingPad.cpp
   src/charstudy/StepTimer.cpp
 )

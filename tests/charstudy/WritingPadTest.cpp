@@ -7,10 +7,11 @@
 #include "charstudy/WordData.h"
 #include "fixtures/FixtureDatabases.h"
 
+#include "ui/BitmapButton.h"
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTimer>
-#include <QToolButton>
 
 namespace {
 
@@ -262,10 +263,10 @@ TEST_F(WritingPadTest, TheMouseStaysInsideTheWritingSquareWhileTheButtonIsDown) 
 TEST_F(WritingPadTest, TheGradeBoxShowsItsTextAndClosesLikeOk) {
     CGradeDlg box("Your handwriting's grade is:  87.5");
     EXPECT_EQ(box.Message(), "Your handwriting's grade is:  87.5");
-    auto* close = box.findChild<QToolButton*>("1107");
+    auto* close = box.findChild<BitmapButton*>("1107");
     ASSERT_NE(close, nullptr);
-    EXPECT_EQ(close->toolTip(), "exit");
-    QTimer::singleShot(0, close, &QToolButton::click);
+    EXPECT_EQ(close->TooltipText(), "exit");
+    QTimer::singleShot(0, close, &QPushButton::click);
     EXPECT_EQ(box.exec(), QDialog::Accepted);
 }
 
