@@ -2,7 +2,10 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 
 void CDrawCircle::Serialize(strokefile::StrokeObject& record, bool storing) {
     SerializeBase(record, storing);
@@ -19,6 +22,11 @@ void CDrawCircle::Select(QPainter& dc, bool on) {
         return;
     m_selected = on;
     DrawHandles(dc);
+}
+
+QPoint CDrawCircle::RimPoint() const {
+    const long long x = static_cast<long long>(m_centre.x()) + m_radius;
+    return QPoint(static_cast<int>(std::clamp<long long>(x, INT32_MIN, INT32_MAX)), m_centre.y());
 }
 
 void CDrawCircle::DrawShape(QPainter& dc) const {
@@ -38,7 +46,7 @@ int CDrawCircle::HitTest(int x, int y) {
         return 1;
     if (IsNear(RimPoint(), x, y))
         return 2;
-    const double dx = x - m_centre.x(), dy = y - m_centre.y();
+    const double dx = double(x) - m_centre.x(), dy = double(y) - m_centre.y();
     if (dx * dx + dy * dy <= double(m_radius) * m_radius) {
         m_anchor = QPoint(x, y);
         return 3;
@@ -47,7 +55,8 @@ int CDrawCircle::HitTest(int x, int y) {
 }
 
 void CDrawCircle::SetRadiusTo(int x, int y) {
-    m_radius = static_cast<int>(std::lround(std::hypot(x - m_centre.x(), y - m_centre.y())));
+    const double radius = std::hypot(double(x) - m_centre.x(), double(y) - m_centre.y());
+    m_radius = static_cast<int>(std::min(radius, 2147483647.0));
 }
 
 void CDrawCircle::MoveHandle(QPainter& dc, int handle, int x, int y) {

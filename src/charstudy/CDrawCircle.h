@@ -30,7 +30,8 @@ public:
 
 private:
     void DrawShape(QPainter& dc) const;
-    QPoint RimPoint() const { return m_centre + QPoint(m_radius, 0); }
+    // The rim handle right of the centre (held within the coordinate range).
+    QPoint RimPoint() const;
     void SetRadiusTo(int x, int y);
 
     QPoint m_centre;

@@ -48,16 +48,17 @@ void CDrawObject::DrawHandleAt(QPainter& dc, QPoint p) {
 }
 
 bool CDrawObject::IsNear(QPoint a, int x, int y) {
-    const double dx = x - a.x(), dy = y - a.y();
+    const double dx = double(x) - a.x(), dy = double(y) - a.y();
     return dx * dx + dy * dy < 16.0;
 }
 
 bool CDrawObject::IsOnSegment(QPoint a, QPoint b, int x, int y) {
-    const double ex = b.x() - a.x(), ey = b.y() - a.y();
+    // In floating point: stored coordinates may lie anywhere in the 32-bit range.
+    const double ex = double(b.x()) - a.x(), ey = double(b.y()) - a.y();
     const double lengthSquared = ex * ex + ey * ey;
     if (lengthSquared == 0)
         return false;
-    const double cross = ex * (y - a.y()) - ey * (x - a.x());
+    const double cross = ex * (double(y) - a.y()) - ey * (double(x) - a.x());
     if (cross * cross / lengthSquared >= 4.0)
         return false;
     const bool betweenX = (x > a.x() && x < b.x()) || (x > b.x() && x < a.x());

@@ -24,7 +24,9 @@ CGradeDlg::CGradeDlg(const QString& message, QWidget* parent)
     setObjectName("330");
     setModal(true);
     setFixedSize(kBoxSize);
-    setFont(QFont("Times New Roman", 10));
+    QFont face("Times New Roman");
+    face.setPixelSize(13);
+    setFont(face);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, g_clrListBk);
     setPalette(palette);
@@ -32,7 +34,7 @@ CGradeDlg::CGradeDlg(const QString& message, QWidget* parent)
     m_picture.load(QString::fromStdString(ResolveContentPath(GetProgramFolder() + kPictureFile)));
 
     m_text->setObjectName(QString::number(kTextId));
-    m_text->setGeometry(12, 30, 205, 18);
+    m_text->setGeometry(10, 30, 212, 20);
     m_close->setObjectName(QString::number(kCloseId));
     m_close->setGeometry(kBoxSize.width() - kCloseSize.width(), 0, kCloseSize.width(), kCloseSize.height());
     m_close->SetBitmaps(kCloseHover, kFaceTransparent, kCloseNormal, kFaceTransparent);
