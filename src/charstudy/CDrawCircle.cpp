@@ -18,10 +18,7 @@ void CDrawCircle::Serialize(strokefile::StrokeObject& record, bool storing) {
 }
 
 void CDrawCircle::Select(QPainter& dc, bool on) {
-    if (m_selected == on)
-        return;
-    m_selected = on;
-    DrawHandles(dc);
+    SelectWithHandles(dc, on);
 }
 
 QPoint CDrawCircle::RimPoint() const {

@@ -32,6 +32,13 @@ void CDrawObject::SerializeBase(strokefile::StrokeObject& record, bool storing) 
     }
 }
 
+void CDrawObject::SelectWithHandles(QPainter& dc, bool on) {
+    if (m_selected == on)
+        return;
+    m_selected = on;
+    DrawHandles(dc);
+}
+
 void CDrawObject::BeginXor(QPainter& dc) const {
     dc.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     dc.setPen(QPen(ToQColor(kWindowBackground ^ m_colour), 1));
@@ -47,8 +54,8 @@ void CDrawObject::DrawHandleAt(QPainter& dc, QPoint p) {
     dc.restore();
 }
 
-bool CDrawObject::IsNear(QPoint a, int x, int y) {
-    const double dx = double(x) - a.x(), dy = double(y) - a.y();
+bool CDrawObject::IsNear(QPoint vertex, double x, double y) {
+    const double dx = x - vertex.x(), dy = y - vertex.y();
     return dx * dx + dy * dy < 16.0;
 }
 

@@ -43,16 +43,18 @@ public:
 
     // The colour of a COLORREF value.
     static QColor ToQColor(std::uint32_t colour);
+    // Whether a point counts as near a vertex: closer than 4 pixels.
+    static bool IsNear(QPoint vertex, double x, double y);
 
 protected:
     // Stores or loads the fields every object shares.
     void SerializeBase(strokefile::StrokeObject& record, bool storing);
+    // Changes the selected flag when it differs, drawing the handles each time it changes.
+    void SelectWithHandles(QPainter& dc, bool on);
     // Sets up the painter for exclusive-or drawing with a one-pixel pen of background XOR colour.
     void BeginXor(QPainter& dc) const;
     // An 8 x 8 exclusive-or square centred on the point.
     static void DrawHandleAt(QPainter& dc, QPoint p);
-    // Closer than 4 pixels.
-    static bool IsNear(QPoint a, int x, int y);
     // Within 2 pixels of the segment's line and strictly between its ends in x or in y.
     static bool IsOnSegment(QPoint a, QPoint b, int x, int y);
 

@@ -31,10 +31,7 @@ std::vector<QPoint> CDrawPLine::Points() const {
 }
 
 void CDrawPLine::Select(QPainter& dc, bool on) {
-    if (m_selected == on)
-        return;
-    m_selected = on;
-    DrawHandles(dc);
+    SelectWithHandles(dc, on);
 }
 
 void CDrawPLine::DrawPolyline(QPainter& dc) const {

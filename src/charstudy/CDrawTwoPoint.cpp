@@ -17,10 +17,7 @@ void CDrawTwoPoint::Serialize(strokefile::StrokeObject& record, bool storing) {
 }
 
 void CDrawTwoPoint::Select(QPainter& dc, bool on) {
-    if (m_selected == on)
-        return;
-    m_selected = on;
-    DrawHandles(dc);
+    SelectWithHandles(dc, on);
 }
 
 void CDrawTwoPoint::Draw(QPainter& dc) {

@@ -33,6 +33,9 @@ TEST(DrawPLine, AVertexIsNearOnlyBelowFourPixels) {
     EXPECT_EQ(line.HitTest(46, 100), 0);
     // The closest whole-pixel offset below 4: sqrt(13), about 3.6.
     EXPECT_EQ(line.HitTest(47, 102), 2);
+    EXPECT_TRUE(CDrawObject::IsNear({50, 100}, 46.1, 100));
+    EXPECT_FALSE(CDrawObject::IsNear({50, 100}, 46, 100));
+    EXPECT_FALSE(CDrawObject::IsNear({50, 100}, 50, 104));
     EXPECT_EQ(line.HitTest(52, 47), 1);
     EXPECT_EQ(line.HitTest(103, 102), 3);
     EXPECT_EQ(line.HitTest(0, 0), 0);
