@@ -34,7 +34,12 @@ CGradeDlg::CGradeDlg(const QString& message, QWidget* parent)
     m_picture.load(QString::fromStdString(ResolveContentPath(GetProgramFolder() + kPictureFile)));
 
     m_text->setObjectName(QString::number(kTextId));
-    m_text->setGeometry(10, 30, 212, 20);
+    m_text->setGeometry(8, 30, kBoxSize.width() - 16, 20);
+    // The face is made smaller until the whole message fits its line.
+    QFont textFace = font();
+    while (textFace.pixelSize() > 8 && QFontMetrics(textFace).horizontalAdvance(message) > m_text->width())
+        textFace.setPixelSize(textFace.pixelSize() - 1);
+    m_text->setFont(textFace);
     m_close->setObjectName(QString::number(kCloseId));
     m_close->setGeometry(kBoxSize.width() - kCloseSize.width(), 0, kCloseSize.width(), kCloseSize.height());
     m_close->SetBitmaps(kCloseHover, kFaceTransparent, kCloseNormal, kFaceTransparent);
