@@ -18,14 +18,19 @@ packages=(
   lame mpg123
   # running the windows on a headless machine and looking at them
   xvfb xauth xdotool imagemagick x11-apps
-  # fonts the test pictures of characters and pinyin letters are drawn with
-  fonts-arphic-uming fonts-dejavu-core
+  # building the content: speech, MP3 encoding, glyph and letter faces, the open data packages
+  espeak-ng libespeak-ng-dev lame libmp3lame-dev fonts-arphic-uming fonts-dejavu-core nodejs
 )
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+
+# Debian ships npm as a package of its own; other builds of Node.js bring it along.
+if ! command -v npm >/dev/null 2>&1; then
+  missing+=(npm)
+fi
 
 if [ ${#missing[@]} -eq 0 ]; then
   exit 0

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 
 build=build
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALYNE_TESTS=OFF
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALYNE_TESTS=OFF -DTESSALYNE_CONTENT=ON
 cmake --build "$build"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

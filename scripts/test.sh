@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 build=build-sanitize
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
-  -DTESSALYNE_SANITIZE=ON -DTESSALYNE_TESTS=ON -DTESSALYNE_FUZZ=ON
+  -DTESSALYNE_SANITIZE=ON -DTESSALYNE_TESTS=ON -DTESSALYNE_FUZZ=ON \
+  -DTESSALYNE_CONTENT=OFF
 cmake --build "$build"
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"

@@ -36,6 +36,12 @@ bool HandwritingPractice::Touches(const Stroke& stroke, QPoint squarePoint) {
     });
 }
 
+QPoint HandwritingPractice::ConfineToSquare(QPoint windowPoint) {
+    const int last = kSquareSize - 1;
+    return {std::clamp(windowPoint.x(), kSquareOrigin.x(), kSquareOrigin.x() + last),
+            std::clamp(windowPoint.y(), kSquareOrigin.y(), kSquareOrigin.y() + last)};
+}
+
 HandwritingPractice::ReleaseResult HandwritingPractice::Release() {
     if (!m_drawing)
         return ReleaseResult::Nothing;

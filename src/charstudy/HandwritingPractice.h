@@ -55,6 +55,9 @@ public:
     // True when some point of `stroke` lies closer than kTouchDistance to the window position of
     // `squarePoint`.
     static bool Touches(const Stroke& stroke, QPoint squarePoint);
+    // The window point moved to the nearest point of the writing square, where the mouse is kept
+    // while the button is down.
+    static QPoint ConfineToSquare(QPoint windowPoint);
 
 private:
     std::vector<ReferenceStroke> m_references;

@@ -76,7 +76,7 @@ CREATE TABLE tbl_phrase_main (id TEXT COLLATE NOCASE PRIMARY KEY, cz TEXT COLLAT
   czpinyin TEXT COLLATE NOCASE, cxid TEXT COLLATE NOCASE, imgflag INTEGER, sound BLOB);
 CREATE INDEX ix_phrase_cz ON tbl_phrase_main (cz, czpinyin);
 CREATE INDEX ix_phrase_pinyin ON tbl_phrase_main (czpinyin);
-CREATE TABLE tbl_pinyin_rule (pinyin TEXT COLLATE NOCASE);
+CREATE TABLE tbl_pinyin_rule (pinyin TEXT COLLATE NOCASE, sound BLOB);
 CREATE INDEX ix_pinyin_rule ON tbl_pinyin_rule (pinyin);
 CREATE TABLE tbl_pinyin_yunmu (ym TEXT COLLATE NOCASE, tune INTEGER, ymtune TEXT COLLATE NOCASE, img BLOB);
 CREATE INDEX ix_yunmu_marked ON tbl_pinyin_yunmu (ymtune);

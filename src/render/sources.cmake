@@ -1,5 +1,6 @@
 target_sources(core PRIVATE
   src/render/BmpReader.cpp
+  src/render/BmpWriter.cpp
   src/render/CBmpPicture.cpp
   src/render/CharacterPicture.cpp
   src/render/ContentImage.cpp

@@ -1,0 +1,305 @@
+#include "charstudy/CWritingPad.h"
+
+#include "app/CLog.h"
+#include "app/ContentPath.h"
+#include "app/UserNotice.h"
+#include "charstudy/CDrawPLine.h"
+#include "charstudy/CGradeDlg.h"
+#include "charstudy/DrawObjectFile.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr char kBackgroundFile[] = "image\\lesson_wordstudy.bmp";
+constexpr char kStrokesEnoughLog[] = "The strokes are enough!";
+const QRect kPracticeBox(QPoint(30, 50), QPoint(229, 249));
+
+std::vector<HandwritingPractice::ReferenceStroke> ReferenceStrokes(const DrawObjectArray& objects) {
+    std::vector<HandwritingPractice::ReferenceStroke> strokes;
+    for (const std::unique_ptr<CDrawObject>& object : objects)
+        if (const auto* line = dynamic_cast<const CDrawPLine*>(object.get()))
+            strokes.push_back({line->StrokeNumber(), line->Points()});
+    return strokes;
+}
+
+} // namespace
+
+CWritingPad::CWritingPad(QWidget* parent)
+    : QWidget(parent), m_picture(kWidth, kHeight, QImage::Format_RGB32),
+      m_timer(std::make_unique<QtStepTimer>()) {
+    setObjectName("1005");
+    resize(kWidth, kHeight);
+    m_background.load(QString::fromStdString(ResolveContentPath(GetProgramFolder() + kBackgroundFile)));
+    m_background = m_background.convertToFormat(QImage::Format_RGB32);
+    m_gradeDisplay = [this](const std::string& text) {
+        CGradeDlg box(QString::fromStdString(text), this);
+        box.exec();
+    };
+    Render();
+}
+
+CWritingPad::~CWritingPad() {
+    m_timer->Cancel();
+    if (m_guardedWindow)
+        m_guardedWindow->removeEventFilter(this);
+    ConfineCursor(false);
+}
+
+void CWritingPad::Create(QWidget* parent, int x, int y) {
+    setParent(parent);
+    setGeometry(x, y, kWidth, kHeight);
+    show();
+}
+
+void CWritingPad::SetStepTimer(std::unique_ptr<StepTimer> timer) {
+    m_timer->Cancel();
+    m_timer = std::move(timer);
+}
+
+void CWritingPad::SetStrokeImages(const std::vector<StrokeImage>& images) {
+    EndStoppedAnimation();
+    m_strokeImages = images;
+}
+
+void CWritingPad::SetCharacter(const QImage& baseImage) {
+    EndStoppedAnimation();
+    m_baseImage = baseImage.convertToFormat(QImage::Format_RGB32);
+    m_mode = modeStatic;
+    Render();
+}
+
+void CWritingPad::ShowWhole() {
+    EndStoppedAnimation();
+    m_mode = modeStatic;
+    Render();
+}
+
+void CWritingPad::ShowBackground() {
+    EndStoppedAnimation();
+    m_baseImage = QImage();
+    m_mode = modeBackground;
+    Render();
+}
+
+void CWritingPad::StartAnimation() {
+    if (m_animating)
+        return;
+    m_stop = false;
+    m_mode = modeAnimation;
+    Render();
+}
+
+void CWritingPad::EndStoppedAnimation() {
+    if (m_animating) {
+        m_stop = true;
+        m_timer->Cancel();
+        FinishAnimation(true);
+    }
+}
+
+// ---- drawing ----
+
+void CWritingPad::DrawBackgroundView() {
+    m_picture.fill(Qt::white);
+    QPainter dc(&m_picture);
+    if (!m_background.isNull())
+        dc.drawImage(QPoint(0, 0), m_background);
+    dc.fillRect(kPracticeBox, Qt::white);
+    dc.setPen(QPen(QColor(kRulingColour), 1, Qt::DashDotLine));
+    dc.drawLine(kPracticeBox.topLeft(), kPracticeBox.bottomRight());
+    dc.drawLine(kPracticeBox.topRight(), kPracticeBox.bottomLeft());
+    dc.drawLine(130, kPracticeBox.top(), 130, kPracticeBox.bottom());
+    dc.drawLine(kPracticeBox.left(), 150, kPracticeBox.right(), 150);
+}
+
+void CWritingPad::DrawBaseImage(bool andMode) {
+    if (m_baseImage.isNull())
+        return;
+    if (andMode) {
+        StrokeAnimation::AndInto(m_picture, m_baseImage, m_baseImage.rect(), StrokeAnimation::kSquareOrigin);
+        return;
+    }
+    QPainter dc(&m_picture);
+    dc.drawImage(StrokeAnimation::kSquareOrigin, m_baseImage);
+}
+
+void CWritingPad::DrawStrokes() {
+    QPainter dc(&m_picture);
+    dc.setRenderHint(QPainter::Antialiasing, false);
+    dc.setPen(QPen(Qt::black, kStrokePenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const auto draw = [&](const HandwritingPractice::Stroke& stroke) {
+        if (stroke.size() > 1)
+            dc.drawPolyline(stroke.data(), static_cast<int>(stroke.size()));
+    };
+    for (const HandwritingPractice::Stroke& stroke : m_practice.LearnerStrokes())
+        draw(stroke);
+    draw(m_practice.CurrentStroke());
+}
+
+void CWritingPad::Render() {
+    DrawBackgroundView();
+    switch (m_mode) {
+    case modeStatic:
+        if (!m_strokeImages.empty()) {
+            DrawBaseImage(true);
+            StrokeAnimation::StampAll(m_picture, m_strokeImages);
+        }
+        break;
+    case modeAnimation:
+        if (!m_strokeImages.empty()) {
+            DrawBaseImage(true);
+            if (!m_animating && !m_stop) {
+                m_animating = true;
+                m_animation.emplace(m_strokeImages);
+                m_guardedWindow = window();
+                m_guardedWindow->installEventFilter(this);
+                RunAnimationStep();
+            }
+        }
+        break;
+    case modeBase:
+        DrawBaseImage(false);
+        break;
+    case modeWriting:
+        DrawBaseImage(true);
+        DrawStrokes();
+        break;
+    default:
+        break;
+    }
+    update();
+}
+
+void CWritingPad::paintEvent(QPaintEvent*) {
+    QPainter dc(this);
+    dc.drawImage(QPoint(0, 0), m_picture);
+}
+
+// ---- animation ----
+
+void CWritingPad::RunAnimationStep() {
+    StrokeAnimation::Step step;
+    if (m_stop || !m_animation->Next(step)) {
+        FinishAnimation(m_stop);
+        return;
+    }
+    const StrokeImage& image = m_strokeImages[static_cast<size_t>(step.record)];
+    StrokeAnimation::AndInto(m_picture, image.bitmap, step.source, step.target);
+    update();
+    m_timer->Schedule(step.waitMs, [this] { RunAnimationStep(); });
+}
+
+void CWritingPad::FinishAnimation(bool stopped) {
+    m_animating = false;
+    m_animation.reset();
+    if (m_guardedWindow) {
+        m_guardedWindow->removeEventFilter(this);
+        m_guardedWindow = nullptr;
+    }
+    if (!stopped) {
+        m_mode = modeStatic;
+        Render();
+    }
+}
+
+bool CWritingPad::eventFilter(QObject* watched, QEvent* event) {
+    // The window waits for a running animation: requests to close it are dropped meanwhile.
+    if (m_animating && watched == m_guardedWindow && event->type() == QEvent::Close) {
+        event->ignore();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- handwriting ----
+
+void CWritingPad::StartPractice(const std::string& strokeFilePath) {
+    EndStoppedAnimation();
+    m_references.clear();
+    if (!strokeFilePath.empty()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        std::string error;
+        if (ReadStrokeFile(strokeFilePath, m_references, error) != strokefile::ReadResult::Ok)
+            g_log.Write("%s", error.c_str());
+        QApplication::restoreOverrideCursor();
+    }
+    m_practice.Start(ReferenceStrokes(m_references));
+    m_mode = modeWriting;
+    Render();
+}
+
+void CWritingPad::ResetWriting() {
+    m_references.clear();
+    m_practice.Start({});
+}
+
+bool CWritingPad::StrokesRemain() const {
+    return !m_practice.References().empty() && !m_practice.AllStrokesWritten();
+}
+
+bool CWritingPad::CounterPastReferences() const {
+    return m_practice.References().empty() ||
+           m_practice.StrokeCounter() > static_cast<int>(m_practice.References().size());
+}
+
+void CWritingPad::ConfineCursor(bool on) {
+    m_cursorConfined = on;
+}
+
+void CWritingPad::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    ConfineCursor(true);
+    if (!StrokesRemain()) {
+        ConfineCursor(false);
+        if (m_practice.AllStrokesWritten())
+            g_log.Write("%s", kStrokesEnoughLog);
+        return;
+    }
+    if (m_mode == modeWriting)
+        m_practice.Press();
+}
+
+void CWritingPad::mouseMoveEvent(QMouseEvent* event) {
+    if (CounterPastReferences()) {
+        ConfineCursor(false);
+        return;
+    }
+    if (!m_practice.IsDrawing() || m_mode != modeWriting)
+        return;
+    QPoint point = event->position().toPoint();
+    if (m_cursorConfined) {
+        const QPoint inside = HandwritingPractice::ConfineToSquare(point);
+        if (inside != point)
+            QCursor::setPos(mapToGlobal(inside));
+        point = inside;
+    }
+    m_practice.Move(point);
+    DrawStrokes();
+    update();
+}
+
+void CWritingPad::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    ConfineCursor(false);
+    if (CounterPastReferences() || !m_practice.IsDrawing())
+        return;
+    if (m_mode != modeWriting)
+        return;
+    if (m_practice.Release() == HandwritingPractice::ReleaseResult::Rejected)
+        GetUserNotice().Show(UserNotice::Kind::Information, "", m_strokeOrderPrompt);
+    Render();
+}
+
+void CWritingPad::Grade() {
+    if (m_practice.AllStrokesWritten() && m_mode != modeWriting)
+        return;
+    const double grade = m_practice.Grade();
+    m_gradeDisplay(HandwritingPractice::GradeText(grade));
+    Render();
+}

@@ -1,0 +1,168 @@
+#include "CharacterStudyFixture.h"
+
+#include "app/FileUtils.h"
+#include "app/Globals.h"
+#include "charstudy/CDrawPLine.h"
+#include "charstudy/CWordStudyDlg.h"
+#include "charstudy/CWritingPad.h"
+#include "charstudy/DrawObjectFile.h"
+#include "fixtures/FixtureDatabases.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+using fixtures::FixtureIds;
+
+class NoSteps : public StepTimer {
+public:
+    void Schedule(int, std::function<void()>) override {}
+    void Cancel() override {}
+};
+
+class WordStudyDlgTest : public CharacterStudyTest {
+protected:
+    void SetUp() override {
+        CharacterStudyTest::SetUp();
+        m_dlg = std::make_unique<CWordStudyDlg>();
+        // The animation advances only when a test runs its steps.
+        m_dlg->Pad().SetStepTimer(std::make_unique<NoSteps>());
+        m_dlg->Pad().SetGradeDisplay([this](const std::string& text) { m_grades.push_back(text); });
+    }
+
+    void Click(int id) {
+        auto* button = m_dlg->findChild<QPushButton*>(QString::number(id));
+        ASSERT_NE(button, nullptr) << id;
+        button->click();
+    }
+    QString Text(int id) { return m_dlg->findChild<QLabel*>(QString::number(id))->text(); }
+
+    void Mouse(QEvent::Type type, QPoint at) {
+        CWritingPad& pad = m_dlg->Pad();
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, pad.mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(&pad, &event);
+    }
+
+    std::unique_ptr<CWordStudyDlg> m_dlg;
+    std::vector<std::string> m_grades;
+};
+
+TEST_F(WordStudyDlgTest, APhraseFromTheLessonHasOnlyItsSound) {
+    m_dlg->SetWord(u"你好", u"nǐhǎo", u"你好", FixtureIds::kPhraseNihao);
+    EXPECT_FALSE(m_dlg->IsSingleCharacter());
+    EXPECT_EQ(m_dlg->Pad().Mode(), CWritingPad::modeBackground);
+    Click(CWordStudyDlg::kAnimationButton);
+    Click(CWordStudyDlg::kPractiseButton);
+    Click(CWordStudyDlg::kGradeButton);
+    EXPECT_FALSE(m_dlg->Pad().IsAnimating());
+    EXPECT_FALSE(m_dlg->IsPractising());
+    EXPECT_TRUE(m_grades.empty());
+    EXPECT_EQ(m_dlg->Pad().Mode(), CWritingPad::modeBackground);
+    // The phrase's sound was written for the sound button.
+    EXPECT_EQ(ReadWholeFile(m_dlg->SoundPath()), "FAKE-MP3:nihao");
+    EXPECT_NE(m_dlg->SoundPath().find("templesson\\"), std::string::npos);
+    EXPECT_FALSE(m_dlg->findChild<QLabel*>("1014")->pixmap().isNull());
+    Click(CWordStudyDlg::kSoundButton);
+    EXPECT_EQ(m_dlg->Pad().Mode(), CWritingPad::modeStatic);
+}
+
+TEST_F(WordStudyDlgTest, GradingNeedsThePractiseButtonFirst) {
+    m_dlg->SetWord(u"你", u"nǐ", u"你", "");
+    EXPECT_TRUE(m_dlg->IsSingleCharacter());
+    EXPECT_EQ(m_dlg->Pad().Mode(), CWritingPad::modeStatic);
+    EXPECT_EQ(Text(CWordStudyDlg::kStrokeCount), "7");
+    Click(CWordStudyDlg::kGradeButton);
+    EXPECT_TRUE(m_grades.empty());
+    Click(CWordStudyDlg::kPractiseButton);
+    EXPECT_TRUE(m_dlg->IsPractising());
+    EXPECT_EQ(m_dlg->Pad().Mode(), CWritingPad::modeWriting);
+    EXPECT_EQ(m_dlg->Pad().ReferenceObjects().size(), 7u);
+    Click(CWordStudyDlg::kGradeButton);
+    EXPECT_EQ(m_grades, (std::vector<std::string>{"Your handwriting's grade is:  0.0"}));
+    // The animation button ends the practice: grading is off again.
+    Click(CWordStudyDlg::kAnimationButton);
+    EXPECT_FALSE(m_dlg->IsPractising());
+    Click(CWordStudyDlg::kGradeButton);
+    EXPECT_EQ(m_grades.size(), 1u);
+}
+
+TEST_F(WordStudyDlgTest, WritingTheCharacterOverItsReferenceGradesAHundred) {
+    m_dlg->StudyWord(u"你", u"", "1");
+    Click(CWordStudyDlg::kPractiseButton);
+    for (const auto& object : m_dlg->Pad().ReferenceObjects()) {
+        const auto& reference = dynamic_cast<const CDrawPLine&>(*object);
+        const std::vector<QPoint> points = reference.Points();
+        Mouse(QEvent::MouseButtonPress, points.front() + QPoint(30, 50));
+        for (QPoint p : points)
+            Mouse(QEvent::MouseMove, p + QPoint(30, 50));
+        Mouse(QEvent::MouseButtonRelease, points.back() + QPoint(30, 50));
+    }
+    EXPECT_EQ(m_dlg->Pad().Practice().StrokeCounter(), 7);
+    EXPECT_TRUE(m_notice.shown.empty());
+    Click(CWordStudyDlg::kGradeButton);
+    EXPECT_EQ(m_grades, (std::vector<std::string>{"Your handwriting's grade is:  100.0"}));
+}
+
+TEST_F(WordStudyDlgTest, ANewWordStopsARunningAnimationFirst) {
+    m_dlg->StudyWord(u"你", u"", "1");
+    Click(CWordStudyDlg::kAnimationButton);
+    ASSERT_TRUE(m_dlg->Pad().IsAnimating());
+    m_dlg->StudyWord(u"好", u"", "1");
+    EXPECT_FALSE(m_dlg->Pad().IsAnimating());
+    EXPECT_EQ(m_dlg->Pad().Mode(), CWritingPad::modeStatic);
+    EXPECT_EQ(m_dlg->Data().CharacterIdOfWord(), charstudyfixtures::kCharacterHao);
+    EXPECT_EQ(Text(CWordStudyDlg::kStrokeCount), "6");
+}
+
+TEST_F(WordStudyDlgTest, TheLookUpFieldStudiesATypedPhraseWithItsFirstCharacterOnThePad) {
+    auto* edit = m_dlg->findChild<QLineEdit*>("1000");
+    ASSERT_NE(edit, nullptr);
+    Click(CWordStudyDlg::kLookupButton); // empty: nothing happens
+    EXPECT_TRUE(m_dlg->CurrentWord().empty());
+    edit->setText("好学");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(m_dlg->CurrentWord(), u"好学");
+    EXPECT_EQ(m_dlg->Data().Pinyin(), u"hào"); // the phrase's reading of its first character
+    EXPECT_EQ(m_dlg->Data().CharacterIdOfWord(), charstudyfixtures::kCharacterHao);
+    EXPECT_EQ(m_dlg->Pad().Mode(), CWritingPad::modeStatic);
+    EXPECT_EQ(Text(CWordStudyDlg::kPartOfSpeech), "n.");
+    EXPECT_FALSE(m_dlg->findChild<QLabel*>("1003")->pixmap().isNull());
+    EXPECT_EQ(ReadWholeFile(m_dlg->SoundPath()), "SOUND:好学");
+    // A word the database does not know leaves empty fields and no sound.
+    edit->setText("猫");
+    QTest::keyClick(edit, Qt::Key_Enter);
+    EXPECT_EQ(Text(CWordStudyDlg::kStrokeCount), "0");
+    EXPECT_FALSE(FileExists(m_dlg->SoundPath()));
+    EXPECT_EQ(m_dlg->Pad().Mode(), CWritingPad::modeStatic);
+    EXPECT_EQ(m_dlg->Pad().Picture(), CWritingPad().Picture());
+}
+
+TEST_F(WordStudyDlgTest, EscapeCancelsThePage) {
+    m_dlg->show();
+    QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
+    EXPECT_EQ(m_dlg->result(), QDialog::Rejected);
+    EXPECT_FALSE(m_dlg->isVisible());
+}
+
+TEST(WordStudyTexts, PromptsAndTooltipsComeFromTheIniFile) {
+    TempFolder dir;
+    ASSERT_TRUE(WriteTextFile(dir / "wordstudy_en.ini",
+                              "[WORDSTUDY_PROMPT]\nBhOrder = Please mind the stroke order\n"
+                              "MsgBoxTitle=Tip\n[wordstudy_tooltip]\nbtnspeak=Listen\n"
+                              "BtnGrade=Grade\n"));
+    const CWordStudyDlg::Texts texts = CWordStudyDlg::ReadTexts(dir / "wordstudy_en.ini");
+    EXPECT_EQ(texts.bhOrder, "Please mind the stroke order");
+    EXPECT_EQ(texts.msgBoxTitle, "Tip");
+    EXPECT_EQ(texts.btnSpeak, "Listen");
+    EXPECT_EQ(texts.btnGrade, "Grade");
+    EXPECT_TRUE(texts.btnCartoon.empty());
+    EXPECT_TRUE(CWordStudyDlg::ReadTexts(dir / "missing.ini").bhOrder.empty());
+}
+
+} // namespace

@@ -1,0 +1,60 @@
+#include "PinyinSyllable.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+PinyinSyllable S(const char* initial, const char* final, int tone) {
+    return PinyinSyllable{initial, final, tone};
+}
+
+TEST(PinyinSyllable, NumberedSyllablesSplitIntoInitialFinalAndTone) {
+    EXPECT_EQ(pinyin::ParseNumbered("zhong1"), S("zh", "ong", 1));
+    EXPECT_EQ(pinyin::ParseNumbered("lu:4"), S("l", "ü", 4));
+    EXPECT_EQ(pinyin::ParseNumbered("nv3"), S("n", "ü", 3));
+    EXPECT_EQ(pinyin::ParseNumbered("xue2"), S("x", "ue", 2));
+    EXPECT_EQ(pinyin::ParseNumbered("wo3"), S("w", "o", 3));
+    EXPECT_EQ(pinyin::ParseNumbered("yuan2"), S("y", "uan", 2));
+    EXPECT_EQ(pinyin::ParseNumbered("er2"), S("", "er", 2));
+    EXPECT_EQ(pinyin::ParseNumbered("Zhang1"), S("zh", "ang", 1));
+    EXPECT_EQ(pinyin::ParseNumbered("de5"), S("d", "e", 5));
+    EXPECT_EQ(pinyin::ParseNumbered("ma"), S("m", "a", 5));
+    EXPECT_FALSE(pinyin::ParseNumbered("r5"));
+    EXPECT_FALSE(pinyin::ParseNumbered("m2"));
+    EXPECT_FALSE(pinyin::ParseNumbered(""));
+    EXPECT_FALSE(pinyin::ParseNumberedList("ni3 xx"));
+}
+
+TEST(PinyinSyllable, ToneMarksSitWherePinyinPutsThem) {
+    EXPECT_EQ(pinyin::MarkFinal("ao", 3), "ǎo");
+    EXPECT_EQ(pinyin::MarkFinal("iu", 2), "iú");
+    EXPECT_EQ(pinyin::MarkFinal("ui", 4), "uì");
+    EXPECT_EQ(pinyin::MarkFinal("ou", 3), "ǒu");
+    EXPECT_EQ(pinyin::MarkFinal("iong", 1), "iōng");
+    EXPECT_EQ(pinyin::MarkFinal("üe", 4), "üè");
+    EXPECT_EQ(pinyin::MarkFinal("ü", 3), "ǚ");
+    EXPECT_EQ(pinyin::MarkFinal("ing", 5), "ing");
+    EXPECT_EQ(S("l", "ü", 4).Numbered(), "lv4");
+    EXPECT_EQ(S("zh", "ong", 1).Marked(), "zhōng");
+    // Every final has a tone-marked form in each of the four tones.
+    for (const std::string& final : pinyin::AllFinals())
+        for (int tone = 1; tone <= 4; ++tone)
+            EXPECT_NE(pinyin::MarkFinal(final, tone), final) << final << tone;
+}
+
+TEST(PinyinSyllable, WordsJoinWithApostrophesAndMarkedPinyinSplitsBack) {
+    const std::vector<PinyinSyllable> xian = {S("x", "i", 1), S("", "an", 1)};
+    EXPECT_EQ(pinyin::JoinMarked(xian), "xī'ān");
+    EXPECT_EQ(pinyin::JoinNumbered(xian), "xi1 an1");
+
+    const std::set<std::string> known = {"xi", "an", "xian", "xue", "sheng", "ni", "hao", "ha", "o"};
+    EXPECT_EQ(pinyin::SplitMarked("xuésheng", 2, known), (std::vector{S("x", "ue", 2), S("sh", "eng", 5)}));
+    EXPECT_EQ(pinyin::SplitMarked("Xī'ān", 2, known), xian);
+    EXPECT_EQ(pinyin::SplitMarked("xiān", 1, known), (std::vector{S("x", "ian", 1)}));
+    EXPECT_EQ(pinyin::SplitMarked("nǐ hǎo", 2, known), (std::vector{S("n", "i", 3), S("h", "ao", 3)}));
+    EXPECT_EQ(pinyin::SplitMarked("nǐhǎo", 2, known), (std::vector{S("n", "i", 3), S("h", "ao", 3)}));
+    EXPECT_FALSE(pinyin::SplitMarked("nǐhǎo", 4, known));
+    EXPECT_FALSE(pinyin::SplitMarked("qù", 1, known));
+}
+
+} // namespace

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// Pictures drawn from fonts: the small glyph of a character or Chinese punctuation mark for the
+// text rows, and pinyin letters and Western punctuation, all black on white.
+namespace letters {
+
+// Characters sit in square cells of this size in the text rows.
+constexpr int kCellSize = 18;
+// Every pinyin letter and Western punctuation picture has this height, so joined letter rows keep
+// one height.
+constexpr int kLetterHeight = 16;
+
+// The Song (Ming) face the glyph pictures come from, and the face of the pinyin letters.
+QString SongFontFamily();
+QString LetterFontFamily();
+
+// The glyph centred in an 18 x 18 cell.
+QImage SmallGlyph(const QString& character);
+
+// One letter (or mark) at the shared height, as wide as the face advances for it.
+QImage LetterPicture(const QString& letter);
+
+} // namespace letters

