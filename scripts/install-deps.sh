@@ -8,12 +8,18 @@ packages=(
   g++ clang-14 libclang-rt-14-dev cmake ninja-build pkg-config clang-format
   # libraries the program links
   qt6-base-dev libsqlite3-dev portaudio19-dev libmpg123-dev
+  # WebP scenes for the movie control; the font the artwork generator draws its labels with
+  qt6-image-formats-plugins fonts-dejavu-core
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # MP3 encoder and command-line decoder: test sounds, fuzz seeds and the decoding benchmark
+  lame mpg123
   # running the windows on a headless machine and looking at them
   xvfb xauth xdotool imagemagick x11-apps
-  # building the content: speech, MP3 encoding, glyph and letter faces, the open data packages
-  espeak-ng libespeak-ng-dev lame libmp3lame-dev fonts-arphic-uming fonts-dejavu-core nodejs
+  # fonts the character and pinyin letter pictures are drawn with (tests and content)
+  fonts-arphic-uming fonts-dejavu-core
+  # building the content: speech and MP3 encoding libraries, the open data packages
+  espeak-ng libespeak-ng-dev libmp3lame-dev nodejs
 )
 
 missing=()

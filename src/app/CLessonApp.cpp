@@ -12,6 +12,8 @@
 #include "app/UserNotice.h"
 #include "data/CADODatabase.h"
 #include "data/Queries.h"
+#include "lesson/LessonSettings.h"
+#include "render/WordColours.h"
 
 #include <QString>
 #include <cstdio>
@@ -63,6 +65,14 @@ bool CLessonApp::InitInstance() {
     g_strTempLessonDir = GetProgramFolder() + "templesson";
     m_ownsTempFolder = true;
     MakeDirectoryPath(g_strTempLessonDir);
+
+    // Word controls draw in the colours of the display settings in effect.
+    SetWordColoursSource([] {
+        const DisplaySettings& d = g_lessonSettings.m_effective;
+        return WordColours{d.WordColor().rgb(), d.NewWordColor().rgb(), d.PinyinColor().rgb()};
+    });
+    // Nobody has logged in yet: only the default display settings are read.
+    g_lessonSettings.Load(GetProgramFolder() + "lesson_res\\lessonres_" + g_strLangSuffix + ".ini");
 
     if (!OpenDatabases())
         return false;
@@ -129,6 +139,7 @@ std::string CLessonApp::LoadInterfaceLanguage() {
 }
 
 int CLessonApp::ExitInstance() {
+    SetWordColoursSource({});
     if (m_ownsTempFolder)
         DeleteDirectoryTree(g_strTempLessonDir);
     CloseDatabases();

@@ -71,14 +71,24 @@ size_t IniDocument::FindSection(std::string_view section) const {
 }
 
 std::optional<std::string> IniDocument::Value(std::string_view section, std::string_view key) const {
-    const size_t start = FindSection(text::Trim(section));
-    if (start == std::string::npos)
+    const size_t index = FindEntry(section, key);
+    if (index == std::string::npos)
         return std::nullopt;
-    const std::string wanted = text::Trim(key);
-    for (size_t i = start + 1; i < m_lines.size() && m_lines[i].kind != Kind::Section; ++i)
-        if (m_lines[i].kind == Kind::Entry && text::EqualsNoCase(m_lines[i].name, wanted))
-            return m_lines[i].value;
-    return std::nullopt;
+    return m_lines[index].value;
+}
+
+size_t IniDocument::FindEntry(std::string_view section, std::string_view key) const {
+    const std::string wantedSection = text::Trim(section);
+    const std::string wantedKey = text::Trim(key);
+    bool inSection = false;
+    for (size_t i = 0; i < m_lines.size(); ++i) {
+        const Line& line = m_lines[i];
+        if (line.kind == Kind::Section)
+            inSection = text::EqualsNoCase(line.name, wantedSection);
+        else if (inSection && line.kind == Kind::Entry && text::EqualsNoCase(line.name, wantedKey))
+            return i;
+    }
+    return std::string::npos;
 }
 
 std::vector<std::string> IniDocument::SectionNames() const {
@@ -99,7 +109,12 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
         if (c == '\r' || c == '\n')
             c = ' ';
 
-    size_t start = FindSection(sectionName);
+    const size_t existing = FindEntry(sectionName, keyName);
+    if (existing != std::string::npos) {
+        m_lines[existing] = ParseLine(m_lines[existing].name + "=" + flatValue);
+        return true;
+    }
+    const size_t start = FindSection(sectionName);
     if (start == std::string::npos) {
         if (!m_lines.empty() && !text::Trim(m_lines.back().raw).empty())
             m_lines.push_back(Line{});
@@ -110,12 +125,7 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
     }
     size_t insertAt = start + 1;
     for (size_t i = start + 1; i < m_lines.size() && m_lines[i].kind != Kind::Section; ++i) {
-        Line& line = m_lines[i];
-        if (line.kind == Kind::Entry && text::EqualsNoCase(line.name, keyName)) {
-            line = ParseLine(line.name + "=" + flatValue);
-            return true;
-        }
-        if (!text::Trim(line.raw).empty())
+        if (!text::Trim(m_lines[i].raw).empty())
             insertAt = i + 1;
     }
     m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt),

@@ -6,7 +6,8 @@
 #include <vector>
 
 // The text of one ini file with the rules of Windows profile files: sections and keys compare
-// without regard to ASCII case, the first matching section and key win, lines starting with ';'
+// without regard to ASCII case, the first match of a key wins (a section name that appears twice,
+// such as "Lesson" and "lesson", reads as one section), lines starting with ';'
 // are comments, values are trimmed and lose one pair of enclosing quotes. Edits keep every other
 // line of the file as it was.
 class IniDocument {
@@ -35,6 +36,8 @@ private:
     static Line ParseLine(std::string raw);
     // Index of the first section header with this name, or npos.
     size_t FindSection(std::string_view section) const;
+    // Index of the first entry of the key in any section of this name, or npos.
+    size_t FindEntry(std::string_view section, std::string_view key) const;
 
     std::vector<Line> m_lines;
     std::string m_newline = "\n";

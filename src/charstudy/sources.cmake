@@ -1,3 +1,4 @@
 target_sources(core PRIVATE
+  src/charstudy/HandwritingPractice.cpp
   src/charstudy/StrokeFile.cpp
 )

@@ -52,7 +52,7 @@ bool CADODatabase::Open(const std::string& connectionString, const std::string&,
     }
     m_filePath = ResolveContentPath(source);
     if (!FileExists(m_filePath)) {
-        StoreError(SQLITE_CANTOPEN, "The file does not exist: " + m_filePath);
+        StoreError(SQLITE_CANTOPEN, "The file does not exist.");
         return false;
     }
     sqlite3* db = nullptr;
@@ -64,7 +64,7 @@ bool CADODatabase::Open(const std::string& connectionString, const std::string&,
         rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     }
     if (rc != SQLITE_OK) {
-        StoreError(rc, std::string(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)) + ": " + m_filePath);
+        StoreError(rc, db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
         sqlite3_close(db);
         return false;
     }

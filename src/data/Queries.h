@@ -64,6 +64,7 @@ inline constexpr char kInitialImage[] = "SELECT img FROM tbl_pinyin_shengmu WHER
 inline constexpr char kCapitalInitialImage[] = "SELECT bigimg FROM tbl_pinyin_shengmu WHERE bigsm = '%s' ";
 inline constexpr char kInitialWhere[] = "SELECT * FROM tbl_pinyin_shengmu where %s";
 inline constexpr char kInitialCondition[] = "sm = '%s'";
+inline constexpr char kCapitalInitialCondition[] = "bigsm = '%s'";
 inline constexpr char kPunctuationByChinese[] = "SELECT * FROM tbl_biaodian_main WHERE bd = '%s' ";
 inline constexpr char kPunctuationByWestern[] = "SELECT * FROM tbl_biaodian_main WHERE bden = '%s' ";
 inline constexpr char kPunctuationByChineseChar[] = "select * from tbl_biaodian_main where bd ='%c'";

@@ -1,3 +1,16 @@
 target_sources(core PRIVATE
+  src/render/BmpReader.cpp
   src/render/BmpWriter.cpp
+  src/render/CBmpPicture.cpp
+  src/render/CharacterPicture.cpp
+  src/render/ContentImage.cpp
+  src/render/LetterPicture.cpp
+  src/render/PinyinBitmap.cpp
+  src/render/PinyinText.cpp
+  src/render/SentenceGrid.cpp
+  src/render/WordColours.cpp
+  src/render/WordPictures.cpp
+)
+target_sources(gui PRIVATE
+  src/render/CMutiWord.cpp
 )

@@ -18,11 +18,14 @@ TEST(IniFile, ReadsSectionsAndKeysWithoutRegardToCase) {
     EXPECT_EQ(ini.GetString("Nowhere", "LangID"), "");
 }
 
-TEST(IniFile, FirstSectionAndFirstKeyWin) {
+TEST(IniFile, FirstKeyWinsAndSectionsOfOneNameReadAsOne) {
     TempFolder dir;
-    ASSERT_TRUE(WriteTextFile(dir / "a.ini", "[A]\nk=1\nk=2\n[B]\nk=3\n[a]\nk=4\n"));
+    ASSERT_TRUE(WriteTextFile(dir / "a.ini", "[A]\nk=1\nk=2\n[B]\nk=3\n[a]\nk=4\nonly=5\n"));
     CIniFile ini(dir / "a.ini");
     EXPECT_EQ(ini.GetString("a", "K"), "1");
+    EXPECT_EQ(ini.GetString("A", "only"), "5");
+    ASSERT_TRUE(ini.WriteString("A", "only", "6"));
+    EXPECT_EQ(*ReadWholeFile(dir / "a.ini"), "[A]\nk=1\nk=2\n[B]\nk=3\n[a]\nk=4\nonly=6\n");
     EXPECT_EQ(ini.GetSectionNames(), (std::vector<std::string>{"A", "B", "a"}));
 }
 

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "audio/CWorkerThread.h"
+
+#include <cstdio>
+#include <string>
+
+struct WaveWriteRequest;
+
+// The worker thread that turns recorded blocks into a WAV file: an open message writes the
+// 46-byte header (an 18-byte format chunk), data messages append their blocks, closing fills in
+// the sizes. Blocks that arrive while no file is open are released unwritten.
+class CWriteSoundFile final : public CWorkerThread {
+public:
+    ~CWriteSoundFile() override;
+
+protected:
+    void OnThreadMessage(ThreadMessage& message) override;
+
+private:
+    void OnOpen(const WaveWriteRequest& request);
+    void OnData(ThreadMessage& message);
+    void OnClose();
+
+    std::FILE* m_file = nullptr;
+    std::string m_path;
+    std::uint32_t m_dataSize = 0;
+    bool m_failed = false;
+};

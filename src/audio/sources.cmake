@@ -1,0 +1,28 @@
+pkg_check_modules(PORTAUDIO REQUIRED IMPORTED_TARGET portaudio-2.0)
+pkg_check_modules(MPG123 REQUIRED IMPORTED_TARGET libmpg123)
+
+target_sources(core PRIVATE
+  src/audio/AudioNotice.cpp
+  src/audio/CFileSoundDevices.cpp
+  src/audio/CFileWaveInput.cpp
+  src/audio/CFileWaveOutput.cpp
+  src/audio/ConvertMp3ToWav.cpp
+  src/audio/CPlayMMSound.cpp
+  src/audio/CPlaySound.cpp
+  src/audio/CPortAudioDevices.cpp
+  src/audio/CPortAudioInput.cpp
+  src/audio/CPortAudioOutput.cpp
+  src/audio/CRecordSound.cpp
+  src/audio/CSoundPlayer.cpp
+  src/audio/CSystemClock.cpp
+  src/audio/CWaitableEvent.cpp
+  src/audio/CWaveFileView.cpp
+  src/audio/CWorkerThread.cpp
+  src/audio/CWriteSoundFile.cpp
+  src/audio/Mp3Decoder.cpp
+  src/audio/PortAudioStream.cpp
+  src/audio/SoundDevices.cpp
+  src/audio/SpeakingPractice.cpp
+  src/audio/WaveFormat.cpp
+)
+target_link_libraries(core PUBLIC PkgConfig::PORTAUDIO PkgConfig::MPG123)

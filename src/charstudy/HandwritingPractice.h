@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QPoint>
+#include <string>
+#include <vector>
+
+// The learner writing a character stroke by stroke over the reference strokes: each finished
+// stroke is checked against the reference stroke of the same number, and the finished character
+// is graded by how many reference points the learner's strokes pass close to.
+//
+// Reference points are in the 190 x 190 square; learner points are window points, the square
+// lying at (30, 50) in the window.
+class HandwritingPractice {
+public:
+    struct ReferenceStroke {
+        int number = 0; // 1-based stroke number
+        std::vector<QPoint> points;
+    };
+    using Stroke = std::vector<QPoint>;
+
+    static constexpr QPoint kSquareOrigin{30, 50};
+    static constexpr int kSquareSize = 190;
+    // A learner point closer than this (in pixels) to a reference point touches it.
+    static constexpr double kTouchDistance = 5.0;
+
+    enum class PressResult { Started, NoReference, Enough };
+    enum class ReleaseResult { Nothing, Accepted, Rejected, Discarded };
+
+    // Starts a new practice with these reference strokes (none when the character has no data).
+    void Start(std::vector<ReferenceStroke> references);
+
+    // Left button down: starts the next stroke while strokes remain to be written.
+    PressResult Press();
+    // Mouse move while the button is down: extends the current stroke.
+    void Move(QPoint windowPoint);
+    // Left button up: checks the finished stroke. A rejected stroke is taken back so the learner
+    // writes it again (the caller shows the stroke-order prompt).
+    ReleaseResult Release();
+
+    // Grade in percent (0 to 100) when every stroke has been written, else 0; either way the
+    // learner's strokes are cleared for another attempt.
+    double Grade();
+    // "Your handwriting's grade is:  %.1f"
+    static std::string GradeText(double grade);
+
+    bool AllStrokesWritten() const {
+        return !m_references.empty() && m_counter >= static_cast<int>(m_references.size());
+    }
+    bool IsDrawing() const { return m_drawing; }
+    int StrokeCounter() const { return m_counter; }
+    const std::vector<Stroke>& LearnerStrokes() const { return m_strokes; }
+    const Stroke& CurrentStroke() const { return m_current; }
+    const std::vector<ReferenceStroke>& References() const { return m_references; }
+
+    // True when some point of `stroke` lies closer than kTouchDistance to the window position of
+    // `squarePoint`.
+    static bool Touches(const Stroke& stroke, QPoint squarePoint);
+
+private:
+    std::vector<ReferenceStroke> m_references;
+    std::vector<Stroke> m_strokes;
+    Stroke m_current;
+    int m_counter = 0;
+    bool m_drawing = false;
+};

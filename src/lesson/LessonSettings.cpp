@@ -1,0 +1,163 @@
+#include "lesson/LessonSettings.h"
+
+#include "app/CIniFile.h"
+#include "app/ContentPath.h"
+#include "app/FileUtils.h"
+#include "app/Globals.h"
+#include "app/TextEncoding.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+#include <cstdlib>
+
+LessonSettings g_lessonSettings;
+
+namespace {
+
+const char* const kTextKeys[] = {"btnClose",
+                                 "btnHelp",
+                                 "btnMin",
+                                 "btnReadText",
+                                 "btnExercise",
+                                 "btnBack",
+                                 "btnPinYin",
+                                 "btnDXJ",
+                                 "btnZhuShi",
+                                 "btnTextScene",
+                                 "btnNewWord",
+                                 "btnLangePoint",
+                                 "land_WinText",
+                                 nullptr,
+                                 "Zhushi",
+                                 "DXJ",
+                                 "LanguagePoint",
+                                 "NewWord",
+                                 "NewWord_NewWord",
+                                 "NewWord_PinYin",
+                                 "NewWord_Translate",
+                                 "NewWord_Cixin",
+                                 "ListenSpeak",
+                                 "learnWord",
+                                 "btnPageDonw",
+                                 "btnPageUp",
+                                 "Item_ListenRepeat",
+                                 "Item_ReadOrSilence",
+                                 "Item_ReadOrSilence1",
+                                 "Item_ShowHideMeaning",
+                                 "Item_ShowHideMeaning1",
+                                 "Word_Read",
+                                 "Word_AutoWrite",
+                                 "Word_ItemWrite",
+                                 "Word_PanDuan"};
+static_assert(std::size(kTextKeys) == static_cast<size_t>(LessonText::Count));
+
+const char* const kErrorText =
+    "The lesson content could not be read. Please reinstall the program's content.";
+
+// The integer keys in the order they are written, with the field each one fills.
+struct IntKey {
+    const char* name;
+    int DisplaySettings::*field;
+    const char* defaultSection; // where the default comes from
+};
+const IntKey kIntKeys[] = {
+    {"CharSet", &DisplaySettings::charSet, "Lesson"},
+    {"FontWidth", &DisplaySettings::fontWidth, "Lesson"},
+    {"FontHeight", &DisplaySettings::fontHeight, "Lesson"},
+    {"iMeaingR", &DisplaySettings::meaningR, "lesson"},
+    {"iMeaingG", &DisplaySettings::meaningG, "lesson"},
+    {"iMeaingB", &DisplaySettings::meaningB, "lesson"},
+    {"iNewWordR", &DisplaySettings::newWordR, "lesson"},
+    {"iNewWordG", &DisplaySettings::newWordG, "lesson"},
+    {"iNewWordB", &DisplaySettings::newWordB, "lesson"},
+    {"iWordR", &DisplaySettings::wordR, "lesson"},
+    {"iWordG", &DisplaySettings::wordG, "lesson"},
+    {"iWordB", &DisplaySettings::wordB, "lesson"},
+    {"iPinYinR", &DisplaySettings::pinyinR, "lesson"},
+    {"iPinYinG", &DisplaySettings::pinyinG, "lesson"},
+    {"iPinYinB", &DisplaySettings::pinyinB, "lesson"},
+    {"iSentenceDis", &DisplaySettings::sentenceDistance, "lesson"},
+    {"iHangDis", &DisplaySettings::lineDistance, "lesson"},
+};
+
+DisplaySettings ReadDisplay(const CIniFile& ini, const std::string& section,
+                            const DisplaySettings* defaults) {
+    DisplaySettings s;
+    for (const IntKey& key : kIntKeys) {
+        const std::string from = defaults ? section : key.defaultSection;
+        s.*key.field = ini.GetInt(from, key.name, defaults ? defaults->*key.field : 0);
+    }
+    s.fontName = ini.GetString(defaults ? section : "Lesson", "FontName", defaults ? defaults->fontName : "");
+    return s;
+}
+
+} // namespace
+
+bool ParseSettingsBool(const std::string& value, bool defaultValue) {
+    const std::string t = text::Trim(value);
+    if (t.empty())
+        return defaultValue;
+    if (text::EqualsNoCase(t, "true") || text::EqualsNoCase(t, "yes"))
+        return true;
+    char* end = nullptr;
+    const long number = std::strtol(t.c_str(), &end, 10);
+    return end && *end == '\0' && number != 0;
+}
+
+bool LessonSettings::Load(const std::string& path) {
+    m_path = path;
+    m_texts.fill({});
+    m_texts[static_cast<size_t>(LessonText::ErrorText)] = kErrorText;
+    m_default = m_effective = DisplaySettings{};
+    m_resumePrompt = true;
+    if (!FileExists(ResolveContentPath(path)))
+        return false;
+    const CIniFile ini(path);
+    for (size_t i = 0; i < m_texts.size(); ++i)
+        if (kTextKeys[i])
+            m_texts[i] = ini.GetString("Lesson", kTextKeys[i]);
+    m_default = ReadDisplay(ini, "Lesson", nullptr);
+    m_effective = m_default;
+    if (!g_strUserId.empty()) {
+        m_effective = ReadDisplay(ini, g_strUserId, &m_default);
+        m_resumePrompt = ParseSettingsBool(ini.GetString(g_strUserId, "Tip"), true);
+    }
+    return true;
+}
+
+bool LessonSettings::SaveUser() const {
+    if (m_path.empty() || g_strUserId.empty())
+        return false;
+    CIniFile ini(m_path);
+    const std::string& section = g_strUserId;
+    bool ok = ini.WriteInt(section, "CharSet", m_effective.charSet) &&
+              ini.WriteString(section, "FontName", m_effective.fontName);
+    for (const IntKey& key : kIntKeys)
+        if (std::string(key.name) != "CharSet")
+            ok = ok && ini.WriteInt(section, key.name, m_effective.*key.field);
+    return ok && ini.WriteBool(section, "Tip", m_resumePrompt);
+}
+
+// The normal weight is used: the lightest weight would pick the hairline faces that Linux CJK
+// fonts really have, which are hard to read.
+QFont LessonSettings::Font() const {
+    QFont font(QString::fromStdString(m_effective.fontName));
+    font.setStyleHint(QFont::SansSerif);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    const int height = std::abs(m_effective.fontHeight);
+    if (height > 0) {
+        font.setPixelSize(height);
+        if (m_effective.fontWidth > 0)
+            font.setStretch(std::clamp(m_effective.fontWidth * 200 / height, 50, 200));
+    }
+    return font;
+}
+
+int LessonSettings::TextWidth(const QString& text, const QFont& font) {
+    int units = 0;
+    for (const QChar c : text)
+        units += c.unicode() < 0x80 ? 1 : 2;
+    return units * QFontMetrics(font).horizontalAdvance(QLatin1Char(' '));
+}

@@ -1,0 +1,3 @@
+#include "lesson/LessonWindowServices.h"
+
+bool g_bShowTranslations = true;

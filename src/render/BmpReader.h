@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+
+#include <cstddef>
+#include <string>
+
+// Reads a BMP file held in memory: the 14-byte "BM" file header, an information header (core,
+// info or a later version), an optional colour table and the pixels at the header's pixel offset.
+// 1, 4 and 8 bits per pixel with a colour table, 24 bits, and 32 bits (plain or with the usual
+// bit fields) are understood, rows bottom-up or top-down. Anything truncated, inconsistent or of
+// another kind is refused with the reason in `error`; the reader never looks past `size` bytes.
+// The result is an RGB32 image.
+bool ReadBmp(const unsigned char* data, std::size_t size, QImage& image, std::string& error);
+
+// Just the pixel width and height from the headers, after the same checks as ReadBmp.
+bool ReadBmpSize(const unsigned char* data, std::size_t size, int& width, int& height, std::string& error);

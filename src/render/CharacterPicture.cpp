@@ -1,0 +1,82 @@
+#include "render/CharacterPicture.h"
+
+#include "app/Globals.h"
+#include "app/UserNotice.h"
+#include "data/ContentQuery.h"
+#include "data/Queries.h"
+#include "render/CBmpPicture.h"
+#include "render/ContentImage.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+enum class Step { NextCharacter, TryPunctuation, Stop };
+
+// The id of the row whose character is exactly `c`; nothing when no row matches.
+std::optional<std::string> CharacterId(CADORecordset& recordset, char16_t c) {
+    for (; !recordset.IsEOF(); recordset.MoveNext()) {
+        std::u16string hz;
+        recordset.GetFieldValue("hz", hz);
+        if (!hz.empty() && hz[0] == c) {
+            std::string id;
+            recordset.GetFieldValue("id", id);
+            return id;
+        }
+    }
+    return std::nullopt;
+}
+
+Step LoadCharacterImage(char16_t c, CBmpPicture& picture) {
+    CADORecordset recordset;
+    if (!OpenContentQuery(recordset, g_pWordDb, SqlQuery::Format(sql::kCharacterByChar, {c})))
+        return Step::NextCharacter;
+    const std::optional<std::string> id = CharacterId(recordset, c);
+    recordset.Close();
+    if (!id)
+        return Step::TryPunctuation;
+    CADORecordset images;
+    if (!OpenContentQuery(images, g_pWordDb, SqlQuery::Format(sql::kCharacterImagesForText, {*id})))
+        return Step::NextCharacter;
+    if (images.IsEOF())
+        return Step::NextCharacter;
+    std::vector<unsigned char> bytes;
+    if (!ReadImageField(images, "smallimg", bytes))
+        return Step::Stop; // an empty picture ends the whole load
+    picture.Load(std::move(bytes));
+    picture.SetKind(CBmpPicture::kindCharacter);
+    return Step::NextCharacter;
+}
+
+void LoadPunctuationImage(std::u16string_view text, CBmpPicture& picture) {
+    for (const char16_t c : text) {
+        const SqlQuery query = SqlQuery::Format(sql::kPunctuationByChineseChar, {c});
+        CADORecordset recordset;
+        if (!OpenContentQuery(recordset, g_pWordDb, query)) {
+            GetUserNotice().Show(UserNotice::Kind::Error, query.Text(), "打开数据库连接执行SQL出错!");
+            continue;
+        }
+        if (recordset.IsEOF())
+            continue;
+        std::vector<unsigned char> bytes;
+        if (ReadImageField(recordset, "img", bytes)) {
+            picture.Load(std::move(bytes));
+            picture.SetKind(CBmpPicture::kindPunctuation);
+        }
+        return;
+    }
+}
+
+} // namespace
+
+void LoadCharacterPicture(std::u16string_view text, CBmpPicture& picture) {
+    for (const char16_t c : text) {
+        const Step step = LoadCharacterImage(c, picture);
+        if (step == Step::Stop)
+            return;
+        if (step == Step::TryPunctuation)
+            return LoadPunctuationImage(text, picture);
+    }
+}

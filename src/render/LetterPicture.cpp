@@ -1,0 +1,128 @@
+#include "render/LetterPicture.h"
+
+#include "app/Globals.h"
+#include "app/UserNotice.h"
+#include "data/ContentQuery.h"
+#include "data/Queries.h"
+#include "render/CBmpPicture.h"
+#include "render/ContentImage.h"
+#include "render/PinyinText.h"
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+enum class Lookup { Loaded, NotFound, EmptyImage, Failed };
+
+SqlQuery PunctuationQuery(char16_t mark) {
+    return mark == u'\'' ? SqlQuery(sql::kPunctuationApostropheChar)
+                         : SqlQuery::Format(sql::kPunctuationByWesternChar, {mark});
+}
+
+// One lookup of a Western punctuation mark; a row with an image loads it.
+Lookup LoadPunctuation(char16_t mark, CBmpPicture& picture, SqlQuery& query) {
+    query = PunctuationQuery(mark);
+    CADORecordset recordset;
+    if (!OpenContentQuery(recordset, g_pWordDb, query))
+        return Lookup::Failed;
+    if (recordset.IsEOF())
+        return Lookup::NotFound;
+    std::vector<unsigned char> bytes;
+    if (!ReadImageField(recordset, "imgen", bytes))
+        return Lookup::EmptyImage;
+    picture.Load(std::move(bytes));
+    return Lookup::Loaded;
+}
+
+// The finals table looked up by the tone-marked text; the row whose text is exactly the letter
+// (the engine compares without regard to case) gives the picture. Nothing when the table has no
+// row at all; false when the query could not be run.
+std::optional<bool> LoadFinal(std::u16string_view letter, CBmpPicture& picture) {
+    const SqlQuery condition = SqlQuery::Format(sql::kFinalCondition, {letter});
+    const SqlQuery query = SqlQuery::Format(sql::kFinalWhere, {condition});
+    CADORecordset recordset;
+    if (!OpenContentQuery(recordset, g_pWordDb, query)) {
+        GetUserNotice().Show(UserNotice::Kind::Error, "error", "Execute SQL:" + query.Text() + " error");
+        return false;
+    }
+    if (recordset.IsEOF())
+        return std::nullopt;
+    for (; !recordset.IsEOF(); recordset.MoveNext()) {
+        std::u16string marked;
+        recordset.GetFieldValue("ymtune", marked);
+        if (marked == letter) {
+            std::vector<unsigned char> bytes;
+            ReadImageField(recordset, "img", bytes);
+            picture.Load(std::move(bytes));
+            break;
+        }
+    }
+    return true;
+}
+
+// An initial from the initials table, by its column; true when a row was found.
+std::optional<bool> LoadInitial(const char* condition, const char* imageField, std::u16string_view letter,
+                                CBmpPicture& picture) {
+    const SqlQuery where = SqlQuery::Format(condition, {letter});
+    CADORecordset recordset;
+    if (!OpenContentQuery(recordset, g_pWordDb, SqlQuery::Format(sql::kInitialWhere, {where})))
+        return std::nullopt;
+    if (recordset.IsEOF())
+        return false;
+    std::vector<unsigned char> bytes;
+    ReadImageField(recordset, imageField, bytes);
+    picture.Load(std::move(bytes));
+    return true;
+}
+
+} // namespace
+
+bool LoadLetterPicture(std::u16string_view letter, CBmpPicture& picture) {
+    if (letter.empty())
+        return true;
+    // 1. Punctuation: a mark whose query cannot be run is reported and the next one tried.
+    bool anyLookupRan = false;
+    for (const char16_t c : letter) {
+        SqlQuery query;
+        const Lookup found = LoadPunctuation(c, picture, query);
+        if (found == Lookup::Loaded)
+            return true;
+        if (found == Lookup::Failed) {
+            GetUserNotice().Show(UserNotice::Kind::Error, query.Text(), "打开数据库连接执行SQL出错!");
+            continue;
+        }
+        anyLookupRan = true;
+        break;
+    }
+    if (!anyLookupRan)
+        return true;
+
+    // 2. The finals table.
+    const std::optional<bool> final = LoadFinal(letter, picture);
+    if (final.has_value())
+        return *final;
+
+    // 3. The initials table: capitals by their upper-case column first.
+    if (std::u16string_view(kCapitalLetters).find(letter[0]) != std::u16string_view::npos) {
+        const std::optional<bool> capital =
+            LoadInitial(sql::kCapitalInitialCondition, "bigimg", letter, picture);
+        if (!capital.has_value())
+            return false;
+        if (*capital)
+            return true;
+    }
+    if (!LoadInitial(sql::kInitialCondition, "img", letter, picture).has_value())
+        return false;
+
+    // 4. Each character once more as punctuation; a mark listed without a picture is a failure.
+    for (const char16_t c : letter) {
+        SqlQuery query;
+        const Lookup found = LoadPunctuation(c, picture, query);
+        if (found == Lookup::Loaded)
+            break;
+        if (found == Lookup::EmptyImage)
+            return false;
+    }
+    return true;
+}

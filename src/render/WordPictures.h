@@ -1,0 +1,49 @@
+#pragma once
+
+#include "render/CBmpPicture.h"
+#include "render/WordItem.h"
+
+#include <QImage>
+
+#include <array>
+
+// The pictures of one word and its pinyin, the measuring and drawing behind the word control:
+// loaded once per item, drawn on every paint without a query.
+class WordPictures {
+public:
+    static constexpr int kLetterCapacity = 200;
+    static constexpr int kCharacterCapacity = 100;
+    static constexpr QRgb kStarColour = qRgb(224, 0, 0);
+
+    // Stores the item (texts cut to their capacity), checks it against the lesson's new words,
+    // loads the pictures and returns the width the control needs: the characters (mode 0), the
+    // wider of characters and pinyin (mode 1) or the pinyin (mode 2).
+    int SetItem(const WordItem& item);
+    // Draws the word into the control's picture; the ground is left as it is.
+    void Paint(QImage& target, QRgb characterColour, QRgb newWordColour, QRgb pinyinColour);
+    // Frees every picture's bytes.
+    void Free();
+
+    const WordItem& Item() const { return m_item; }
+    bool IsNewWord() const { return m_newWord; }
+    int LetterCount() const { return m_letterCount; }
+    int PinyinWidth();
+    int CharacterWidth();
+    // Kind of the first character's picture: where it came from, or none.
+    int FirstCharacterKind() const { return m_characters[0].GetKind(); }
+    CBmpPicture& Letter(int i) { return m_letters.at(static_cast<size_t>(i)); }
+    CBmpPicture& Character(int i) { return m_characters.at(static_cast<size_t>(i)); }
+
+private:
+    void LoadPinyin();
+    bool IsLessonNewWord() const;
+    int CharacterCount() const;
+    void PaintCharacters(QImage& target, int y, QRgb colour);
+    void PaintPinyin(QImage& target, int x, QRgb colour);
+
+    WordItem m_item;
+    std::array<CBmpPicture, kLetterCapacity> m_letters;
+    std::array<CBmpPicture, kCharacterCapacity> m_characters;
+    int m_letterCount = 0;
+    bool m_newWord = false;
+};

@@ -1,0 +1,75 @@
+#include "ui/ScrollModel.h"
+
+#include <algorithm>
+
+void ScrollModel::Initialise(int windowHeight) {
+    if (m_contentEqualsWindow)
+        m_contentHeight = windowHeight;
+    m_state = m_contentHeight < windowHeight ? kFits : kAtTop;
+    m_position = 0;
+    m_pageHeight = 0;
+}
+
+void ScrollModel::SetContentHeight(int contentHeight) {
+    m_position = 0;
+    m_pageHeight = 0;
+    m_contentHeight = contentHeight;
+}
+
+int ScrollModel::StepFor(int divisor) const {
+    const int quotient = Range() / divisor;
+    return quotient < 6 ? 5 : quotient;
+}
+
+int ScrollModel::Move(int distance) {
+    m_position += distance;
+    return distance;
+}
+
+int ScrollModel::LineUp() {
+    if (m_position <= 0) {
+        m_state = kAtTop;
+        return 0;
+    }
+    m_state = kBetween;
+    return Move(-std::min(LineStep(), m_position));
+}
+
+int ScrollModel::LineDown() {
+    if (m_position >= Range()) {
+        m_state = kAtBottom;
+        return 0;
+    }
+    m_state = kBetween;
+    return Move(std::min(LineStep(), Range() - m_position));
+}
+
+int ScrollModel::PageUp() {
+    if (m_position <= 0)
+        return 0;
+    return Move(-std::min(PageStep(), m_position));
+}
+
+int ScrollModel::PageDown() {
+    if (m_position >= Range())
+        return 0;
+    return Move(std::min(PageStep(), Range() - m_position));
+}
+
+int ScrollModel::ThumbTo(int requestedPosition) {
+    return Move(requestedPosition - m_position);
+}
+
+int ScrollModel::Wheel(int delta) {
+    if (delta < 0)
+        return m_position < Range() ? Move(std::min(LineStep(), Range() - m_position)) : 0;
+    if (delta > 0)
+        return m_position > 0 ? Move(-std::min(LineStep(), m_position)) : 0;
+    return 0;
+}
+
+int ScrollModel::ScrollTo(int y) {
+    const int distance = Move(y - m_position);
+    m_state = y > 0 ? kBetween : kAtTop;
+    return distance;
+}

@@ -1,0 +1,83 @@
+#include "ui/SkinDialog.h"
+
+#include "app/CLog.h"
+#include "app/ContentPath.h"
+#include "app/FileUtils.h"
+#include "ui/SkinRegion.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+SkinDialog::SkinDialog(QSize templateSize, QWidget* parent) : QDialog(parent) {
+    // Skinned windows have no caption; the template size holds until a skin replaces it.
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    resize(templateSize);
+}
+
+bool SkinDialog::InitSkin(const std::string& path) {
+    const std::string resolved = ResolveContentPath(path);
+    if (!FileExists(resolved)) {
+        m_strSkinPath.clear();
+        m_bSkin = 0;
+        return true;
+    }
+    m_strSkinPath = resolved;
+    m_bSkin = 1;
+    if (DisplayColourDepth() <= 4)
+        return true;
+    QImage skin;
+    if (!skin.load(QString::fromStdString(resolved))) {
+        g_log.Write("SkinDialog: cannot read the skin %s", resolved.c_str());
+        return true;
+    }
+    m_skin = skin;
+    m_nWidth = skin.width();
+    m_nHeight = skin.height();
+    resize(m_nWidth, m_nHeight);
+    if (std::optional<QRegion> region = BuildSkinRegion(skin, kSkinTransparent)) {
+        m_region = *region;
+        setMask(m_region);
+    }
+    return true;
+}
+
+int SkinDialog::DisplayColourDepth() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->depth() : 32;
+}
+
+void SkinDialog::paintEvent(QPaintEvent* event) {
+    if (m_bSkin == 0 || m_skin.isNull()) {
+        QDialog::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_skin);
+}
+
+// Presses that a child control takes never reach the dialog; those on static texts and pictures pass
+// through to it, so the window drags from there as well.
+void SkinDialog::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && !m_bDragging) {
+        m_dragAnchor = event->position().toPoint();
+        m_bDragging = true;
+        grabMouse();
+    }
+    QDialog::mousePressEvent(event);
+}
+
+void SkinDialog::mouseMoveEvent(QMouseEvent* event) {
+    if (m_bDragging)
+        move(pos() + (event->position().toPoint() - m_dragAnchor));
+    QDialog::mouseMoveEvent(event);
+}
+
+void SkinDialog::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && m_bDragging) {
+        m_bDragging = false;
+        releaseMouse();
+    }
+    QDialog::mouseReleaseEvent(event);
+}

@@ -1,0 +1,125 @@
+#include "app/FileUtils.h"
+#include "audio/AudioMessages.h"
+#include "audio/CFileSoundDevices.h"
+#include "audio/CPortAudioDevices.h"
+#include "audio/CRecordSound.h"
+#include "audio/CSoundPlayer.h"
+#include "audio/CWaveFileView.h"
+#include "audio/CWriteSoundFile.h"
+#include "fixtures/FixtureSounds.h"
+#include "fixtures/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr auto kWait = std::chrono::seconds(20);
+
+// ALSA configured by the test alone: the default device writes what is played into one raw
+// file and reads what is captured from another, over the "null" device, so the whole path
+// through PortAudio and ALSA runs without a sound card.
+class AlsaFileDeviceTest : public ::testing::Test {
+protected:
+    AlsaFileDeviceTest() {
+        const std::string config = "pcm.null { type null }\n"
+                                   "pcm.!default {\n"
+                                   "  type file\n"
+                                   "  slave.pcm \"null\"\n"
+                                   "  file \"" +
+                                   m_dir / "played.raw" +
+                                   "\"\n"
+                                   "  infile \"" +
+                                   m_dir / "captured.raw" +
+                                   "\"\n"
+                                   "  format \"raw\"\n"
+                                   "}\n";
+        EXPECT_TRUE(WriteTextFile(m_dir / "asound.conf", config));
+        m_input = fixtures::SampleBytes(fixtures::SineSamples(2.0, 8000, 300, 9000));
+        EXPECT_TRUE(fixtures::WriteBinaryFile(m_dir / "captured.raw", m_input));
+        setenv("ALSA_CONFIG_PATH", (m_dir / "asound.conf").c_str(), 1);
+        setenv("JACK_NO_START_SERVER", "1", 1);
+        m_devices = std::make_unique<CPortAudioDevices>();
+        m_previous = SetSoundDevices(m_devices.get());
+    }
+    ~AlsaFileDeviceTest() override {
+        SetSoundDevices(m_previous);
+        m_devices.reset();
+        unsetenv("ALSA_CONFIG_PATH");
+    }
+
+    TempFolder m_dir;
+    std::string m_input;
+    std::unique_ptr<CPortAudioDevices> m_devices;
+    ISoundDevices* m_previous = nullptr;
+};
+
+TEST_F(AlsaFileDeviceTest, RecordingOfAKnownInputBecomesAValidWav) {
+    ASSERT_TRUE(m_devices->HasDevice()) << m_devices->Description();
+    CRecordSound recorder(8000);
+    CWriteSoundFile writer;
+    ASSERT_TRUE(recorder.CreateThread());
+    ASSERT_TRUE(writer.CreateThread());
+    const std::string recording = m_dir / "rcsound.wav";
+    recorder.SetOutputPath(recording);
+    recorder.PostThreadMessage(WM_RECORD_SET_WRITER, 0, std::make_unique<ThreadLink>(&writer));
+    recorder.PostThreadMessage(WM_RECORD_START);
+    // The file device is not paced by a clock: the input is read as fast as it can be.
+    for (int i = 0; i < 2000; ++i) {
+        ASSERT_TRUE(writer.WaitUntilIdle(kWait));
+        const auto size = ReadWholeFile(recording).value_or("").size();
+        if (size >= 46 + m_input.size())
+            break;
+        std::this_thread::sleep_for(5ms);
+    }
+    recorder.PostThreadMessage(WM_RECORD_STOP);
+    recorder.PostThreadMessage(WM_RECORD_END);
+    ASSERT_TRUE(recorder.WaitForEnd(kWait));
+    writer.PostThreadMessage(WM_WAVWRITE_END);
+    ASSERT_TRUE(writer.WaitForEnd(kWait));
+
+    CWaveFileView view;
+    ASSERT_TRUE(view.Load(recording));
+    EXPECT_EQ(view.Format(), MakePcmFormat(16, 1, 8000));
+    EXPECT_EQ(view.DataChunk().size, view.SampleByteCount());
+    EXPECT_EQ(view.SampleByteCount() % 2000, 0u);
+    ASSERT_GE(view.SampleByteCount(), m_input.size());
+    EXPECT_TRUE(std::string(reinterpret_cast<const char*>(view.SampleBytes()), m_input.size()) == m_input);
+}
+
+TEST_F(AlsaFileDeviceTest, PlayedWavArrivesWhole) {
+    ASSERT_TRUE(m_devices->HasDevice()) << m_devices->Description();
+    // An odd length, so the last block is a short one.
+    const auto samples = fixtures::SineSamples(1.2345, 8000, 500, 12000);
+    const std::string path = m_dir / "model.wav";
+    ASSERT_TRUE(fixtures::WriteBinaryFile(path, fixtures::MonoWav(samples)));
+    PlaySoundFile(path, SND_FILENAME);
+    EXPECT_TRUE(ReadWholeFile(m_dir / "played.raw").value_or("") == fixtures::SampleBytes(samples));
+    GetSoundPlayer().Stop();
+    ASSERT_TRUE(GetSoundPlayer().WaitUntilIdle(kWait));
+}
+
+TEST(SoundDeviceChoice, WithoutAnyDeviceTheSilentStandInIsChosen) {
+    TempFolder dir;
+    // A default device on a sound card the machine does not have.
+    ASSERT_TRUE(WriteTextFile(dir / "asound.conf", "pcm.!default { type hw card 0 }\n"));
+    setenv("ALSA_CONFIG_PATH", (dir / "asound.conf").c_str(), 1);
+    setenv("JACK_NO_START_SERVER", "1", 1);
+    CFileSoundDevices silent(GetSystemClock(), "", "");
+    {
+        CPortAudioDevices portAudio;
+        EXPECT_FALSE(portAudio.HasDevice()) << portAudio.Description();
+        EXPECT_EQ(&portAudio.OrWhenNoDevice(silent), &silent);
+    }
+    unsetenv("ALSA_CONFIG_PATH");
+    // The stand-in has no microphone: a recording start fails quietly.
+    CRecordSound recorder(8000);
+    std::unique_ptr<IWaveInput> input;
+    EXPECT_EQ(silent.OpenInput(MakePcmFormat(16, 1, 8000), recorder, input), MMSYSERR_BADDEVICEID);
+}
+
+} // namespace

@@ -1,0 +1,35 @@
+# The artwork generator draws every bitmap of the program at build time: button faces, pictures and
+# the hand cursor go into the Qt resources compiled into gui; window skins and dialog pictures go
+# into the program folder.
+add_executable(artworkgen
+  tools/artwork/main.cpp
+  tools/artwork/ArtStyle.cpp
+  tools/artwork/ButtonFaces.cpp
+  tools/artwork/ContactSheet.cpp
+  tools/artwork/WindowPictures.cpp)
+target_include_directories(artworkgen PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tools/artwork)
+target_link_libraries(artworkgen PRIVATE Qt6::Gui)
+set_target_properties(artworkgen PROPERTIES AUTOMOC OFF AUTORCC OFF)
+
+set(TESSALYNE_ARTWORK_DIR ${CMAKE_BINARY_DIR}/artwork)
+# The pictures of the program folder, so a deleted one is drawn again.
+set(program_pictures
+  skins/Lesson/Login.bmp skins/Lesson/lesson.bmp image/userpass.bmp image/tipdia.bmp image/usertip.bmp
+  image/systensetting.bmp image/dxj.bmp image/grade.bmp image/lesson_wordstudy.bmp image/general.bmp
+  image/laba1.bmp image/stop.bmp)
+list(TRANSFORM program_pictures PREPEND ${TESSALYNE_PROGRAM_DIR}/)
+add_custom_command(
+  OUTPUT ${TESSALYNE_ARTWORK_DIR}/artwork.qrc ${program_pictures}
+  COMMAND ${CMAKE_COMMAND} -E rm -f ${TESSALYNE_ARTWORK_DIR}/artwork.qrc
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+          $<TARGET_FILE:artworkgen> ${TESSALYNE_ARTWORK_DIR} ${TESSALYNE_PROGRAM_DIR}
+  DEPENDS artworkgen
+  COMMENT "Drawing the program's artwork"
+  VERBATIM)
+add_custom_command(
+  OUTPUT ${TESSALYNE_ARTWORK_DIR}/qrc_artwork.cpp
+  COMMAND Qt6::rcc --name artwork ${TESSALYNE_ARTWORK_DIR}/artwork.qrc -o ${TESSALYNE_ARTWORK_DIR}/qrc_artwork.cpp
+  DEPENDS ${TESSALYNE_ARTWORK_DIR}/artwork.qrc
+  VERBATIM)
+set_source_files_properties(${TESSALYNE_ARTWORK_DIR}/qrc_artwork.cpp PROPERTIES SKIP_AUTOGEN ON GENERATED ON)
+target_sources(gui PRIVATE ${TESSALYNE_ARTWORK_DIR}/qrc_artwork.cpp)
