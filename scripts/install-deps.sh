@@ -18,14 +18,18 @@ packages=(
   lame mpg123
   # running the windows on a headless machine and looking at them
   xvfb xauth xdotool imagemagick x11-apps
-  # building the content: speech, MP3 encoding, glyph and letter faces, the open data packages
-  espeak-ng libespeak-ng-dev lame libmp3lame-dev fonts-arphic-uming fonts-dejavu-core nodejs
+  # fonts the character and pinyin letter pictures are drawn with (tests and content)
+  fonts-arphic-uming fonts-dejavu-core
+  # building the content: speech and MP3 encoding libraries, the open data packages
+  espeak-ng libespeak-ng-dev libmp3lame-dev nodejs
 )
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+# Debian's nodejs comes without npm (other Node.js builds bring their own).
+command -v npm >/dev/null 2>&1 || missing+=(npm)
 
 # Debian ships npm as a package of its own; other builds of Node.js bring it along.
 if ! command -v npm >/dev/null 2>&1; then

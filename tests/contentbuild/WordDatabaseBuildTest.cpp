@@ -221,6 +221,33 @@ TEST_F(WordDatabaseBuild, ALessonWordThatDoesNotFitStopsTheBuildAndKeepsTheOldDa
     EXPECT_EQ(*ReadWholeFile(output), "the previous database");
 }
 
+TEST_F(WordDatabaseBuild, LessonWordsWithErhuaAreSpokenAndMisfitsAreLeftToTheLessonCheck) {
+    TempFolder folder;
+    ASSERT_TRUE(WriteTextFile(folder / "lessons/lesson02.txt",
+                              "[word]\nzh: 好儿\npy: hǎor\npos: adj\nen: good (erhua)\n\n"
+                              "[sentence]\nzh: 你好 三\npy: nǐhǎo sā\nen: Hello three\n"));
+    WordDatabaseSources sources = Sources({});
+    sources.lessonFolders = {folder / "lessons"};
+    WordDatabaseSummary summary;
+    std::string error;
+    ASSERT_TRUE(BuildWordDatabase(sources, Options(), folder / "word.dll", summary, error)) << error;
+    EXPECT_EQ(summary.warnings, std::vector<std::string>{"the pinyin \"sā\" does not fit the word 三"});
+    EXPECT_EQ(summary.characters, 4u); // 儿 joins for the lesson word
+
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(std::string(folder / "word.dll").c_str(), &db), SQLITE_OK);
+    sqlite3_stmt* s = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(db, "SELECT czpinyin, cxid FROM tbl_phrase_main WHERE cz = '好儿'", -1, &s,
+                                 nullptr),
+              SQLITE_OK);
+    ASSERT_EQ(sqlite3_step(s), SQLITE_ROW);
+    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)), "hǎor");
+    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(s, 1)), "CX03");
+    sqlite3_finalize(s);
+    sqlite3_close(db);
+    EXPECT_TRUE(CheckWordDatabase(folder / "word.dll", {"en", "fr"}).empty()); // its sound decodes too
+}
+
 TEST_F(WordDatabaseBuild, TheContactSheetShowsEachCharacterInEightPanels) {
     std::string error;
     ASSERT_TRUE(WriteContactSheet(DatabasePath(),

@@ -3,6 +3,8 @@
 #include "StrokeGraphics.h"
 #include "charstudy/StrokeFile.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -159,7 +161,9 @@ bool WriteContactSheet(const std::string& databasePath, const std::vector<QStrin
         painter.drawImage(at(2 + kMaxStampPanels), y, WithReferenceStrokes(data));
     }
     painter.end();
-    if (!sheet.save(QString::fromStdString(pngPath), "PNG")) {
+    const QString path = QString::fromStdString(pngPath);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!sheet.save(path, "PNG")) {
         error = "cannot write " + pngPath;
         return false;
     }

@@ -1,6 +1,7 @@
 #include "LetterPictures.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -35,6 +36,14 @@ QString SongFontFamily() {
 
 QString LetterFontFamily() {
     return QStringLiteral("DejaVu Sans");
+}
+
+std::vector<QString> MissingFonts() {
+    std::vector<QString> missing;
+    for (const QString& family : {SongFontFamily(), LetterFontFamily()})
+        if (!QFontDatabase::hasFamily(family))
+            missing.push_back(family);
+    return missing;
 }
 
 QImage SmallGlyph(const QString& character) {

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <vector>
 
 // Pictures drawn from fonts: the small glyph of a character or Chinese punctuation mark for the
 // text rows, and pinyin letters and Western punctuation, all black on white.
@@ -16,6 +17,9 @@ constexpr int kLetterHeight = 16;
 // The Song (Ming) face the glyph pictures come from, and the face of the pinyin letters.
 QString SongFontFamily();
 QString LetterFontFamily();
+
+// The faces above that are not installed (a stand-in face would draw wrong pictures).
+std::vector<QString> MissingFonts();
 
 // The glyph centred in an 18 x 18 cell.
 QImage SmallGlyph(const QString& character);

@@ -2,6 +2,7 @@
 
 #include <espeak-ng/speak_lib.h>
 #include <lame/lame.h>
+#include <mutex>
 
 namespace {
 
@@ -16,40 +17,52 @@ int CollectSamples(short* samples, int count, espeak_EVENT* events) {
     return 0;
 }
 
-} // namespace
+// The engine, started once for the process: its sample rate, or 0 when it could not start.
+std::mutex g_speechMutex;
 
-SpeechEncoder::~SpeechEncoder() {
-    if (m_open)
-        espeak_Terminate();
+int StartEngine() {
+    static const int sampleRate = [] {
+        const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
+        if (rate > 0)
+            espeak_SetSynthCallback(CollectSamples);
+        return rate;
+    }();
+    return sampleRate;
 }
 
+} // namespace
+
 bool SpeechEncoder::Open(std::string& error) {
-    m_sampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
+    std::lock_guard<std::mutex> lock(g_speechMutex);
+    m_sampleRate = StartEngine();
     if (m_sampleRate <= 0) {
         error = "the espeak-ng speech engine cannot start";
         return false;
     }
-    m_open = true;
     if (espeak_SetVoiceByName(kVoice) != EE_OK) {
         error = std::string("the espeak-ng voice ") + kVoice + " is missing";
+        m_sampleRate = 0;
         return false;
     }
-    espeak_SetSynthCallback(CollectSamples);
     return true;
 }
 
 bool SpeechEncoder::Speak(const std::string& numberedPinyin, std::vector<unsigned char>& mp3,
                           std::string& error) {
-    if (!m_open) {
+    if (m_sampleRate <= 0) {
         error = "the speech engine is not open";
         return false;
     }
     std::vector<short> samples;
-    const espeak_ERROR result = espeak_Synth(numberedPinyin.c_str(), numberedPinyin.size() + 1, 0,
-                                             POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &samples);
-    if (result != EE_OK || espeak_Synchronize() != EE_OK || samples.empty()) {
-        error = "espeak-ng could not speak \"" + numberedPinyin + "\"";
-        return false;
+    {
+        std::lock_guard<std::mutex> lock(g_speechMutex);
+        espeak_SetVoiceByName(kVoice);
+        const espeak_ERROR result = espeak_Synth(numberedPinyin.c_str(), numberedPinyin.size() + 1, 0,
+                                                 POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &samples);
+        if (result != EE_OK || samples.empty()) {
+            error = "espeak-ng could not speak \"" + numberedPinyin + "\"";
+            return false;
+        }
     }
     return EncodeMp3(samples, mp3, error);
 }

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QTransform>
+#include <algorithm>
 #include <cmath>
 
 namespace strokes {
@@ -61,13 +62,19 @@ QImage StrokeOrderPicture(const std::vector<QPainterPath>& paths,
     font.setPixelSize(11);
     font.setBold(true);
     painter.setFont(font);
+    std::vector<QRectF> placed;
     for (size_t i = 0; i < squareMedians.size(); ++i) {
         const QString number = QString::number(i + 1);
-        const QPointF start = squareMedians[i].front();
         QRectF box(0, 0, 7.0 * number.size() + 2, 13);
-        box.moveCenter(start);
+        box.moveCenter(squareMedians[i].front());
+        // Numbers of strokes that start close together go side by side instead of on top.
+        for (int tries = 0; tries < 4 && std::any_of(placed.begin(), placed.end(),
+                                                     [&](const QRectF& r) { return r.intersects(box); });
+             ++tries)
+            box.translate(box.width() + 1, 0);
         box.moveLeft(std::clamp(box.left(), 0.0, kSquare - box.width()));
         box.moveTop(std::clamp(box.top(), 0.0, kSquare - box.height()));
+        placed.push_back(box);
         painter.fillRect(box, Qt::white);
         painter.drawText(box, Qt::AlignCenter, number);
     }

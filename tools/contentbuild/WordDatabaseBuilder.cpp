@@ -52,9 +52,20 @@ struct Phrase {
     std::map<std::string, std::string> explanations; // by language suffix, before `explanation`
     std::string cxid;
 
+    // The explanation in one language: the lesson's own, else the dictionary's (English), else the
+    // lesson's English one, else any the lesson gives.
     std::string ExplanationFor(const std::string& suffix) const {
-        const auto found = explanations.find(suffix);
-        return found != explanations.end() && !found->second.empty() ? found->second : explanation;
+        for (const std::string& language : {suffix, std::string("en")}) {
+            const auto found = explanations.find(language);
+            if (found != explanations.end() && !found->second.empty())
+                return found->second;
+            if (language == suffix && !explanation.empty())
+                return explanation;
+        }
+        for (const auto& [language, text] : explanations)
+            if (!text.empty())
+                return text;
+        return "";
     }
 };
 
@@ -562,6 +573,11 @@ std::string PartOfSpeechId(const std::string& codeOrId) {
 
 bool BuildWordDatabase(const WordDatabaseSources& sources, const WordDatabaseOptions& options,
                        const std::string& outputPath, WordDatabaseSummary& summary, std::string& error) {
+    for (const QString& family : letters::MissingFonts()) {
+        error =
+            "the font " + family.toStdString() + " is not installed (scripts/install-deps.sh installs it)";
+        return false;
+    }
     Builder builder(sources, options);
     if (!builder.Prepare(error))
         return false;
