@@ -26,3 +26,9 @@ target_sources(core PRIVATE
   src/audio/WaveFormat.cpp
 )
 target_link_libraries(core PUBLIC PkgConfig::PORTAUDIO PkgConfig::MPG123)
+
+# The speaking practice pane and its waveform controls.
+target_sources(gui PRIVATE
+  src/audio/CListenSpeakDlg.cpp
+  src/audio/CWaveformStatic.cpp
+)
