@@ -17,8 +17,8 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 "$build/tests/audio/listenspeak_demo" > "$out/listen_speak.log" &
 demo=$!
-# Model, cue, recording window and rating take about nine seconds.
-for _ in $(seq 200); do
+# Making the content takes a while; then model, cue, recording window and rating about nine seconds.
+for _ in $(seq 600); do
     grep -qE "prompt: (good!|Not So bad!|Try again!)" "$out/listen_speak.log" && break
     sleep 0.1
 done

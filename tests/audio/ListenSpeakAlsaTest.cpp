@@ -1,5 +1,6 @@
 #include "ListenSpeakFixture.h"
 
+#include "app/ContentPath.h"
 #include "app/FileUtils.h"
 #include "audio/CPortAudioDevices.h"
 #include "audio/CWaveFileView.h"
@@ -67,9 +68,11 @@ protected:
         ASSERT_GT(modelPhase, 1000);
         Run(std::chrono::milliseconds(modelPhase));
         ASSERT_TRUE(m_panel->IsRecording());
-        // ALSA reads the file as fast as it can: wait in real time until all of it was recorded.
+        // ALSA reads the file as fast as it can: wait in real time until all of it was recorded
+        // (the writer keeps the recording under a working name until it is closed).
+        const std::string writing = ResolveContentPath(m_panel->RecordPath()) + ".writing";
         const auto deadline = std::chrono::steady_clock::now() + kRealWait;
-        while (ReadWholeFile(m_panel->RecordPath()).value_or("").size() < 46 + input.size()) {
+        while (ReadWholeFile(writing).value_or("").size() < 46 + input.size()) {
             ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the recording did not grow";
             ASSERT_TRUE(m_panel->WaitUntilSoundIdle(kRealWait));
             std::this_thread::sleep_for(5ms);
