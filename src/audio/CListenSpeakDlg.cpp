@@ -62,7 +62,8 @@ protected:
 
 } // namespace
 
-CListenSpeakDlg::CListenSpeakDlg(QWidget* parent, IClock& clock) : QWidget(parent), m_clock(clock) {
+CListenSpeakDlg::CListenSpeakDlg(QWidget* parent, IClock& clock)
+    : QWidget(parent), m_clock(clock), m_timer1(clock, this, [this] { OnTimer1(); }) {
     resize(kTemplateSize * kPixelsPerDialogUnit);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -82,7 +83,7 @@ CListenSpeakDlg::CListenSpeakDlg(QWidget* parent, IClock& clock) : QWidget(paren
 }
 
 CListenSpeakDlg::~CListenSpeakDlg() {
-    KillTimer1();
+    m_timer1.Kill();
     EndSoundThreads();
 }
 
@@ -231,33 +232,14 @@ void CListenSpeakDlg::PlayModel() {
         return;
     if (m_pRecordSound)
         m_pRecordSound->SetOutputPath(m_strRecordPath);
-    SetTimer1(speaking::ModelPhaseMs(m_pModelWave->Wave().VoicedDuration(kModelPlayThreshold)));
+    m_timer1.Set(speaking::ModelPhaseMs(m_pModelWave->Wave().VoicedDuration(kModelPlayThreshold)));
 }
 
 void CListenSpeakDlg::OnPlayLearner() {
     PlaySoundFile(m_strRecordPath, SND_ASYNC | SND_FILENAME);
 }
 
-void CListenSpeakDlg::SetTimer1(int delayMs) {
-    KillTimer1();
-    m_nTimer1DelayMs = delayMs;
-    // The clock calls back on its own thread; the panel handles the timer on its own. The timer is
-    // killed before the panel goes, and a queued call dies with the panel.
-    m_timer1 = m_clock.StartTimer(std::chrono::milliseconds(delayMs), [this] {
-        QMetaObject::invokeMethod(
-            this, [this] { OnTimer1(); }, Qt::QueuedConnection);
-    });
-}
-
-void CListenSpeakDlg::KillTimer1() {
-    if (m_timer1 != 0)
-        m_clock.CancelTimer(m_timer1);
-    m_timer1 = 0;
-}
-
 void CListenSpeakDlg::OnTimer1() {
-    if (m_timer1 == 0)
-        return; // killed after the call was queued
     if (m_bRecording)
         FinishRecording();
     else
@@ -273,13 +255,13 @@ void CListenSpeakDlg::StartRecording() {
     if (m_pRecordSound)
         m_pRecordSound->PostThreadMessage(WM_RECORD_START);
     m_bRecording = true;
-    KillTimer1();
-    SetTimer1(speaking::RecordingWindowMs(m_pModelWave->Wave().VoicedDuration(kModelThreshold)));
+    m_timer1.Kill();
+    m_timer1.Set(speaking::RecordingWindowMs(m_pModelWave->Wave().VoicedDuration(kModelThreshold)));
 }
 
 void CListenSpeakDlg::FinishRecording() {
     m_pPrompt->setText(QString());
-    KillTimer1();
+    m_timer1.Kill();
     if (m_pRecordSound)
         m_pRecordSound->PostThreadMessage(WM_RECORD_STOP);
     PickUpRecording();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/CClockTimer.h"
 #include "audio/IClock.h"
 #include "render/CBmpPicture.h"
 
@@ -55,7 +56,7 @@ public:
     const std::string& RecordPath() const { return m_strRecordPath; }
     bool IsRecording() const { return m_bRecording; }
     // The delay timer 1 was last armed with; 0 while it is not armed.
-    int Timer1DelayMs() const { return m_timer1 != 0 ? m_nTimer1DelayMs : 0; }
+    int Timer1DelayMs() const { return m_timer1.IsSet() ? m_timer1.DelayMs() : 0; }
     int CharacterCount() const { return static_cast<int>(m_pictures.size()); }
     // True when all four audio threads run.
     bool SoundThreadsReady() const;
@@ -74,8 +75,6 @@ private:
     void EndSoundThreads();
 
     void PlayModel();
-    void SetTimer1(int delayMs);
-    void KillTimer1();
     void OnTimer1();
     void StartRecording();
     void FinishRecording();
@@ -88,8 +87,7 @@ private:
     std::u16string m_strSentence;
     std::vector<CBmpPicture> m_pictures;
     bool m_bRecording = false;
-    IClock::TimerId m_timer1 = 0;
-    int m_nTimer1DelayMs = 0;
+    CClockTimer m_timer1;
 
     std::unique_ptr<CRecordSound> m_pRecordSound;
     std::unique_ptr<CPlayMMSound> m_pPlayMMSound;

@@ -13,11 +13,8 @@ namespace {
 int g_nCursorPosition = 0;
 } // namespace
 
-CWaveformStatic::CWaveformStatic(QWidget* parent, IClock& clock) : QWidget(parent), m_clock(clock) {}
-
-CWaveformStatic::~CWaveformStatic() {
-    StopCursorTimer();
-}
+CWaveformStatic::CWaveformStatic(QWidget* parent, IClock& clock)
+    : QWidget(parent), m_cursorTimer(clock, this, [this] { OnCursorTick(); }) {}
 
 void CWaveformStatic::LoadFile(const std::string& path) {
     m_pictureValid = false;
@@ -42,37 +39,19 @@ bool CWaveformStatic::PlayWithCursor() {
     if (!IsLoaded())
         return false;
     const speaking::CursorTiming timing = speaking::CursorTimingFor(m_wave.StoredVoicedDuration(), width());
-    StopCursorTimer();
+    m_cursorTimer.Kill();
     m_step = timing.step;
     m_intervalMs = timing.intervalMs;
     g_nCursorPosition = m_step;
     // A sound without a voiced length gets no cursor; it still plays.
     if (m_intervalMs > 0)
-        StartCursorTimer();
+        m_cursorTimer.Set(m_intervalMs);
     GetSoundPlayer().Stop();
     PlaySoundFile(m_wave.Path(), SND_ASYNC | SND_FILENAME);
     return true;
 }
 
-void CWaveformStatic::StartCursorTimer() {
-    // The clock calls back on its own thread; the tick runs on the window's thread. The timer is
-    // cancelled before the control goes, and a queued tick dies with it.
-    m_timer = m_clock.StartTimer(std::chrono::milliseconds(m_intervalMs), [this] {
-        QMetaObject::invokeMethod(
-            this, [this] { OnCursorTick(); }, Qt::QueuedConnection);
-    });
-}
-
-void CWaveformStatic::StopCursorTimer() {
-    if (m_timer != 0)
-        m_clock.CancelTimer(m_timer);
-    m_timer = 0;
-}
-
 void CWaveformStatic::OnCursorTick() {
-    if (m_timer == 0)
-        return;
-    m_timer = 0;
     if (g_nCursorPosition > width()) {
         g_nCursorPosition = m_step;
         return;
@@ -82,7 +61,7 @@ void CWaveformStatic::OnCursorTick() {
     g_nCursorPosition += m_step;
     if (g_nCursorPosition < width())
         XorCursorLine(g_nCursorPosition);
-    StartCursorTimer();
+    m_cursorTimer.Set(m_intervalMs);
 }
 
 void CWaveformStatic::XorCursorLine(int x) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/CClockTimer.h"
 #include "audio/CWaveFileView.h"
 #include "audio/IClock.h"
 
@@ -20,7 +21,6 @@ public:
     static constexpr double kSampleScale = 80000.0;
 
     explicit CWaveformStatic(QWidget* parent, IClock& clock = GetSystemClock());
-    ~CWaveformStatic() override;
 
     // Loads the WAV file through the reader; a failure throws one of the WaveErrors and leaves
     // nothing loaded.
@@ -38,7 +38,7 @@ public:
     // The picture the control shows (the waveform with the cursor as it stands).
     QImage Picture();
     int CursorStep() const { return m_step; }
-    bool IsCursorRunning() const { return m_timer != 0; }
+    bool IsCursorRunning() const { return m_cursorTimer.IsSet(); }
     // The cursor position all waveform controls share.
     static int SharedCursorPosition();
 
@@ -53,16 +53,13 @@ protected:
 private:
     void DrawWaveform();
     void DrawSamples(QPainter& painter);
-    void StartCursorTimer();
-    void StopCursorTimer();
     void OnCursorTick();
     void XorCursorLine(int x);
 
-    IClock& m_clock;
     CWaveFileView m_wave;
     QImage m_picture;
     bool m_pictureValid = false;
     int m_step = 0;
     int m_intervalMs = 0;
-    IClock::TimerId m_timer = 0;
+    CClockTimer m_cursorTimer;
 };

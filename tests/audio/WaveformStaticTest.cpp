@@ -1,5 +1,6 @@
 #include "ListenSpeakFixture.h"
 
+#include "audio/CClockTimer.h"
 #include "audio/CFileSoundDevices.h"
 #include "audio/CWaveformStatic.h"
 #include "fixtures/FixtureSounds.h"
@@ -119,6 +120,34 @@ TEST_F(WaveformStaticTest, SoundWithoutVoiceStillPlaysWithoutACursor) {
     EXPECT_EQ(m_wave->Wave().StoredVoicedDuration(), 0.0);
     EXPECT_TRUE(m_wave->PlayWithCursor());
     EXPECT_FALSE(m_wave->IsCursorRunning());
+}
+
+} // namespace
+
+namespace {
+
+TEST(ClockTimer, FiresOnceOnTheOwnersThreadAndDropsAFiringItWasResetOver) {
+    ManualClock clock;
+    QObject owner;
+    int fired = 0;
+    CClockTimer timer(clock, &owner, [&] { ++fired; });
+    timer.Set(100);
+    EXPECT_TRUE(timer.IsSet());
+    clock.Advance(100ms); // due, but handled by the owner's thread only
+    EXPECT_EQ(fired, 0);
+    timer.Set(200); // set again before the firing was handled
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fired, 0);
+    EXPECT_EQ(timer.DelayMs(), 200);
+    clock.Advance(200ms);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fired, 1);
+    EXPECT_FALSE(timer.IsSet());
+    timer.Set(50);
+    timer.Kill();
+    clock.Advance(100ms);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fired, 1);
 }
 
 } // namespace
