@@ -2,7 +2,9 @@
 
 #include "render/LessonWindowLink.h"
 
+#include <functional>
 #include <string>
+#include <vector>
 
 // What the panes of the lesson window ask of it. The lesson window implements it; the panes reach
 // it through their parent chain (or are given it), and tests use a recording double.
@@ -18,6 +20,12 @@ public:
     virtual void SetSceneChildLesson(const std::string& childLessonId) = 0;
     // True while the scene pane is the visible right pane.
     virtual bool IsSceneActive() const = 0;
+    // The sentence panel loaded a child lesson while the scene pane is the visible pane: the scene
+    // pane loads and plays that child lesson's scene.
+    virtual void PlayChildLessonScene(const std::string& childLessonId) = 0;
+    // The sentence panel's scroll state (0 to 3), which the child-lesson selector hands to
+    // SetTextScrollButtons after a switch.
+    virtual int TextScrollState() const = 0;
     // Shows or hides the text scroll buttons after the sentence panel's scroll state (0 to 3).
     virtual void SetTextScrollButtons(int scrollState) = 0;
     // "Listen & Repeat": the speaking practice with this sentence and its model sound (an MP3 file).
@@ -37,6 +45,11 @@ public:
     // Reads the sentence aloud and returns when it has been spoken.
     virtual void ReadSentence() = 0;
 };
+
+// The lesson window's reading of the whole text: for each sentence in order a 2-second pause, then
+// either the sentence read aloud or, for a silent sentence, a pause of its length + 3 seconds in
+// which the learner says it. `pause` waits the given milliseconds while the window stays responsive.
+void ReadWholeText(const std::vector<SentenceReader*>& readers, const std::function<void(int)>& pause);
 
 // Show translations under the sentences (the lesson window's translation button); on at start.
 extern bool g_bShowTranslations;

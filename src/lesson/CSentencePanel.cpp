@@ -1,0 +1,316 @@
+#include "lesson/CSentencePanel.h"
+
+#include "app/CLog.h"
+#include "app/Globals.h"
+#include "lesson/CMeaningDia.h"
+#include "lesson/CMeaningText.h"
+#include "lesson/LessonSettings.h"
+#include "lesson/LessonWindowServices.h"
+#include "render/CMutiWord.h"
+#include "ui/FindAncestor.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+// Translation boxes are created this tall and then take the height of their text.
+constexpr int kTextBoxBottom = 546;
+// Width of the word rows: the client width less both margins and a border.
+constexpr int kRightMargin = 10;
+constexpr int kBorder = 2;
+// Content width of the laid-out panel (x from 10 to 450).
+constexpr int kLaidOutWidth = 440;
+constexpr int kColonSlot = 18; // the colon control's 13 pixels and its 5-pixel gap
+constexpr char kEightBlanks[] = "        ";
+
+QRect Box(int left, int top, int right, int bottom) {
+    return QRect(left, top, std::max(1, right - left), bottom - top);
+}
+
+int LineDistance() {
+    return g_lessonSettings.m_effective.lineDistance;
+}
+
+int SentenceDistance() {
+    return g_lessonSettings.m_effective.sentenceDistance;
+}
+
+} // namespace
+
+CSentencePanel::CSentencePanel(QWidget* parent) : ScrollPanel(parent) {
+    setObjectName("1004");
+    m_sceneTimer.setSingleShot(true);
+    m_sceneTimer.setInterval(kSceneDelayMs);
+    QObject::connect(&m_sceneTimer, &QTimer::timeout, this, [this] { OnSceneTimer(); });
+}
+
+CSentencePanel::~CSentencePanel() {
+    DestroySlots();
+}
+
+void CSentencePanel::SetFrame(const QRect& frame) {
+    m_frame = frame;
+    setGeometry(frame);
+}
+
+void CSentencePanel::SetLesson(int lessonNumber, const std::string& childLessonId) {
+    m_lessonNumber = lessonNumber;
+    m_childLessonId = childLessonId;
+}
+
+LessonWindowServices* CSentencePanel::Services() const {
+    return m_services ? m_services : FindAncestor<LessonWindowServices>(this);
+}
+
+void CSentencePanel::DestroySlots() {
+    for (Slot& slot : m_slots) {
+        delete slot.reader;
+        delete slot.sentenceRow;
+        delete slot.titleRow;
+        delete slot.titleColon;
+        delete slot.titleTranslation;
+        delete slot.titleTranslationColon;
+        delete slot.translation;
+        slot = Slot();
+    }
+}
+
+CMeaningDia* CSentencePanel::NewRow() {
+    auto* row = new CMeaningDia(this);
+    row->SetBackground(g_clrListBk);
+    return row;
+}
+
+CMeaningText* CSentencePanel::NewText() {
+    auto* text = new CMeaningText(this);
+    text->SetBackground(g_clrListBk);
+    text->show();
+    return text;
+}
+
+MeaningRecord CSentencePanel::WordRowTemplate() const {
+    MeaningRecord r;
+    r.lessonNumber = m_lessonNumber;
+    r.wordGap = 5;
+    r.lineGap = LineDistance();
+    r.left = kTextLeft;
+    r.unused = 2;
+    r.firstIndent = 60;
+    r.clickable = 1;
+    r.cellWidth = 18;
+    r.lineHeight = 40;
+    r.displayMode = 1;
+    r.pinyinFactor = 9;
+    r.characterRowY = 22;
+    r.width = width() - kRightMargin - kTextLeft - kBorder;
+    return r;
+}
+
+int CSentencePanel::SetLessonData() {
+    g_log.Write("SetLessonData:Begin");
+    if (m_frame.isNull())
+        m_frame = geometry();
+    InitPanel();
+    m_sceneTimer.stop();
+    DestroySlots();
+    m_count = 0;
+    int y = kFirstY;
+    const MeaningRecord record = WordRowTemplate();
+
+    std::vector<lesson::Sentence> sentences;
+    std::string failedSql;
+    if (!lesson::ReadSentences(g_pLessonDb, g_strLangSuffix, m_childLessonId, sentences, failedSql) &&
+        !failedSql.empty()) {
+        g_log.Write("SetLessonData: open database error!");
+        return y;
+    }
+    g_log.Write("SetLessonData:ReadData");
+    for (const lesson::Sentence& sentence : sentences) {
+        g_log.Write("SetLessonData:Database One Begin read");
+        m_lastNoteId = sentence.noteId;
+        ShowSentence(sentence, m_count, record, y);
+        ++m_count;
+        g_log.Write("Sentence Num %d", m_count);
+        g_log.Write("SetLessonData:MoveNext");
+    }
+
+    y += kBottomMargin;
+    SetContentSize(QRect(0, 0, width(), y), y);
+    show();
+    m_loaded = true;
+    Relayout(true);
+    setGeometry(m_frame);
+    m_scroll.m_state = y >= m_frame.height() ? ScrollModel::kAtTop : ScrollModel::kFits;
+    m_sceneTimer.start();
+    g_log.Write("SetLessonData:SetLessonData_end");
+    return y;
+}
+
+int CSentencePanel::ShowSpeakerTitle(Slot& slot, const lesson::Sentence& sentence, MeaningRecord record,
+                                     int y) {
+    int titleWidth =
+        LessonSettings::TextWidth(QString::fromStdString(sentence.titleExplain), g_lessonSettings.Font());
+    record.words = sentence.title;
+    record.pinyin = sentence.titlePinyin;
+    record.wordIds = sentence.titleWordIds;
+    record.left = kTextLeft;
+    record.top = y;
+    record.width = kTextLeft + titleWidth;
+    record.firstIndent = 0;
+    slot.titleRow = NewRow();
+    slot.titleRow->Show(record);
+
+    WordItem colon;
+    colon.word = u"\uFF1A";
+    colon.pinyin[0] = u":";
+    colon.lessonNumber = m_lessonNumber;
+    colon.cellWidth = record.cellWidth;
+    colon.lineHeight = record.lineHeight;
+    colon.displayMode = record.displayMode;
+    colon.pinyinFactor = record.pinyinFactor;
+    colon.characterRowY = record.characterRowY;
+    slot.titleColon = new CMutiWord(this);
+    slot.titleColon->setObjectName("65535");
+    slot.titleColon->SetItem(colon);
+    slot.titleColon->setGeometry(kTextLeft + titleWidth + kColonGap, y, kColonWidth, record.lineHeight);
+    slot.titleColon->show();
+    return titleWidth + kColonSlot;
+}
+
+void CSentencePanel::ShowSentence(const lesson::Sentence& sentence, int index, MeaningRecord record, int& y) {
+    Slot& slot = m_slots[static_cast<size_t>(index)];
+    const bool hasTitle = sentence.HasSpeakerTitle();
+    const int titleWidth = hasTitle ? ShowSpeakerTitle(slot, sentence, record, y) : 0;
+    const std::string explain = hasTitle ? sentence.explain : kEightBlanks + sentence.explain;
+
+    if (!slot.reader) {
+        g_log.Write("SetLessonData:new CStaticPicture");
+        slot.reader = new CStaticPicture(this);
+        slot.reader->Create(QRect(0, y, CStaticPicture::kIconSize, CStaticPicture::kIconSize), index,
+                            sentence.id);
+    }
+    slot.reader->SetSentence(index, sentence.id);
+    slot.reader->SetSentenceText(sentence.words);
+    g_log.Write("SetLessonData: show :");
+
+    record.top = y;
+    record.words = sentence.words;
+    record.pinyin = sentence.pinyin;
+    record.wordIds = sentence.wordIds;
+    record.left = kTextLeft + titleWidth;
+    record.firstIndent = hasTitle ? 0 : kIndentWithoutTitle;
+    record.width -= titleWidth;
+    slot.sentenceRow = NewRow();
+    slot.sentenceRow->SetNoteKey(sentence.noteId);
+    g_log.Write("SetLessonData:bExistTitleExplain");
+    y += slot.sentenceRow->Show(record) + LineDistance();
+
+    g_log.Write("SetLessonData:Show chenwei notes");
+    if (hasTitle) {
+        g_log.Write("SetLessonData:ChengWeiMeaningDia_show");
+        slot.titleTranslation = NewText();
+        slot.titleTranslation->SetText(Box(kTextLeft, y, kTextLeft + titleWidth - kColonSlot, kTextBoxBottom),
+                                       sentence.titleExplain);
+        g_log.Write("SetLessonData:Show chenwei notes_1");
+        g_log.Write("SetLessonData:m_MeanMaoHao_show");
+        slot.titleTranslationColon = NewText();
+        slot.titleTranslationColon->SetText(
+            Box(kTextLeft + titleWidth - 10, y, kTextLeft + titleWidth, kTextBoxBottom), ":");
+        g_log.Write("SetLessonData:Show chenwei notes_2");
+    }
+    g_log.Write("SetLessonData:Show MeaningDia_begin");
+    slot.translation = NewText();
+    y += slot.translation->SetText(Box(kTextLeft + titleWidth, y, kTranslationRight, kTranslationRight),
+                                   explain) +
+         SentenceDistance();
+    g_log.Write("SetLessonData:Show MeaningDia_end");
+}
+
+void CSentencePanel::Relayout(bool repaint) {
+    int y = 0;
+    for (int i = 0; i < m_count; ++i) {
+        Slot& slot = m_slots[static_cast<size_t>(i)];
+        slot.reader->move(0, y);
+        if (slot.titleRow)
+            slot.titleRow->move(slot.titleRow->x(), y);
+        if (slot.titleColon)
+            slot.titleColon->move(slot.titleColon->x(), y);
+        slot.sentenceRow->move(slot.sentenceRow->x(), y);
+        y += slot.sentenceRow->Height();
+        CMeaningText* texts[] = {slot.titleTranslation, slot.titleTranslationColon, slot.translation};
+        if (slot.showTranslation)
+            y += LineDistance();
+        for (CMeaningText* text : texts) {
+            if (!text)
+                continue;
+            text->move(text->x(), y);
+            text->setVisible(slot.showTranslation);
+        }
+        if (slot.showTranslation)
+            y += slot.translation->height();
+        y += SentenceDistance();
+    }
+    y += kBottomMargin;
+    SetContentSize(QRect(10, 0, kLaidOutWidth, y), y);
+    show();
+    m_loaded = true;
+    if (repaint)
+        update();
+    setGeometry(m_frame);
+    m_scroll.m_state = y >= m_frame.height() ? ScrollModel::kAtTop : ScrollModel::kFits;
+}
+
+void CSentencePanel::ShowAllTranslations(bool show) {
+    for (Slot& slot : m_slots)
+        slot.showTranslation = show;
+}
+
+bool CSentencePanel::IsTranslationShown(int sentenceIndex) const {
+    return sentenceIndex >= 0 && sentenceIndex < m_count &&
+           m_slots[static_cast<size_t>(sentenceIndex)].showTranslation;
+}
+
+void CSentencePanel::ToggleTranslation(int sentenceIndex) {
+    if (sentenceIndex < 0 || sentenceIndex >= m_count)
+        return;
+    Slot& slot = m_slots[static_cast<size_t>(sentenceIndex)];
+    slot.showTranslation = !slot.showTranslation;
+    Relayout(true);
+}
+
+std::vector<SentenceReader*> CSentencePanel::Readers() const {
+    std::vector<SentenceReader*> readers;
+    for (int i = 0; i < m_count; ++i)
+        readers.push_back(m_slots[static_cast<size_t>(i)].reader);
+    return readers;
+}
+
+CStaticPicture* CSentencePanel::ReadingControl(int index) const {
+    return index >= 0 && index < m_count ? m_slots[static_cast<size_t>(index)].reader : nullptr;
+}
+
+CMeaningDia* CSentencePanel::SentenceRow(int index) const {
+    return index >= 0 && index < m_count ? m_slots[static_cast<size_t>(index)].sentenceRow : nullptr;
+}
+
+CMeaningDia* CSentencePanel::TitleRow(int index) const {
+    return index >= 0 && index < m_count ? m_slots[static_cast<size_t>(index)].titleRow : nullptr;
+}
+
+CMeaningText* CSentencePanel::Translation(int index) const {
+    return index >= 0 && index < m_count ? m_slots[static_cast<size_t>(index)].translation : nullptr;
+}
+
+void CSentencePanel::OnSceneTimer() {
+    m_sceneTimer.stop();
+    LessonWindowServices* window = Services();
+    if (window && window->IsSceneActive())
+        window->PlayChildLessonScene(m_childLessonId);
+    update();
+}
+
+void CSentencePanel::paintEvent(QPaintEvent*) {
+    QPainter(this).fillRect(rect(), g_clrListBk);
+}

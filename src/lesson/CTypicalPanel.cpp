@@ -1,0 +1,100 @@
+#include "lesson/CTypicalPanel.h"
+
+#include "app/Globals.h"
+#include "app/UserNotice.h"
+#include "lesson/CMeaningDia.h"
+#include "lesson/CMeaningText.h"
+#include "lesson/LessonContent.h"
+#include "ui/DialogKeys.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr char kSevenBlanks[] = "       ";
+
+MeaningRecord TypicalLine(int lessonNumber, const lesson::Typical& typical, int top, int width) {
+    MeaningRecord r;
+    r.lessonNumber = lessonNumber;
+    r.textKey = typical.id;
+    r.words = typical.sentence;
+    r.pinyin = typical.pinyin;
+    r.top = top;
+    r.width = width;
+    r.wordGap = 5;
+    r.lineGap = 5;
+    r.left = 5;
+    r.unused = 2;
+    r.firstIndent = 35;
+    r.clickable = 0;
+    r.cellWidth = 18;
+    r.lineHeight = 40;
+    r.displayMode = 1;
+    r.spareWidth = 30;
+    r.pinyinFactor = 9;
+    r.characterRowY = 22;
+    return r;
+}
+
+} // namespace
+
+CTypicalPanel::CTypicalPanel(QWidget* parent) : ScrollPanel(parent) {
+    setObjectName("279");
+}
+
+void CTypicalPanel::SetFrame(const QRect& frame) {
+    m_frame = frame;
+    setGeometry(frame);
+}
+
+void CTypicalPanel::Clear() {
+    for (Entry& line : m_lines) {
+        delete line.words;
+        delete line.translation;
+    }
+    m_lines.clear();
+}
+
+void CTypicalPanel::Fill(int lessonNumber) {
+    if (m_frame.isNull())
+        m_frame = geometry();
+    InitPanel();
+    Clear();
+    std::vector<lesson::Typical> typicals;
+    std::string failedSql;
+    if (!lesson::ReadTypicals(g_pLessonDb, g_strLangSuffix, lessonNumber, typicals, failedSql) &&
+        !failedSql.empty()) {
+        GetUserNotice().Show(UserNotice::Kind::Error, "open database fail", failedSql);
+        return;
+    }
+    int y = 0;
+    for (const lesson::Typical& typical : typicals) {
+        Entry line;
+        line.words = new CMeaningDia(this);
+        line.words->SetClickMode(CMeaningDia::kTypicalPanel);
+        line.words->SetBackground(g_clrWindowBk);
+        y += line.words->Show(TypicalLine(lessonNumber, typical, y, width() - 27)) + 5;
+        if (!typical.translation.empty()) {
+            line.translation = new CMeaningText(this);
+            line.translation->SetBackground(g_clrWindowBk);
+            y += line.translation->SetText(QRect(10, y, width() - 15, 20),
+                                           kSevenBlanks + typical.translation) +
+                 20;
+            line.translation->show();
+        }
+        m_lines.push_back(line);
+    }
+    y += 10;
+    SetContentSize(QRect(0, 0, width(), y), y);
+    setGeometry(m_frame);
+    m_scroll.m_state = y > m_frame.height() ? ScrollModel::kAtTop : ScrollModel::kFits;
+}
+
+void CTypicalPanel::paintEvent(QPaintEvent*) {
+    QPainter(this).fillRect(rect(), g_clrWindowBk);
+}
+
+void CTypicalPanel::keyPressEvent(QKeyEvent* event) {
+    if (!SwallowDialogKeys(event))
+        ScrollPanel::keyPressEvent(event);
+}
