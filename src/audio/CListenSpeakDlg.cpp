@@ -17,10 +17,10 @@
 #include "render/SentenceGrid.h"
 #include "ui/ArtworkIds.h"
 #include "ui/BitmapButton.h"
+#include "ui/DialogKeys.h"
 #include "ui/ResourceImages.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 
@@ -307,13 +307,6 @@ void CListenSpeakDlg::paintEvent(QPaintEvent*) {
 
 void CListenSpeakDlg::keyPressEvent(QKeyEvent* event) {
     // Enter and Escape neither confirm nor close the pane.
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        event->accept();
-        return;
-    default:
+    if (!SwallowDialogKeys(event))
         QWidget::keyPressEvent(event);
-    }
 }
