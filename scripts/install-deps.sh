@@ -16,6 +16,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # MP3 encoder and command-line decoder: test sounds, fuzz seeds and the decoding benchmark
   lame mpg123
+  # speech synthesis: the spoken sentences of the speaking-practice tests and demo
+  espeak-ng
   # running the windows on a headless machine and looking at them
   xvfb xauth xdotool imagemagick x11-apps
   # fonts the character and pinyin letter pictures are drawn with (tests and content)

@@ -8,12 +8,8 @@ build=${1:-build}
 out=${2:-$build/screenshots}
 mkdir -p "$out"
 
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1100x800x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. scripts/virtual-display.sh
+start_virtual_display 1100x800
 
 shoot() { # window name, output file, optional action
     "$build/tools/uidemo" "$1" &

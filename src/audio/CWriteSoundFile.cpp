@@ -13,6 +13,8 @@ namespace {
 constexpr long kRiffSizeOffset = 4;
 constexpr long kHeaderSize = 46;
 constexpr long kDataSizeOffset = kHeaderSize - 4;
+// The name of a recording while it is being written, after its own.
+constexpr const char* kWorkingSuffix = ".writing";
 
 std::string HeaderUpToData(const WaveFormat& format) {
     WaveFormat written = format;
@@ -64,9 +66,13 @@ void CWriteSoundFile::OnThreadMessage(ThreadMessage& message) {
 void CWriteSoundFile::OnOpen(const WaveWriteRequest& request) {
     OnClose();
     // A new file, never an old one rewritten in place: a reader may still have the old one mapped.
+    // It is written under a working name and takes its own name when closed, so a reader never
+    // sees a recording whose sizes are not filled in yet (the file is the writer's alone until then).
     const std::string path = ResolveContentPath(request.path);
+    const std::string workingPath = path + kWorkingSuffix;
     ::unlink(path.c_str());
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    ::unlink(workingPath.c_str());
+    const int fd = ::open(workingPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     std::FILE* file = fd < 0 ? nullptr : ::fdopen(fd, "wb");
     if (!file) {
         if (fd >= 0)
@@ -109,4 +115,6 @@ void CWriteSoundFile::OnClose() {
         g_log.Write("Cannot finish the recording file %s", m_path.c_str());
     std::fclose(m_file);
     m_file = nullptr;
+    if (::rename((m_path + kWorkingSuffix).c_str(), m_path.c_str()) != 0)
+        g_log.Write("Cannot finish the recording file %s", m_path.c_str());
 }

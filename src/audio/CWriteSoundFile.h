@@ -9,7 +9,8 @@ struct WaveWriteRequest;
 
 // The worker thread that turns recorded blocks into a WAV file: an open message writes the
 // 46-byte header (an 18-byte format chunk), data messages append their blocks, closing fills in
-// the sizes. Blocks that arrive while no file is open are released unwritten.
+// the sizes. Blocks that arrive while no file is open are released unwritten. The file appears
+// under its name only once closed, as an exclusively opened file would be unreadable until then.
 class CWriteSoundFile final : public CWorkerThread {
 public:
     ~CWriteSoundFile() override;

@@ -3,6 +3,7 @@ pkg_check_modules(MPG123 REQUIRED IMPORTED_TARGET libmpg123)
 
 target_sources(core PRIVATE
   src/audio/AudioNotice.cpp
+  src/audio/CClockTimer.cpp
   src/audio/CFileSoundDevices.cpp
   src/audio/CFileWaveInput.cpp
   src/audio/CFileWaveOutput.cpp
@@ -26,3 +27,9 @@ target_sources(core PRIVATE
   src/audio/WaveFormat.cpp
 )
 target_link_libraries(core PUBLIC PkgConfig::PORTAUDIO PkgConfig::MPG123)
+
+# The speaking practice pane and its waveform controls.
+target_sources(gui PRIVATE
+  src/audio/CListenSpeakDlg.cpp
+  src/audio/CWaveformStatic.cpp
+)

@@ -28,6 +28,9 @@ inline constexpr int kDefaultsHover = 525, kDefaultsNormal = 524;
 // Full-size pictures of the information dialogs 293, 339 (vendor site or not) and 340, 341.
 inline constexpr int kInfoPicture293 = 530, kInfoPicture339 = 531;
 inline constexpr int kInfoPicture340 = 532, kInfoPicture341 = 533;
+// Speaking practice: play the model (button 1061) and play the learner's recording (1097).
+inline constexpr int kPlayModelHover = 535, kPlayModelNormal = 534;
+inline constexpr int kPlayLearnerHover = 537, kPlayLearnerNormal = 536;
 // The program's window icon.
 inline constexpr int kAppIcon = 540;
 

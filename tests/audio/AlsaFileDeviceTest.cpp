@@ -6,6 +6,7 @@
 #include "audio/CSoundPlayer.h"
 #include "audio/CWaveFileView.h"
 #include "audio/CWriteSoundFile.h"
+#include "fixtures/FixtureAlsa.h"
 #include "fixtures/FixtureSounds.h"
 #include "fixtures/TempFolder.h"
 
@@ -21,35 +22,21 @@ namespace {
 constexpr auto kWait = std::chrono::seconds(20);
 
 // ALSA configured by the test alone: the default device writes what is played into one raw
-// file and reads what is captured from another, over the "null" device, so the whole path
-// through PortAudio and ALSA runs without a sound card.
+// file and reads what is captured from another.
 class AlsaFileDeviceTest : public ::testing::Test {
 protected:
     AlsaFileDeviceTest() {
-        const std::string config = "pcm.null { type null }\n"
-                                   "pcm.!default {\n"
-                                   "  type file\n"
-                                   "  slave.pcm \"null\"\n"
-                                   "  file \"" +
-                                   m_dir / "played.raw" +
-                                   "\"\n"
-                                   "  infile \"" +
-                                   m_dir / "captured.raw" +
-                                   "\"\n"
-                                   "  format \"raw\"\n"
-                                   "}\n";
-        EXPECT_TRUE(WriteTextFile(m_dir / "asound.conf", config));
+        EXPECT_TRUE(
+            fixtures::UseAlsaFileDevice(m_dir / "asound.conf", m_dir / "played.raw", m_dir / "captured.raw"));
         m_input = fixtures::SampleBytes(fixtures::SineSamples(2.0, 8000, 300, 9000));
         EXPECT_TRUE(fixtures::WriteBinaryFile(m_dir / "captured.raw", m_input));
-        setenv("ALSA_CONFIG_PATH", (m_dir / "asound.conf").c_str(), 1);
-        setenv("JACK_NO_START_SERVER", "1", 1);
         m_devices = std::make_unique<CPortAudioDevices>();
         m_previous = SetSoundDevices(m_devices.get());
     }
     ~AlsaFileDeviceTest() override {
         SetSoundDevices(m_previous);
         m_devices.reset();
-        unsetenv("ALSA_CONFIG_PATH");
+        fixtures::ForgetAlsaFileDevice();
     }
 
     TempFolder m_dir;

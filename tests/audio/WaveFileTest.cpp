@@ -58,6 +58,9 @@ TEST_F(WaveFileTest, WriterProducesThe46ByteHeaderAndDropsBlocksAfterClose) {
     writer.PostThreadMessage(WM_WAVWRITE_OPEN, 0, OpenRequest(path));
     writer.PostThreadMessage(WM_WAVWRITE_DATA, 7, Block(std::string(2000, 'a')));
     writer.PostThreadMessage(WM_WAVWRITE_DATA, 7, Block(std::string(2000, 'b')));
+    // Until it is closed the recording is not there to be read half-written.
+    ASSERT_TRUE(writer.WaitUntilIdle(kWait));
+    EXPECT_FALSE(FileExists(path));
     writer.PostThreadMessage(WM_WAVWRITE_CLOSE);
     writer.PostThreadMessage(WM_WAVWRITE_DATA, 7, Block(std::string(2000, 'c')));
     writer.PostThreadMessage(WM_WAVWRITE_END);

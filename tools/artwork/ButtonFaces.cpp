@@ -148,6 +148,9 @@ std::vector<FaceSpec> FaceSpecs() {
         {299, 300, study, Shape::Inline, Icon::Play, QStringLiteral("Strokes"), teal},
         {302, 301, study, Shape::Inline, Icon::Pen, QStringLiteral("Write"), teal},
         {305, 298, study, Shape::Inline, Icon::Star, QStringLiteral("Grade"), amber},
+        // Speaking practice: the small play buttons beside the model's and the learner's waveforms.
+        {kPlayModelHover, kPlayModelNormal, QSize(36, 40), Shape::Square, Icon::Play, {}, teal},
+        {kPlayLearnerHover, kPlayLearnerNormal, QSize(36, 38), Shape::Square, Icon::Play, {}, amber},
         // Catalogue commands.
         {kWordTrainerHover, kWordTrainerNormal, command, Shape::Inline, Icon::Cards, QStringLiteral("Words"),
          teal},

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "audio/CClockTimer.h"
+#include "audio/IClock.h"
+#include "render/CBmpPicture.h"
+
+#include <QSize>
+#include <QWidget>
+
+#include <chrono>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class BitmapButton;
+class CPlayMMSound;
+class CPlaySound;
+class CRecordSound;
+class CWaveformStatic;
+class CWriteSoundFile;
+class QLabel;
+
+// The speaking practice pane of the lesson window (dialog template 231): the sentence as a line
+// of character pictures, the model's waveform above the learner's, a prompt line and two play
+// buttons. Playing the model arms timer 1; when it fires the cue sounds and the recording starts,
+// and when it fires again the recording stops, is loaded into the lower waveform and is rated by
+// comparing its voiced length with the model's.
+class CListenSpeakDlg : public QWidget {
+    Q_OBJECT
+public:
+    // Control ids (each control's objectName).
+    static constexpr int IDC_ICON_LEFT = 1000, IDC_ICON_RIGHT = 1001;
+    static constexpr int IDC_MODEL_WAVE = 1002, IDC_LEARNER_WAVE = 1003;
+    static constexpr int IDC_PROMPT = 1005, IDC_TEXT = 1060;
+    static constexpr int IDC_PLAY_MODEL = 1061, IDC_PLAY_LEARNER = 1097;
+    // The template's size in dialog units, and the pixels of one dialog unit of its "System" font.
+    static constexpr QSize kTemplateSize{218, 268};
+    static constexpr int kPixelsPerDialogUnit = 2;
+
+    explicit CListenSpeakDlg(QWidget* parent = nullptr, IClock& clock = GetSystemClock());
+    ~CListenSpeakDlg() override;
+
+    // The sentence's Chinese text; the character line is rebuilt by the next SetModel.
+    void SetSentenceText(const std::u16string& sentence);
+    // Converts the model MP3 to WAV, shows it in the model waveform and rebuilds the character
+    // line. False, with nothing changed, when there is no file at the path.
+    bool SetModel(const std::string& modelMp3Path);
+
+    // Button 1061: plays the model and, unless a recording is under way, arms the practice.
+    void OnPlayModel();
+    // Button 1097: plays the learner's recording.
+    void OnPlayLearner();
+
+    const std::string& ModelPath() const { return m_strModelPath; }
+    const std::string& RecordPath() const { return m_strRecordPath; }
+    bool IsRecording() const { return m_bRecording; }
+    // The delay timer 1 was last armed with; 0 while it is not armed.
+    int Timer1DelayMs() const { return m_timer1.IsSet() ? m_timer1.DelayMs() : 0; }
+    int CharacterCount() const { return static_cast<int>(m_pictures.size()); }
+    // True when all four audio threads run.
+    bool SoundThreadsReady() const;
+    // Waits until the audio threads have handled every message posted to them so far (the
+    // recorder first, then what it passes on); false on time-out.
+    bool WaitUntilSoundIdle(std::chrono::milliseconds timeout);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void CreateControls();
+    void SetUpPlayButton(BitmapButton* button, int hoverId, int normalId);
+    bool CreateSoundThreads();
+    void EndSoundThreads();
+
+    void PlayModel();
+    void OnTimer1();
+    void StartRecording();
+    void FinishRecording();
+    void PickUpRecording();
+    void RateRecording();
+
+    IClock& m_clock;
+    std::string m_strModelPath;
+    std::string m_strRecordPath;
+    std::u16string m_strSentence;
+    std::vector<CBmpPicture> m_pictures;
+    bool m_bRecording = false;
+    CClockTimer m_timer1;
+
+    std::unique_ptr<CRecordSound> m_pRecordSound;
+    std::unique_ptr<CPlayMMSound> m_pPlayMMSound;
+    std::unique_ptr<CWriteSoundFile> m_pWriteSoundFile;
+    std::unique_ptr<CPlaySound> m_pPlaySound;
+
+    CWaveformStatic* m_pModelWave = nullptr;
+    CWaveformStatic* m_pLearnerWave = nullptr;
+    QLabel* m_pPrompt = nullptr;
+};
