@@ -318,6 +318,7 @@ void CLessonWindow::ShowNote(const std::string& noteKey) {
 
 void CLessonWindow::ShowTypicalSentences() {
     WaitCursor wait;
+    m_panes->LoadTypicalSentences(m_nLessonNumber);
     SwitchPane(LessonPanes::kTypical, "dianxinju.bmp", 5);
 }
 
@@ -361,7 +362,10 @@ int CLessonWindow::TextScrollState() const {
 }
 
 void CLessonWindow::SetTextScrollButtons(int scrollState) {
-    ScrollRepeatButton::ShowForState(m_textUp, m_textDown, scrollState);
+    // The selector loads its first child lesson before the scroll buttons are made; they take the
+    // panel's state when they are.
+    if (m_textUp && m_textDown)
+        ScrollRepeatButton::ShowForState(m_textUp, m_textDown, scrollState);
 }
 
 void CLessonWindow::ToggleTranslations() {

@@ -51,6 +51,8 @@ public:
     virtual void LoadNewWords(int lesson) = 0;
     virtual void LoadNotes(int lesson) = 0;
     virtual void LoadLanguagePoints(int lesson) = 0;
+    // Fills the typical-sentence pane again each time it is shown.
+    virtual void LoadTypicalSentences(int lesson) = 0;
     virtual void SetNote(const std::string& noteKey) = 0;
     virtual void ShowWord(const std::u16string& word, const std::u16string& pinyin,
                           const std::string& wordId) = 0;

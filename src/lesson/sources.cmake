@@ -12,9 +12,9 @@ target_sources(core PRIVATE
   src/lesson/ReadAll.cpp
 )
 target_sources(gui PRIVATE
-  src/lesson/CEmptyLessonPanes.cpp
   src/lesson/CInfoPictureDlg.cpp
   src/lesson/CLessonCatalogDlg.cpp
+  src/lesson/CLessonPanes.cpp
   src/lesson/CLessonTitle.cpp
   src/lesson/CLessonWindow.cpp
   src/lesson/CMeaningDia.cpp

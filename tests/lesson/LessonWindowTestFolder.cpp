@@ -6,6 +6,7 @@
 #include "app/Globals.h"
 #include "app/UserNotice.h"
 #include "fixtures/FixtureDatabases.h"
+#include "fixtures/FixturePictures.h"
 #include "lesson/LessonSettings.h"
 #include "lesson/LessonWindowServices.h"
 
@@ -18,11 +19,15 @@
 void WindowTest::SetUp() {
     std::string error;
     ASSERT_TRUE(fixtures::BuildProgramFolder(m_folder.Path(), error)) << error;
+    // The words of the text are drawn from the character pictures.
+    ASSERT_TRUE(fixtures::AddWordPictures(m_folder / "db/word.dll", error)) << error;
     OverrideProgramFolder(m_folder.Path());
     setenv("XDG_CONFIG_HOME", m_config.Path().c_str(), 1);
     g_profile.SetRegistryKey("Tessalyne", "tessalyne");
     ASSERT_TRUE(m_db.Open("Data Source=" + (m_folder / "db/lesson.dll")));
     g_pLessonDb = &m_db;
+    ASSERT_TRUE(m_wordDb.Open("Data Source=" + (m_folder / "db/word.dll")));
+    g_pWordDb = &m_wordDb;
     g_strLangSuffix = "en";
     g_strUserId.clear();
     g_strTempLessonDir = m_folder / "templesson";
@@ -37,6 +42,7 @@ void WindowTest::SetUp() {
 void WindowTest::TearDown() {
     CancelModalAnswers();
     g_pLessonDb = nullptr;
+    g_pWordDb = nullptr;
     g_strUserId.clear();
     g_lessonSettings = LessonSettings();
     OverrideProgramFolder("");

@@ -28,6 +28,7 @@ protected:
     TempFolder m_folder;
     TempFolder m_config;
     CADODatabase m_db;
+    CADODatabase m_wordDb;
     std::string m_settings;
 };
 
