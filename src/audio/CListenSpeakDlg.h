@@ -43,6 +43,7 @@ public:
 
     // The sentence's Chinese text; the character line is rebuilt by the next SetModel.
     void SetSentenceText(const std::u16string& sentence);
+    const std::u16string& SentenceText() const { return m_strSentence; }
     // Converts the model MP3 to WAV, shows it in the model waveform and rebuilds the character
     // line. False, with nothing changed, when there is no file at the path.
     bool SetModel(const std::string& modelMp3Path);

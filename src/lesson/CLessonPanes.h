@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lesson/CEmptyListenSpeakPane.h"
+#include "audio/CListenSpeakDlg.h"
 #include "lesson/LessonPanes.h"
 
 #include <array>
@@ -16,7 +16,7 @@ class CTypicalPanel;
 class CWordStudyDlg;
 
 // The speaking-practice pane the lesson window is built with.
-using ListenSpeakPane = CEmptyListenSpeakPane;
+using ListenSpeakPane = CListenSpeakDlg;
 
 // The lesson window's panes with their content: the child-lesson selector, the sentence panel, the
 // scene, new words, notes, language points, the single note, typical sentences with their detail
