@@ -1,5 +1,8 @@
 #include "lesson/CSentencePanel.h"
 
+#include <QFontMetrics>
+#include <algorithm>
+
 #include "app/CLog.h"
 #include "app/Globals.h"
 #include "lesson/CMeaningDia.h"
@@ -22,7 +25,8 @@ constexpr int kRightMargin = 10;
 constexpr int kBorder = 2;
 // Content width of the laid-out panel (x from 10 to 450).
 constexpr int kLaidOutWidth = 440;
-constexpr int kColonSlot = 18; // the colon control's 13 pixels and its 5-pixel gap
+constexpr int kColonSlot = 18;      // the colon control's 13 pixels and its 5-pixel gap
+constexpr int kWideTitleRow = 1000; // room to measure a speaker title on one row
 constexpr char kEightBlanks[] = "        ";
 
 QRect Box(int left, int top, int right, int bottom) {
@@ -150,16 +154,24 @@ int CSentencePanel::SetLessonData() {
 
 int CSentencePanel::ShowSpeakerTitle(Slot& slot, const lesson::Sentence& sentence, MeaningRecord record,
                                      int y) {
-    int titleWidth =
-        LessonSettings::TextWidth(QString::fromStdString(sentence.titleExplain), g_lessonSettings.Font());
     record.words = sentence.title;
     record.pinyin = sentence.titlePinyin;
     record.wordIds = sentence.titleWordIds;
     record.left = kTextLeft;
     record.top = y;
-    record.width = kTextLeft + titleWidth;
     record.firstIndent = 0;
     slot.titleRow = NewRow();
+    // The title's width counts the translation's length in blanks. With a proportional font that
+    // can be narrower than the translation itself or the Chinese title, which then ran into the
+    // colon and the sentence: the width is at least what both really take.
+    const QString explain = QString::fromStdString(sentence.titleExplain);
+    const QFont font = g_lessonSettings.Font();
+    record.width = kWideTitleRow;
+    slot.titleRow->Show(record);
+    const int wordsWidth = slot.titleRow->childrenRect().right() + 1;
+    const int titleWidth = std::max({LessonSettings::TextWidth(explain, font),
+                                     QFontMetrics(font).horizontalAdvance(explain), wordsWidth - kColonGap});
+    record.width = kTextLeft + titleWidth;
     slot.titleRow->Show(record);
 
     WordItem colon;

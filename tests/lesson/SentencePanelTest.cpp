@@ -66,10 +66,9 @@ TEST_F(SentencePanelTest, LoadsEverySentenceWithReadingControlWordsAndTranslatio
 TEST_F(SentencePanelTest, ASpeakerTitleComesBeforeTheWordsWithItsColon) {
     AddSpeakerTitle();
     Load(FixtureIds::kChildLesson);
-    const int titleWidth = LessonSettings::TextWidth("Wang", g_lessonSettings.Font());
     ASSERT_NE(m_panel->TitleRow(0), nullptr);
     EXPECT_EQ(m_panel->TitleRow(0)->x(), 45);
-    EXPECT_EQ(m_panel->SentenceRow(0)->x(), 45 + titleWidth + 18);
+    const int titleWidth = m_panel->SentenceRow(0)->x() - 45 - 18;
     EXPECT_EQ(m_panel->SentenceRow(0)->WordControls().at(0)->x(), 0);
     EXPECT_EQ(m_panel->Translation(0)->Text(), "Hello!");
     EXPECT_EQ(m_panel->Translation(0)->x(), 45 + titleWidth + 18);
@@ -77,6 +76,20 @@ TEST_F(SentencePanelTest, ASpeakerTitleComesBeforeTheWordsWithItsColon) {
     const auto colons = m_panel->findChildren<CMutiWord*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_EQ(colons.size(), 1);
     EXPECT_EQ(colons[0]->geometry(), QRect(45 + titleWidth + 5, m_panel->SentenceRow(0)->y(), 13, 40));
+}
+
+TEST_F(SentencePanelTest, ASpeakerTitleIsWideEnoughForItsWordsAndItsTranslation) {
+    AddSpeakerTitle();
+    Load(FixtureIds::kChildLesson);
+    const QFont font = g_lessonSettings.Font();
+    const int titleWidth = m_panel->SentenceRow(0)->x() - 45 - 18;
+    // At least the described width (the translation's length in blanks) ...
+    EXPECT_GE(titleWidth, LessonSettings::TextWidth("Wang", font));
+    // ... and never narrower than the translation or the Chinese title really are.
+    EXPECT_GE(titleWidth, QFontMetrics(font).horizontalAdvance("Wang"));
+    const auto colons = m_panel->findChildren<CMutiWord*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(colons.size(), 1);
+    EXPECT_LE(45 + m_panel->TitleRow(0)->childrenRect().right() + 1, colons[0]->x());
 }
 
 TEST_F(SentencePanelTest, TurningTranslationsOffMovesSentencesUp) {
