@@ -16,6 +16,6 @@ struct BmpSpec {
     bool bitFields = false;  // 32 bits with explicit 8-8-8 masks
 };
 
-// The picture the spec's pixel pattern should read back as.
+// The picture the pixel pattern of these file settings should read back as.
 QImage ExpectedBmpPicture(const BmpSpec& spec);
 std::vector<unsigned char> MakeBmp(const BmpSpec& spec);
