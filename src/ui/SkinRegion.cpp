@@ -37,6 +37,13 @@ std::optional<TransparentTest> MakeTransparentTest(const QImage& image, QRgb tra
         return [bytes](const uchar* row, int x) { return std::memcmp(row + 3 * x, bytes, 3) == 0; };
     }
     case QImage::Format_RGB32:
+        // The top byte of an RGB32 pixel carries nothing (a decoder may leave it unset): the colour
+        // alone decides, as QImage::pixel() reads it.
+        return [colour](const uchar* row, int x) {
+            QRgb pixel;
+            std::memcpy(&pixel, row + 4 * x, 4);
+            return (pixel | 0xFF000000u) == colour;
+        };
     case QImage::Format_ARGB32:
     case QImage::Format_ARGB32_Premultiplied:
         return [colour](const uchar* row, int x) {

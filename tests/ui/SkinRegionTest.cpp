@@ -81,3 +81,16 @@ TEST(SkinRegionTest, AllGreenGivesAnEmptyRegionAndOtherFormatsNone) {
     EXPECT_FALSE(BuildSkinRegion(mono, kSkinTransparent).has_value());
     EXPECT_FALSE(BuildSkinRegion(QImage(), kSkinTransparent).has_value());
 }
+
+TEST(SkinRegionTest, TheUnusedTopByteOfRgb32PixelsDoesNotMatter) {
+    // A decoder may leave the top byte of RGB32 pixels unset; pure green is still pure green.
+    QImage image(3, 1, QImage::Format_RGB32);
+    auto* row = reinterpret_cast<quint32*>(image.scanLine(0));
+    row[0] = 0x0000FF00u; // pure green, top byte 0
+    row[1] = 0x12345678u; // a colour
+    row[2] = 0x7F00FF00u; // pure green, another top byte
+    const auto rects = BuildRegionRects(image, kSkinTransparent);
+    ASSERT_TRUE(rects.has_value());
+    ASSERT_EQ(rects->size(), 1u);
+    EXPECT_EQ(rects->front(), QRect(1, 0, 1, 1));
+}
