@@ -103,11 +103,7 @@ MeaningRecord CSentencePanel::WordRowTemplate() const {
     r.unused = 2;
     r.firstIndent = 60;
     r.clickable = 1;
-    r.cellWidth = 18;
-    r.lineHeight = 40;
-    r.displayMode = 1;
-    r.pinyinFactor = 9;
-    r.characterRowY = 22;
+    r.UsePinyinAboveStyle();
     r.width = width() - kRightMargin - kTextLeft - kBorder;
     return r;
 }

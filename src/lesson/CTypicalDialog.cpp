@@ -90,11 +90,7 @@ MeaningRecord CTypicalDialog::LineRecord(const std::u16string& words, const std:
     r.wordGap = 5;
     r.lineGap = 5;
     r.firstIndent = 10;
-    r.cellWidth = 18;
-    r.lineHeight = 40;
-    r.displayMode = 1;
-    r.pinyinFactor = 9;
-    r.characterRowY = 22;
+    r.UsePinyinAboveStyle();
     return r;
 }
 

@@ -27,12 +27,8 @@ MeaningRecord TypicalLine(int lessonNumber, const lesson::Typical& typical, int 
     r.unused = 2;
     r.firstIndent = 35;
     r.clickable = 0;
-    r.cellWidth = 18;
-    r.lineHeight = 40;
-    r.displayMode = 1;
+    r.UsePinyinAboveStyle();
     r.spareWidth = 30;
-    r.pinyinFactor = 9;
-    r.characterRowY = 22;
     return r;
 }
 

@@ -29,4 +29,13 @@ struct MeaningRecord {
 
     // The display mode that shows one framed text line instead of words.
     static constexpr int kTextLineMode = 3;
+
+    // The look of the lesson texts: pinyin above characters in 18-pixel cells, 40-pixel lines.
+    void UsePinyinAboveStyle() {
+        cellWidth = 18;
+        lineHeight = 40;
+        displayMode = 1;
+        pinyinFactor = 9;
+        characterRowY = 22;
+    }
 };
