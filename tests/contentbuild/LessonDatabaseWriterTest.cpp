@@ -118,6 +118,34 @@ TEST_F(LessonDatabaseRead, LeavesSoundsPicturesAndScenesEmpty) {
     }
 }
 
+TEST_F(LessonDatabaseRead, FurtherStepsFillBinaryColumnsOrAbandonTheNewFile) {
+    LessonDatabaseWriter writer({"en", "fr"});
+    writer.AddStep([](sqlite3* db, const std::vector<LessonSource>& lessons, std::string& error) {
+        return lessons.size() == 1 &&
+               StoreBlob(db, "tbl_lesson_main", "sound", "id", "3", {'I', 'D', '3'}, error) &&
+               StoreBlob(db, "tbl_sentence_notes_fr", "notesimg", "id", "nt0302", {'B', 'M'}, error);
+    });
+    ASSERT_TRUE(writer.Write(m_path, {TinyLesson()})) << writer.Error();
+    ASSERT_TRUE(m_db.Open("Data Source=" + m_path));
+    CADORecordset rs;
+    ASSERT_TRUE(rs.Open(&m_db, SqlQuery::Format(sql::kNoteById, {"fr", "NT0302"})));
+    EXPECT_EQ(rs.GetFieldActualSize("notesimg"), 2);
+    ASSERT_TRUE(rs.Open(&m_db, SqlQuery::Format(sql::kLessonMainById, {3})));
+    EXPECT_EQ(rs.GetFieldActualSize("sound"), 3);
+    m_db.Close();
+
+    // A step that names a row that is not there fails the whole build and keeps the old file.
+    LessonDatabaseWriter failing({"en", "fr"});
+    failing.AddStep([](sqlite3* db, const std::vector<LessonSource>&, std::string& error) {
+        return StoreBlob(db, "tbl_lesson_main", "sound", "id", "4", {1}, error);
+    });
+    EXPECT_FALSE(failing.Write(m_path, {TinyLesson("Changed")}));
+    EXPECT_NE(failing.Error().find("no row with id 4"), std::string::npos) << failing.Error();
+    ASSERT_TRUE(m_db.Open("Data Source=" + m_path));
+    EXPECT_EQ(Rows(SqlQuery::Format(sql::kLessonTitles, {"en"}), {"title"}), Rowset{"Numbers"});
+    EXPECT_FALSE(FileExists(m_path + ".building"));
+}
+
 TEST_F(LessonDatabaseRead, ListsLessonsByNumberAndKeepsTheirPartsApart) {
     LessonSource first = TinyLesson("One");
     first.number = 1;

@@ -101,6 +101,8 @@ bool LessonDatabaseWriter::Write(const std::string& path, const std::vector<Less
     if (!ok)
         m_error = "cannot open " + building;
     ok = ok && Exec(db, "BEGIN", m_error) && Fill(db, lessons);
+    for (size_t i = 0; ok && i < m_steps.size(); ++i)
+        ok = m_steps[i](db, lessons, m_error);
     if (ok && FileExists(target))
         ok = CarryUsers(db, target);
     ok = ok && Exec(db, "COMMIT", m_error);
@@ -265,6 +267,26 @@ bool LessonDatabaseWriter::CarryUsers(sqlite3* db, const std::string& oldPath) {
     if (!ok)
         m_error = "cannot carry the user accounts over from " + oldPath + " (" +
                   (error.empty() ? sqlite3_errmsg(db) : error) + "); the old file is left as it was";
+    return ok;
+}
+
+bool StoreBlob(sqlite3* db, const std::string& table, const std::string& column, const std::string& keyColumn,
+               const std::string& key, const std::vector<unsigned char>& bytes, std::string& error) {
+    const std::string text = "UPDATE " + table + " SET " + column + " = ? WHERE " + keyColumn + " = ?";
+    sqlite3_stmt* stmt = nullptr;
+    bool ok = sqlite3_prepare_v2(db, text.c_str(), -1, &stmt, nullptr) == SQLITE_OK;
+    if (ok) {
+        sqlite3_bind_blob(stmt, 1, bytes.data(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_text(stmt, 2, key.c_str(), static_cast<int>(key.size()), SQLITE_TRANSIENT);
+        ok = sqlite3_step(stmt) == SQLITE_DONE;
+    }
+    if (!ok)
+        error = table + "." + column + ": " + sqlite3_errmsg(db);
+    else if (sqlite3_changes(db) == 0) {
+        error = table + ": no row with " + keyColumn + " " + key;
+        ok = false;
+    }
+    sqlite3_finalize(stmt);
     return ok;
 }
 

@@ -11,8 +11,9 @@ struct sqlite3;
 namespace lessons {
 
 // Writes parsed lessons into a lesson database (db/lesson.dll) with every lesson table and one
-// set of per-language tables for each language. The sound, picture and scene columns stay empty
-// (NULL) here.
+// set of per-language tables for each language. The sound, picture and scene columns are filled by
+// further steps (AddStep) that run in the same transaction once every row is in; without steps
+// they stay NULL.
 //
 // The lesson database also holds the learners' accounts and progress (tbl_user_main,
 // tbl_user_lesson). Write never touches an existing file until the new one is complete: it builds
@@ -24,8 +25,14 @@ public:
     // default gives "1", the id of a word that is looked up by its text.
     using WordIdLookup = std::function<std::string(const std::string& word, const std::string& pinyin)>;
 
+    // A step that completes the rows written for `lessons` (UPDATE statements, see StoreBlob);
+    // returning false with `error` set abandons the new file.
+    using FillStep =
+        std::function<bool(sqlite3* db, const std::vector<LessonSource>& lessons, std::string& error)>;
+
     explicit LessonDatabaseWriter(std::vector<std::string> languages);
     void SetWordIdLookup(WordIdLookup lookup) { m_wordId = std::move(lookup); }
+    void AddStep(FillStep step) { m_steps.push_back(std::move(step)); }
 
     bool Write(const std::string& path, const std::vector<LessonSource>& lessons);
 
@@ -43,9 +50,15 @@ private:
 
     std::vector<std::string> m_languages;
     WordIdLookup m_wordId;
+    std::vector<FillStep> m_steps;
     std::string m_error;
     int m_carriedUsers = 0;
     int m_carriedScores = 0;
 };
+
+// Stores `bytes` in `column` of the row of `table` whose `keyColumn` equals `key` (text or number
+// keys alike); false with `error` set when the statement fails or no such row exists.
+bool StoreBlob(sqlite3* db, const std::string& table, const std::string& column, const std::string& keyColumn,
+               const std::string& key, const std::vector<unsigned char>& bytes, std::string& error);
 
 } // namespace lessons
