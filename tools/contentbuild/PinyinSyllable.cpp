@@ -174,6 +174,20 @@ std::optional<std::vector<PinyinSyllable>> SplitMarked(const std::string& text, 
     return out;
 }
 
+std::optional<WordReading> ReadMarkedWord(const std::string& marked, size_t count, bool endsInEr,
+                                          const std::set<std::string>& known) {
+    if (const auto syllables = SplitMarked(marked, count, known))
+        return WordReading{*syllables, JoinNumbered(*syllables)};
+    if (!endsInEr || count < 2 || marked.size() < 2 || marked.back() != 'r')
+        return std::nullopt;
+    const auto before = SplitMarked(marked.substr(0, marked.size() - 1), count - 1, known);
+    if (!before)
+        return std::nullopt;
+    WordReading reading{*before, JoinNumbered(*before) + "r"};
+    reading.syllables.push_back(PinyinSyllable{"", "er", 5});
+    return reading;
+}
+
 std::string JoinMarked(const std::vector<PinyinSyllable>& syllables) {
     std::string out;
     for (size_t i = 0; i < syllables.size(); ++i) {

