@@ -13,44 +13,51 @@ using namespace lessons;
 
 // A dictionary of the few words the cases use.
 ReadingDictionary TinyDictionary() {
+    const char* const kEntries[][2] = {
+        {"一", "yi1"},
+        {"个", "ge4"},
+        {"不", "bu4"},
+        {"是", "shi4"},
+        {"你", "ni3"},
+        {"好", "hao3"},
+        {"好", "hao4"},
+        {"很", "hen3"},
+        {"我", "wo3"},
+        {"学", "xue2"},
+        {"生", "sheng1"},
+        {"学生", "xue2 sheng5"},
+        {"银", "yin2"},
+        {"行", "xing2"},
+        {"行", "hang2"},
+        {"银行", "yin2 hang2"},
+        {"点", "dian3"},
+        {"儿", "er2"},
+        {"一点儿", "yi1 dian3 r5"},
+        {"吗", "ma5"},
+        {"吗", "ma3"},
+        {"北", "bei3"},
+        {"京", "jing1"},
+        {"北京", "Bei3 jing1"},
+        {"水", "shui3"},
+        {"果", "guo3"},
+        {"水果", "shui3 guo3"},
+        {"买", "mai3"},
+        {"卖", "mai4"},
+        {"东", "dong1"},
+        {"西", "xi1"},
+        {"东西", "dong1 xi5"},
+        {"东西", "dong1 xi1"},
+        {"在", "zai4"},
+        {"安", "an1"},
+        {"好好儿", "hao3 hao1 r5"},
+        {"起", "qi3"},
+        {"一起", "yi1 qi3"},
+        {"第", "di4"},
+        {"看", "kan4"},
+    };
     ReadingDictionary d;
-    for (const auto& [word, reading] :
-         std::vector<std::pair<const char*, const char*>>{{"一", "yi1"},
-                                                          {"个", "ge4"},
-                                                          {"不", "bu4"},
-                                                          {"是", "shi4"},
-                                                          {"你", "ni3"},
-                                                          {"好", "hao3"},
-                                                          {"好", "hao4"},
-                                                          {"很", "hen3"},
-                                                          {"我", "wo3"},
-                                                          {"学", "xue2"},
-                                                          {"生", "sheng1"},
-                                                          {"学生", "xue2 sheng5"},
-                                                          {"银", "yin2"},
-                                                          {"行", "xing2"},
-                                                          {"行", "hang2"},
-                                                          {"银行", "yin2 hang2"},
-                                                          {"点", "dian3"},
-                                                          {"儿", "er2"},
-                                                          {"一点儿", "yi1 dian3 r5"},
-                                                          {"吗", "ma5"},
-                                                          {"吗", "ma3"},
-                                                          {"北", "bei3"},
-                                                          {"京", "jing1"},
-                                                          {"北京", "Bei3 jing1"},
-                                                          {"水", "shui3"},
-                                                          {"果", "guo3"},
-                                                          {"水果", "shui3 guo3"},
-                                                          {"买", "mai3"},
-                                                          {"卖", "mai4"},
-                                                          {"东", "dong1"},
-                                                          {"西", "xi1"},
-                                                          {"东西", "dong1 xi5"},
-                                                          {"东西", "dong1 xi1"},
-                                                          {"在", "zai4"}}) {
+    for (const auto& [word, reading] : kEntries)
         d.AddWord(word, reading);
-    }
     return d;
 }
 
@@ -77,15 +84,18 @@ TEST(LessonReadingCheck, AllowsTheSpokenTonesTheLessonsWrite) {
     EXPECT_EQ(Problems({
                   "我 是 学生 。|wǒ shì xuésheng .", // dictionary tones, neutral as in the dictionary
                   "学生|xuéshēng",                   // a full tone where the dictionary has the neutral one
-                  "一 个|yí ge",                     // 一 changes its tone; 个 written toneless
-                  "一 个|yì gè",                     // any of yī, yí, yì
-                  "不 是|bú shì",                    // 不 as bú
+                  "一 个|yí ge",                     // 一 as spoken before a fourth tone; 个 toneless
+                  "一起|yìqǐ",                       // and before the other tones
+                  "第 一|dì yī",                     // and on its own
+                  "看 一 看|kàn yi kàn",             // toneless between a repeated verb
+                  "不 是|bú shì",                    // 不 as spoken before a fourth tone
                   "不 好|bù hǎo",
                   "你 好 吗|nǐ hǎo ma",             // sandhi not written
                   "你 好|ní hǎo",                   // sandhi written, across words
                   "水果|shuíguǒ",                   // sandhi written inside a word
                   "你 很 好|ní hén hǎo",            // a run of third tones
                   "一点儿|yìdiǎnr",                 // erhua as a final r
+                  "好好儿|hǎohāor",                 // the erhua word's own reading in the dictionary
                   "我 在 北京 。|wǒ zài Běijīng .", // names are capitalised in the dictionary
                   "东西|dōngxi",
                   "东西|dōngxī", // either entry of the dictionary
@@ -103,8 +113,12 @@ TEST(LessonReadingCheck, RefusesReadingsTheDictionaryDoesNotGive) {
         "学生|xuèsheng",     // 6: a wrong tone in a known word
         "不 是|bū shì",      // 7: 不 is never bū
         "一点儿|yìdiánr",    // 8: a wrong tone before erhua
+        "西安|Xīān",         // 9: no apostrophe, so no second syllable
+        "一 个|yì gè",       // 10: 一 before a fourth tone is yí
+        "不 买|bú mǎi",      // 11: 不 is bú only before a fourth tone
+        "一起|yíqǐ",         // 12: 一 before a third tone is yì
     });
-    ASSERT_EQ(problems.size(), 8u) << testing::PrintToString(problems);
+    ASSERT_EQ(problems.size(), 12u) << testing::PrintToString(problems);
     EXPECT_EQ(problems[0], "lesson.txt:1: \"mài\" is no reading of \"买\" in the dictionary");
     for (size_t i = 0; i < problems.size(); ++i)
         EXPECT_EQ(problems[i].rfind("lesson.txt:" + std::to_string(i + 1) + ": ", 0), 0u) << problems[i];

@@ -157,7 +157,9 @@ std::optional<std::vector<PinyinSyllable>> SplitMarked(const std::string& text, 
         for (qsizetype end = piece.size(); end > pos; --end) {
             int tone = 0;
             const QString plain = StripMarks(piece.mid(pos, end - pos), tone);
-            if (!known.count(plain.toStdString()))
+            // Inside a group no syllable starts with a, o or e: pinyin writes an apostrophe there
+            // ("kěnéng" is kě-néng, never kěn-éng).
+            if (!known.count(plain.toStdString()) || (pos > 0 && QStringLiteral("aoe").contains(plain[0])))
                 continue;
             auto syllable = ParseNumbered(plain.toStdString() + std::to_string(tone ? tone : 5));
             if (!syllable)

@@ -55,16 +55,18 @@ class WordCheck {
 public:
     explicit WordCheck(const ReadingDictionary& dictionary) : m_dictionary(dictionary) {}
 
-    // Whether `word` reads as written; `nextMayBeThird`: the syllable after the word may be a third
-    // tone (so a third tone before it may be written as a second).
-    bool Fits(const WrittenWord& word, bool nextMayBeThird) const {
+    // Whether `word` reads as written; `next` is the word spoken right after it, if any (tone
+    // changes depend on the syllable that follows).
+    bool Fits(const WrittenWord& word, const WrittenWord* next) const {
         m_word = &word;
-        m_nextMayBeThird = nextMayBeThird;
+        m_next = next;
         const size_t spoken = word.syllables.size() - (word.erhua ? 1 : 0);
-        if (word.characters.size() > 1 && !word.erhua) {
-            const std::vector<std::string> entries = m_dictionary.WordReadings(word.word);
+        if (word.characters.size() > 1) {
             bool known = false;
-            for (const std::string& entry : entries) {
+            for (std::string entry : m_dictionary.WordReadings(word.word)) {
+                // The dictionary writes erhua as a syllable "r5" of its own.
+                if (word.erhua && entry.size() > 3 && entry.substr(entry.size() - 3) == " r5")
+                    entry.resize(entry.size() - 3);
                 const auto reference = pinyin::ParseNumberedList(entry);
                 if (!reference || reference->size() != spoken)
                     continue;
@@ -81,19 +83,31 @@ public:
         return true;
     }
 
-    // Whether the syllable of character `i` may be a third tone.
-    bool MayBeThird(const WrittenWord& word, size_t i) const {
-        if (word.syllables[i].tone == 3)
+private:
+    // Whether the syllable of character `i` of `word` is, or may be read as, tone `tone`.
+    bool MayHaveTone(const WrittenWord& word, size_t i, int tone) const {
+        if (word.syllables[i].tone == tone)
             return true;
-        const std::set<std::string>* readings = m_dictionary.CharacterReadings(word.characters[i]);
-        if (readings)
+        if (const std::set<std::string>* readings = m_dictionary.CharacterReadings(word.characters[i]))
             for (const std::string& reading : *readings)
-                if (const auto syllable = pinyin::ParseNumbered(reading); syllable && syllable->tone == 3)
+                if (const auto syllable = pinyin::ParseNumbered(reading); syllable && syllable->tone == tone)
                     return true;
         return false;
     }
 
-private:
+    // Whether the syllable after syllable `i` of the word may have one of `tones`.
+    bool NextMayHaveTone(size_t i, std::initializer_list<int> tones) const {
+        const size_t spoken = m_word->syllables.size() - (m_word->erhua ? 1 : 0);
+        const WrittenWord* word = i + 1 < spoken ? m_word : m_next;
+        const size_t index = i + 1 < spoken ? i + 1 : 0;
+        if (!word)
+            return false;
+        for (int tone : tones)
+            if (MayHaveTone(*word, index, tone))
+                return true;
+        return false;
+    }
+
     bool FitsEntry(const std::vector<PinyinSyllable>& reference) const {
         for (size_t i = 0; i < reference.size(); ++i)
             if (!SyllableFits(i, reference[i]) && !(reference[i].tone == 5 && CharacterFits(i)))
@@ -115,29 +129,30 @@ private:
         const PinyinSyllable& written = m_word->syllables[i];
         if (written.Plain() != reference.Plain())
             return false;
+        // 一 and 不 are written as spoken: yí and bú before a fourth tone, yì before the others.
+        const std::string& character = m_word->characters[i];
+        if (character == "一" || character == "不") {
+            if (written.tone == 2)
+                return NextMayHaveTone(i, {4});
+            if (written.tone == 4 && character == "一")
+                return NextMayHaveTone(i, {1, 2, 3});
+            return written.tone == 5 || written.tone == (character == "一" ? 1 : 4);
+        }
         if (written.tone == reference.tone || written.tone == 5)
             return true;
-        const std::string& character = m_word->characters[i];
-        if (character == "一" && (written.tone == 1 || written.tone == 2 || written.tone == 4))
-            return true;
-        if (character == "不" && (written.tone == 2 || written.tone == 4))
-            return true;
-        return reference.tone == 3 && written.tone == 2 && NextMayBeThird(i);
-    }
-
-    bool NextMayBeThird(size_t i) const {
-        const size_t spoken = m_word->syllables.size() - (m_word->erhua ? 1 : 0);
-        return i + 1 < spoken ? MayBeThird(*m_word, i + 1) : m_nextMayBeThird;
+        // Third-tone sandhi may be written: a third tone as a second before another third.
+        return reference.tone == 3 && written.tone == 2 && NextMayHaveTone(i, {3});
     }
 
     const ReadingDictionary& m_dictionary;
     mutable const WrittenWord* m_word = nullptr;
-    mutable bool m_nextMayBeThird = false;
+    mutable const WrittenWord* m_next = nullptr;
 };
 
-// The words of a line with their syllables; a word whose pinyin cannot be read at all is left to
-// the lesson check (it reports groups that are no pinyin) and ends the run of words before it.
-std::vector<std::optional<WrittenWord>> ReadLine(const ChineseLine& line) {
+// The words of a line with their syllables (nothing for punctuation); a Chinese word whose pinyin
+// cannot be split into its syllables is reported.
+std::vector<std::optional<WrittenWord>> ReadLine(const ChineseLine& line,
+                                                 std::vector<std::string>& problems) {
     const std::vector<std::string> words = SplitWords(*line.words), pinyin = SplitWords(*line.pinyin);
     std::vector<std::optional<WrittenWord>> out;
     if (words.size() != pinyin.size())
@@ -149,6 +164,10 @@ std::vector<std::optional<WrittenWord>> ReadLine(const ChineseLine& line) {
                                  ? pinyin::ReadMarkedWord(pinyin[i], static_cast<size_t>(count),
                                                           characters.back() == "儿", SyllableSpellings())
                                  : std::nullopt;
+        if (count > 0 && !reading)
+            problems.push_back(Where(*line.place) + "\"" + pinyin[i] + "\" cannot be read as the " +
+                               std::to_string(count) + " syllable(s) of \"" + words[i] +
+                               "\" (inside a word, a syllable starting with a, o or e needs an apostrophe)");
         if (!reading) {
             out.emplace_back();
             continue;
@@ -211,13 +230,12 @@ std::vector<std::string> CheckReadings(const std::vector<LessonSource>& lessons,
     const WordCheck check(dictionary);
     for (const LessonSource& lesson : lessons)
         for (const ChineseLine& line : ChineseLines(lesson)) {
-            const auto words = ReadLine(line);
+            const auto words = ReadLine(line, problems);
             for (size_t i = 0; i < words.size(); ++i) {
                 if (!words[i])
                     continue;
-                const bool nextMayBeThird =
-                    i + 1 < words.size() && words[i + 1] && check.MayBeThird(*words[i + 1], 0);
-                if (!check.Fits(*words[i], nextMayBeThird))
+                const WrittenWord* next = i + 1 < words.size() && words[i + 1] ? &*words[i + 1] : nullptr;
+                if (!check.Fits(*words[i], next))
                     problems.push_back(Where(*line.place) + "\"" + SplitWords(*line.pinyin)[i] +
                                        "\" is no reading of \"" + words[i]->word + "\" in the dictionary");
             }

@@ -32,7 +32,8 @@ private:
 
 // Every word of every Chinese line whose pinyin is no reading of it: a word of several characters
 // that the dictionary knows must read as one of its entries, any other word character by character.
-// Allowed besides: 一 as yī, yí or yì and 不 as bù or bú; a toneless syllable for any tone (the
+// Allowed besides: 一 as yī, as yí before a fourth tone and as yì before the other tones, 不 as bù
+// and as bú before a fourth tone; a toneless syllable for any tone (the
 // neutral tone); a third tone written as a second before another third (sandhi); erhua, 儿 written
 // as a final "r". Each message reads "<file>:<line>: ...".
 std::vector<std::string> CheckReadings(const std::vector<LessonSource>& lessons,
