@@ -18,18 +18,24 @@ namespace {
 using namespace lessons;
 
 TEST(LessonSpeech, LinesAreSpokenAsNumberedPinyinWithPausesForPunctuation) {
-    EXPECT_EQ(SpeechOfLine("你好 ！", "nǐhǎo !"), "ni3 hao3.");
-    EXPECT_EQ(SpeechOfLine("我 是 老师 。 *", "wǒ shì lǎoshī . *"), "wo3 shi4 lao3 shi1.");
-    EXPECT_EQ(SpeechOfLine("一 ， 二 ， 三 。", "yī , èr , sān ."), "yi1, er4, san1.");
+    EXPECT_EQ(SpeechOfLine("你好 ！", "nǐhǎo !"), "ni3 hao3");
+    EXPECT_EQ(SpeechOfLine("我 是 老师 。 *", "wǒ shì lǎoshī . *"), "wo3 shi4 lao3 shi1");
+    EXPECT_EQ(SpeechOfLine("一 ， 二 ， 三 。", "yī , èr , sān ."), "yi1, er4, san1");
+    // Sentences end with a full stop the engine does not take for a decimal point.
+    EXPECT_EQ(SpeechOfLine("你好 。 我 是 老师 ？", "nǐhǎo . wǒ shì lǎoshī ?"),
+              "ni3 hao3。 wo3 shi4 lao3 shi1");
+    EXPECT_EQ(SpeechOfLine("好 ！ 对 吗 ？ 对 。", "hǎo ! duì ma ? duì ."), "hao3! dui4 ma5? dui4");
     // Quotation marks are not spoken; the neutral tone is 5; ü is written v.
-    EXPECT_EQ(SpeechOfLine("他 说 ： “ 去 吧 ！ ”", "tā shuō : \" qù ba ! \""), "ta1 shuo1, qu4 ba5.");
+    EXPECT_EQ(SpeechOfLine("他 说 ： “ 去 吧 ！ ”", "tā shuō : \" qù ba ! \""), "ta1 shuo1, qu4 ba5");
     EXPECT_EQ(SpeechOfLine("绿 的", "lǜ de"), "lv4 de5");
     // Erhua joins the syllable before 儿; names keep their capital in the source only.
-    EXPECT_EQ(SpeechOfLine("一点儿 。", "yìdiǎnr ."), "yi4 dian3r.");
+    EXPECT_EQ(SpeechOfLine("一点儿 。", "yìdiǎnr ."), "yi4 dian3r");
     EXPECT_EQ(SpeechOfLine("西安", "Xī'ān"), "xi1 an1");
-    // The slot of a sentence pattern is a pause, never two pauses in a row.
-    EXPECT_EQ(SpeechOfLine("我 是 …… 。", "wǒ shì …… ."), "wo3 shi4,");
-    EXPECT_EQ(SpeechOfLine("…… 是 老师 。", "…… shì lǎoshī ."), "shi4 lao3 shi1.");
+    // The slot of a sentence pattern is a pause where it stands between words, and one pause is
+    // enough where marks meet.
+    EXPECT_EQ(SpeechOfLine("我 是 …… 。", "wǒ shì …… ."), "wo3 shi4");
+    EXPECT_EQ(SpeechOfLine("…… 是 老师 。", "…… shì lǎoshī ."), "shi4 lao3 shi1");
+    EXPECT_EQ(SpeechOfLine("我 叫 …… ， 你 呢 ？", "wǒ jiào …… , nǐ ne ?"), "wo3 jiao4, ni3 ne5");
 }
 
 TEST(LessonSpeech, LinesThatCannotBeSpokenAreRefused) {

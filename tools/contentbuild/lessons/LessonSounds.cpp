@@ -11,10 +11,11 @@
 namespace lessons {
 namespace {
 
-// What a punctuation word says: a pause that ends a sentence, one inside it, or nothing.
-const char* PauseOf(const std::string& mark) {
+// The pause a punctuation word makes: the end of a sentence, a clause, or none. The speech engine
+// reads "." after a tone number as a decimal point, so a sentence ends with the Chinese full stop.
+std::string PauseOf(const std::string& mark) {
     if (mark == "." || mark == "?" || mark == "!")
-        return ".";
+        return mark == "." ? "。" : mark;
     if (mark == "," || mark == ":" || mark == ";" || mark == "……")
         return ",";
     return "";
@@ -91,27 +92,26 @@ std::optional<std::string> SpeechOfLine(const std::string& words, const std::str
     if (w.size() != p.size())
         return std::nullopt;
     std::string speech;
-    bool anySyllable = false;
+    std::string pause; // the strongest pause since the last word, said before the next one
     for (size_t i = 0; i < w.size(); ++i) {
         if (const std::string mark = PunctuationPinyin(w[i]); !mark.empty()) {
-            const std::string pause = PauseOf(mark);
-            // A pause only after something said, and never two in a row.
-            if (!pause.empty() && !speech.empty() && speech.back() != ',' && speech.back() != '.')
-                speech += pause;
+            if (const std::string next = PauseOf(mark); pause.empty() || (next != "," && !next.empty()))
+                pause = next;
             continue;
         }
         const int count = HanCharacterCount(w[i]);
-        const auto reading =
-            count > 0 ? pinyin::ReadMarkedWord(p[i], static_cast<size_t>(count),
-                                               w[i].size() >= 3 && w[i].substr(w[i].size() - 3) == "儿",
-                                               SyllableSpellings())
-                      : std::nullopt;
+        const bool endsInEr = w[i].size() >= 3 && w[i].substr(w[i].size() - 3) == "儿";
+        const auto reading = count > 0 ? pinyin::ReadMarkedWord(p[i], static_cast<size_t>(count), endsInEr,
+                                                                SyllableSpellings())
+                                       : std::nullopt;
         if (!reading)
             return std::nullopt;
-        speech += (speech.empty() ? "" : " ") + reading->speechText;
-        anySyllable = true;
+        if (!speech.empty())
+            speech += pause + " ";
+        speech += reading->speechText;
+        pause.clear();
     }
-    if (!anySyllable)
+    if (speech.empty())
         return std::nullopt;
     return speech;
 }
