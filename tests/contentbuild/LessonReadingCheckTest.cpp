@@ -165,4 +165,22 @@ TEST(LessonReadingCheck, ReportsCharactersWithoutDataInTheWordDatabase) {
     EXPECT_FALSE(error.empty());
 }
 
+TEST(LessonReadingCheck, LoadsTheDictionaryAndCharacterListTheWordDatabaseIsBuiltFrom) {
+    ReadingDictionary dictionary;
+    std::string error;
+    ASSERT_TRUE(dictionary.Load(CONTENT_TEST_DATA "cedict.u8", CONTENT_TEST_DATA "junda.txt", error))
+        << error;
+    const std::vector<std::string> problems =
+        CheckReadings({LessonOf({"你好 ！|nǐhǎo !", "你好|níhǎo", "三|Sān", "你好|nìhǎo"})}, dictionary);
+    EXPECT_EQ(problems, std::vector<std::string>{
+                            "lesson.txt:4: \"nìhǎo\" is no reading of \"你好\" in the dictionary"});
+
+    EXPECT_FALSE(
+        ReadingDictionary().Load(CONTENT_TEST_DATA "missing.u8", CONTENT_TEST_DATA "junda.txt", error));
+    EXPECT_NE(error.find("missing.u8"), std::string::npos) << error;
+    EXPECT_FALSE(
+        ReadingDictionary().Load(CONTENT_TEST_DATA "cedict.u8", CONTENT_TEST_DATA "missing.txt", error));
+    EXPECT_NE(error.find("missing.txt"), std::string::npos) << error;
+}
+
 } // namespace
