@@ -26,6 +26,13 @@ add_library(contentlib STATIC
 target_include_directories(contentlib PUBLIC ${contentbuild_dir} PRIVATE ${MP3LAME_INCLUDE_DIR})
 target_link_libraries(contentlib PUBLIC core PkgConfig::ESPEAK_NG PkgConfig::MPG123 ${MP3LAME_LIBRARY})
 
+# Animated GIF data: the lesson scenes and the program's movies.
+find_package(GIF REQUIRED)
+add_library(gifwriter STATIC
+  ${contentbuild_dir}/GifWriter.cpp ${contentbuild_dir}/MedianCutPalette.cpp ${contentbuild_dir}/SceneArt.cpp)
+target_include_directories(gifwriter PUBLIC ${contentbuild_dir})
+target_link_libraries(gifwriter PUBLIC core GIF::GIF)
+
 add_executable(contentbuild ${contentbuild_dir}/main.cpp)
 target_link_libraries(contentbuild PRIVATE contentlib)
 
@@ -94,3 +101,5 @@ if(TESSALYNE_CONTENT)
     VERBATIM)
   add_custom_target(worddb ALL DEPENDS ${word_db})
 endif()
+
+include(${contentbuild_dir}/programmedia/programmedia.cmake)

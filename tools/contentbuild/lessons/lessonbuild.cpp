@@ -5,11 +5,18 @@
 #include "LessonCourse.h"
 #include "LessonDatabaseWriter.h"
 #include "LessonSummary.h"
+#include "SceneStep.h"
+
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <string>
 
 int main(int argc, char** argv) {
+    // The pictures and scenes are drawn with fonts, which need a GUI application (offscreen).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     std::string folder;
     std::string database;
     for (int i = 1; i < argc; ++i) {
@@ -42,6 +49,7 @@ int main(int argc, char** argv) {
 
     if (!database.empty()) {
         lessons::LessonDatabaseWriter writer(course.languages);
+        writer.AddStep(lessons::FillScenes);
         if (!writer.Write(database, course.lessons)) {
             std::fprintf(stderr, "lessonbuild: %s\n", writer.Error().c_str());
             return 1;
