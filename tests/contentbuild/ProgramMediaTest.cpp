@@ -1,8 +1,8 @@
 // The generated media of the program folder, loaded the way the program loads them: the movies
 // through the movie control, the sounds through the program's WAV reader.
+#include "ProgramMedia.h"
 #include "GifWriter.h"
 #include "InterfaceSounds.h"
-#include "ProgramMedia.h"
 #include "ProgramMovies.h"
 
 #include "app/FileUtils.h"
@@ -55,8 +55,8 @@ TEST_F(ProgramMedia, TheMovieControlPlaysEveryMovie) {
                                      std::pair{"image/loading.swf", kLoadingSize}}) {
         // Named as the program names it, in the program's own way of writing paths.
         std::string windowsPath = File(file);
-        std::replace(windowsPath.begin() + static_cast<std::ptrdiff_t>(s_folder->Path().size()), windowsPath.end(),
-                     '/', '\\');
+        std::replace(windowsPath.begin() + static_cast<std::ptrdiff_t>(s_folder->Path().size()),
+                     windowsPath.end(), '/', '\\');
         CShockwaveFlash control(nullptr);
         control.resize(size);
         control.LoadMovie(0, windowsPath);
@@ -118,7 +118,8 @@ TEST(ProgramMediaTexts, AMissingLanguageSectionFailsWithItsName) {
     ASSERT_TRUE(WriteTextFile(dir / "texts.ini", "[en]\nNoContentTitle=Empty\nNoContentText=Nothing.\n"));
     std::vector<std::string> written;
     std::string error;
-    EXPECT_FALSE(WriteProgramMedia(dir / "languages.txt", dir / "texts.ini", dir / "program", written, error));
+    EXPECT_FALSE(
+        WriteProgramMedia(dir / "languages.txt", dir / "texts.ini", dir / "program", written, error));
     EXPECT_NE(error.find("[de]"), std::string::npos) << error;
     EXPECT_EQ(written.size(), 1u);
 }

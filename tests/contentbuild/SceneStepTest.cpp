@@ -1,10 +1,10 @@
 // The animated scenes of the child lessons: built into a lesson database from a tiny source, read
 // back with the program's query and decoded as the movie control decodes them.
+#include "SceneStep.h"
 #include "GifWriter.h"
 #include "LessonDatabaseWriter.h"
 #include "LessonSourceParser.h"
 #include "SceneMovie.h"
-#include "SceneStep.h"
 #include "TinyLesson.h"
 
 #include "app/FileUtils.h"
@@ -82,7 +82,8 @@ LessonSource Dialogue(int lines) {
                          "[child]\ntitle.en: C\ntitle.fr: C\n";
     for (int i = 0; i < lines; ++i)
         source += std::string("[sentence ") + (i % 2 ? "b" : "a") +
-                  "]\nzh: 我们 今天 学习 汉语 的 数字 ， 好 吗 ？\npy: wǒmen jīntiān xuéxí Hànyǔ de shùzì , hǎo ma ?\n"
+                  "]\nzh: 我们 今天 学习 汉语 的 数字 ， 好 吗 ？\npy: wǒmen jīntiān xuéxí Hànyǔ de shùzì , "
+                  "hǎo ma ?\n"
                   "en: x\nfr: x\n";
     return ParseLesson("dialogue.txt", source);
 }
@@ -154,12 +155,20 @@ TEST(SceneStep, RefusesALineTheFontsCannotDraw) {
     EXPECT_NE(error.find("\xF0\xAA\x9B\x96"), std::string::npos) << error;
 }
 
-TEST(SceneStep, ShowsTheLinesAsTheyAreRead) {
-    EXPECT_EQ(SceneChinese("你好 ！ *"), "你好！");
-    EXPECT_EQ(ScenePinyin("你好 ！ *", "nǐhǎo ! *"), "nǐhǎo!");
-    EXPECT_EQ(ScenePinyin("他 说 ： “ 你好 ！ ” 我 笑 了 。", "tā shuō : \" nǐhǎo ! \" wǒ xiào le ."),
-              "tā shuō: \"nǐhǎo!\" wǒ xiào le.");
-    EXPECT_EQ(ScenePinyin("我 买 了 《 汉语 》 。", "wǒ mǎi le < Hànyǔ > ."), "wǒ mǎi le <Hànyǔ>.");
+TEST(SceneStep, ShowsTheLinesAsTheyAreReadBreakingBetweenWords) {
+    const auto shown = [](const std::string& words, const std::string& pinyin) {
+        std::vector<std::string> units;
+        for (const SceneMovie::Word& word : SceneWords(words, pinyin))
+            units.push_back(word.chinese + "/" + word.pinyin);
+        return units;
+    };
+    using Units = std::vector<std::string>;
+    EXPECT_EQ(shown("你好 ！ *", "nǐhǎo ! *"), Units{"你好！/nǐhǎo!"});
+    EXPECT_EQ(shown("他 说 ： “ 你好 ！ ” 我 笑 了 。", "tā shuō : \" nǐhǎo ! \" wǒ xiào le ."),
+              (Units{"他/tā", "说：/shuō:", "“你好！”/\"nǐhǎo!\"", "我/wǒ", "笑/xiào", "了。/le."}));
+    const std::vector<SceneMovie::Word> book = SceneWords("我 买 了 《 汉语 》 。", "wǒ mǎi le < Hànyǔ > .");
+    EXPECT_EQ(SceneChinese(book), "我买了《汉语》。");
+    EXPECT_EQ(ScenePinyin(book), "wǒ mǎi le <Hànyǔ>.");
 }
 
 // Frames of real scenes as PNG files in the build tree, to look at: each full panel just before it
@@ -167,15 +176,18 @@ TEST(SceneStep, ShowsTheLinesAsTheyAreRead) {
 TEST(SceneStep, ExportsFramesOfRealScenesToLookAt) {
     const std::string folder = std::string(SCENE_PICTURES_DIR);
     MakeDirectoryPath(folder);
-    for (const auto& [number, child] : {std::pair{1, 0}, std::pair{7, 0}, std::pair{20, 1}}) {
+    for (const auto& [number, child] :
+         {std::pair{1, 0}, std::pair{7, 0}, std::pair{20, 1}, std::pair{27, 0}}) {
         const LessonSource lesson = CourseLesson(number);
         ASSERT_LT(static_cast<std::size_t>(child), lesson.childLessons.size());
         std::vector<unsigned char> gif;
         std::string error;
-        ASSERT_TRUE(MakeScene(lesson, lesson.childLessons[static_cast<std::size_t>(child)], gif, error)) << error;
+        ASSERT_TRUE(MakeScene(lesson, lesson.childLessons[static_cast<std::size_t>(child)], gif, error))
+            << error;
         const DecodedMovie movie = Decode(gif);
         ASSERT_FALSE(movie.frames.empty());
-        const std::string base = folder + "/lesson" + std::to_string(number) + "-" + std::to_string(child + 1);
+        const std::string base =
+            folder + "/lesson" + std::to_string(number) + "-" + std::to_string(child + 1);
         std::vector<std::size_t> chosen;
         for (std::size_t i = 1; i < movie.frames.size(); ++i)
             if (ChangedPixels(movie.frames.front(), movie.frames[i], kPanelInside) == 0)
@@ -185,10 +197,12 @@ TEST(SceneStep, ExportsFramesOfRealScenesToLookAt) {
             chosen.push_back(static_cast<std::size_t>(talking - movie.delays.begin()));
         chosen.push_back(movie.frames.size() - 1);
         for (std::size_t n = 0; n < chosen.size(); ++n)
-            EXPECT_TRUE(movie.frames[chosen[n]].save(QString::fromStdString(base + "-" + std::to_string(n) + ".png")));
+            EXPECT_TRUE(movie.frames[chosen[n]].save(
+                QString::fromStdString(base + "-" + std::to_string(n) + ".png")));
         std::printf("%s.gif: %zu bytes, %zu frames, %d ms\n", base.c_str(), gif.size(), movie.frames.size(),
                     movie.totalMs);
-        WriteFileAtomically(base + ".gif", std::string_view(reinterpret_cast<const char*>(gif.data()), gif.size()));
+        WriteFileAtomically(base + ".gif",
+                            std::string_view(reinterpret_cast<const char*>(gif.data()), gif.size()));
     }
 }
 

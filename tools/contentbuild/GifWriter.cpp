@@ -57,7 +57,8 @@ bool PutLoopExtension(GifFileType* gif, int loopCount) {
            EGifPutExtensionBlock(gif, sizeof loop, loop) == GIF_OK && EGifPutExtensionTrailer(gif) == GIF_OK;
 }
 
-bool PutFrame(GifFileType* gif, const IndexedFrame* before, const IndexedFrame& frame, QSize size, int delay) {
+bool PutFrame(GifFileType* gif, const IndexedFrame* before, const IndexedFrame& frame, QSize size,
+              int delay) {
     QRect area = before ? ChangedArea(*before, frame, size) : QRect(QPoint(0, 0), size);
     if (area.isEmpty())
         area = QRect(0, 0, 1, 1);
@@ -165,7 +166,8 @@ bool GifWriter::WriteFile(const std::string& path, std::string& error) const {
     std::vector<unsigned char> bytes;
     if (!Write(bytes, error))
         return false;
-    if (!WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) {
+    if (!WriteFileAtomically(path,
+                             std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) {
         error = "cannot write " + path;
         return false;
     }

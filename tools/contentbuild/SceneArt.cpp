@@ -16,9 +16,10 @@ void DrawHair(QPainter& painter, const QRectF& head, const Look& look, double sc
     painter.setBrush(look.hair);
     if (look.hairStyle == 1) {
         // Long hair falls behind the head down to the shoulders.
-        painter.drawRoundedRect(QRectF(head.left() - 3 * scale, head.top() - 2 * scale, head.width() + 6 * scale,
-                                       head.height() * 1.15),
-                                12 * scale, 12 * scale);
+        const double radius = head.width() / 2;
+        painter.drawRoundedRect(QRectF(head.left() - 4 * scale, head.top() - 3 * scale,
+                                       head.width() + 8 * scale, head.height() * 1.3),
+                                radius, radius * 0.8);
     } else if (look.hairStyle == 2) {
         const double bun = head.width() * 0.22;
         painter.drawEllipse(QPointF(head.center().x(), head.top() - bun * 0.55), bun, bun);
@@ -51,14 +52,15 @@ void DrawFace(QPainter& painter, QPointF head, double scale, bool mouthOpen) {
     }
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(kInk, 1.8 * scale, Qt::SolidLine, Qt::RoundCap));
-    painter.drawArc(QRectF(head.x() - 6 * scale, head.y() + 5 * scale, 12 * scale, 9 * scale), 200 * 16, 140 * 16);
+    painter.drawArc(QRectF(head.x() - 6 * scale, head.y() + 5 * scale, 12 * scale, 9 * scale), 200 * 16,
+                    140 * 16);
     painter.setPen(Qt::NoPen);
 }
 
 } // namespace
 
 Look LookFor(int index) {
-    static const std::array<Look, 5> looks{{
+    static const std::array<Look, kLookCount> looks{{
         {QColor(47, 127, 122), QColor(246, 215, 184), QColor(59, 46, 42), 0},
         {QColor(217, 103, 78), QColor(242, 203, 166), QColor(42, 42, 51), 1},
         {QColor(78, 99, 184), QColor(233, 192, 154), QColor(90, 63, 46), 2},
@@ -109,8 +111,8 @@ void DrawFigure(QPainter& painter, QPointF head, double scale, const Look& look,
     DrawHair(painter, headRect, look, scale);
 
     QPainterPath body;
-    body.addRoundedRect(QRectF(head.x() - 31 * scale, head.y() + 28 * scale, 62 * scale, 60 * scale), 20 * scale,
-                        20 * scale);
+    body.addRoundedRect(QRectF(head.x() - 31 * scale, head.y() + 28 * scale, 62 * scale, 60 * scale),
+                        20 * scale, 20 * scale);
     painter.setBrush(look.coat);
     painter.drawPath(body);
     painter.setBrush(look.skin);

@@ -22,7 +22,8 @@ inline const QColor kInk{38, 50, 58};
 inline const QColor kSoftInk{84, 102, 110};
 inline const QColor kAccent{47, 127, 122};
 
-// A figure's colours and hair; Look(n) cycles through a few distinct ones.
+// A figure's colours and hair; LookFor(n) cycles through kLookCount distinct ones.
+inline constexpr int kLookCount = 5;
 struct Look {
     QColor coat;
     QColor skin;

@@ -41,9 +41,20 @@ bool IsOpeningMark(const std::string& word) {
     return word == "“" || word == "‘" || word == "（" || word == "《";
 }
 
+// Where the figure of speaker `index` of `count` stands.
+double FigureX(int index, std::size_t count) {
+    return static_cast<double>(kSceneSize.width()) * (index + 0.5) / static_cast<double>(count);
+}
+
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
+
+// One row of a bubble: words and, under them, their pinyin.
+struct Row {
+    QString chinese;
+    QString pinyin;
+};
 
 // One speech bubble laid out in the panel.
 struct Bubble {
@@ -52,9 +63,11 @@ struct Bubble {
     int side = 0; // -1 tail on the left, 1 on the right, 0 none (a line without speaker)
     QFont chinese;
     QFont pinyin;
-    QRect chineseText;
-    QRect pinyinText;
+    std::vector<Row> rows;
     QRect nameText;
+    QPoint firstRow; // top left of the first row
+    int chineseHeight = 0;
+    int rowHeight = 0;
 };
 
 class SceneLayout {
@@ -66,7 +79,8 @@ public:
         const SceneMovie::Line& text = m_movie.Lines()[static_cast<std::size_t>(line)];
         Bubble bubble;
         bubble.line = line;
-        bubble.side = text.speaker < 0 ? 0 : (text.speaker % 2 == 0 ? -1 : 1);
+        // A speaker's bubble points to the side the speaker stands on.
+        bubble.side = text.speaker < 0 ? 0 : (Speaker(text) < kSceneSize.width() / 2.0 ? -1 : 1);
         for (const auto& [chinese, pinyin] : {std::pair{23, 13}, std::pair{20, 12}, std::pair{17, 11}}) {
             bubble.chinese = ChineseFont(chinese);
             bubble.pinyin = LatinFont(pinyin);
@@ -78,28 +92,57 @@ public:
     }
 
 private:
+    double Speaker(const SceneMovie::Line& text) const {
+        return FigureX(text.speaker, m_movie.Speakers().size());
+    }
+
+    // Fills rows word by word while the words and their pinyin fit the bubble's width.
+    static std::vector<Row> BreakRows(const SceneMovie::Line& text, const QFontMetrics& chinese,
+                                      const QFontMetrics& pinyin, int width, int& widest) {
+        std::vector<Row> rows;
+        widest = 0;
+        Row row;
+        for (const SceneMovie::Word& word : text.words) {
+            Row longer{row.chinese + Q(word.chinese),
+                       row.pinyin.isEmpty() ? Q(word.pinyin) : row.pinyin + ' ' + Q(word.pinyin)};
+            const int needed =
+                std::max(chinese.horizontalAdvance(longer.chinese), pinyin.horizontalAdvance(longer.pinyin));
+            if (needed > width && !row.chinese.isEmpty()) {
+                rows.push_back(row);
+                longer = Row{Q(word.chinese), Q(word.pinyin)};
+            }
+            row = longer;
+            widest = std::max(widest, std::max(chinese.horizontalAdvance(row.chinese),
+                                               pinyin.horizontalAdvance(row.pinyin)));
+        }
+        if (!row.chinese.isEmpty())
+            rows.push_back(row);
+        return rows;
+    }
+
     void Measure(Bubble& bubble, const SceneMovie::Line& text, int top) const {
         const int inner = kMaxBubbleWidth - 2 * kPad;
-        const int flags = Qt::TextWordWrap;
-        const QRect chinese = QFontMetrics(bubble.chinese).boundingRect(QRect(0, 0, inner, 2000), flags, Q(text.chinese));
-        const QRect pinyin = QFontMetrics(bubble.pinyin).boundingRect(QRect(0, 0, inner, 2000), flags, Q(text.pinyin));
+        const QFontMetrics chinese(bubble.chinese);
+        const QFontMetrics pinyin(bubble.pinyin);
+        int width = 0;
+        bubble.rows = BreakRows(text, chinese, pinyin, inner, width);
         const int nameHeight = text.speaker < 0 ? 0 : kNameHeight;
-        int width = std::max(chinese.width(), pinyin.width());
         if (text.speaker >= 0) {
             const QString name = Q(m_movie.Speakers()[static_cast<std::size_t>(text.speaker)].name);
             width = std::max(width, QFontMetrics(ChineseFont(13)).horizontalAdvance(name));
         }
         width = std::min(width, inner) + 2 * kPad;
-        const int height = kPad + nameHeight + chinese.height() + 4 + pinyin.height() + kPad;
-        int left = (kPanel.width() - width) / 2 + kPanel.left();
-        if (bubble.side < 0)
-            left = kPanel.left() + kBubbleMargin;
-        else if (bubble.side > 0)
-            left = kPanel.right() - kBubbleMargin - width;
+        bubble.chineseHeight = chinese.height();
+        bubble.rowHeight = chinese.height() + 2 + pinyin.height() + 6;
+        const int height =
+            kPad + nameHeight + static_cast<int>(bubble.rows.size()) * bubble.rowHeight - 6 + kPad;
+        // Under its speaker as far as the panel allows; a line without speaker in the middle.
+        const double centre = text.speaker < 0 ? kPanel.center().x() : Speaker(text);
+        const int left = std::clamp(static_cast<int>(centre - width / 2.0), kPanel.left() + kBubbleMargin,
+                                    kPanel.right() - kBubbleMargin - width);
         bubble.area = QRect(left, top, width, height);
         bubble.nameText = QRect(left + kPad, top + kPad - 2, width - 2 * kPad, nameHeight);
-        bubble.chineseText = QRect(left + kPad, top + kPad + nameHeight, width - 2 * kPad, chinese.height());
-        bubble.pinyinText = QRect(left + kPad, bubble.chineseText.bottom() + 5, width - 2 * kPad, pinyin.height());
+        bubble.firstRow = QPoint(left + kPad, top + kPad + nameHeight);
     }
 
     const SceneMovie& m_movie;
@@ -137,7 +180,7 @@ private:
         const double slot = static_cast<double>(kSceneSize.width()) / static_cast<double>(speakers.size());
         for (std::size_t i = 0; i < speakers.size(); ++i) {
             const bool speaking = static_cast<int>(i) == talking;
-            const double x = slot * (static_cast<double>(i) + 0.5);
+            const double x = FigureX(static_cast<int>(i), speakers.size());
             const Look look = LookFor(speakers[i].look);
             DrawFigure(painter, QPointF(x, kHeadY - (speaking ? 5 : 0)), scale, look, speaking && mouthOpen);
             DrawBadge(painter, speakers[i], look, QPointF(x, 136), slot - 8, speaking);
@@ -184,9 +227,9 @@ private:
 
     void DrawBubble(QPainter& painter, const Bubble& bubble) const {
         const SceneMovie::Line& line = m_movie.Lines()[static_cast<std::size_t>(bubble.line)];
-        const QColor edge = line.speaker < 0
-                                ? kAccent
-                                : LookFor(m_movie.Speakers()[static_cast<std::size_t>(line.speaker)].look).coat;
+        const QColor edge =
+            line.speaker < 0 ? kAccent
+                             : LookFor(m_movie.Speakers()[static_cast<std::size_t>(line.speaker)].look).coat;
         QPainterPath shape;
         shape.addRoundedRect(QRectF(bubble.area), 12, 12);
         if (bubble.side != 0) {
@@ -207,16 +250,44 @@ private:
             painter.drawText(bubble.nameText, Qt::AlignLeft | Qt::AlignVCenter,
                              Q(m_movie.Speakers()[static_cast<std::size_t>(line.speaker)].name));
         }
-        painter.setPen(kInk);
-        painter.setFont(bubble.chinese);
-        painter.drawText(bubble.chineseText, Qt::TextWordWrap, Q(line.chinese));
-        painter.setPen(kSoftInk);
-        painter.setFont(bubble.pinyin);
-        painter.drawText(bubble.pinyinText, Qt::TextWordWrap, Q(line.pinyin));
+        QPoint at = bubble.firstRow;
+        const int width = bubble.area.width() - 2 * kPad;
+        for (const Row& row : bubble.rows) {
+            painter.setPen(kInk);
+            painter.setFont(bubble.chinese);
+            painter.drawText(QRect(at, QSize(width, bubble.chineseHeight)), Qt::AlignLeft | Qt::AlignVCenter,
+                             row.chinese);
+            painter.setPen(kSoftInk);
+            painter.setFont(bubble.pinyin);
+            painter.drawText(QRect(at + QPoint(0, bubble.chineseHeight + 2), QSize(width, bubble.rowHeight)),
+                             Qt::AlignLeft | Qt::AlignTop, row.pinyin);
+            at.ry() += bubble.rowHeight;
+        }
     }
 
     const SceneMovie& m_movie;
 };
+
+// The look of a speaker: the same in every lesson where the names let it (chosen from the key), and
+// never the same as another speaker's of the same lesson while looks remain.
+int LookOf(const LessonSource& lesson, const std::string& key) {
+    std::vector<bool> taken(kLookCount, false);
+    for (std::size_t i = 0; i < lesson.speakers.size(); ++i) {
+        std::uint32_t hash = 2166136261u;
+        for (const char c : lesson.speakers[i].key)
+            hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+        int look = static_cast<int>(hash % kLookCount);
+        for (int tries = 0; taken[static_cast<std::size_t>(look)] && tries < kLookCount; ++tries)
+            look = (look + 1) % kLookCount;
+        if (i + 1 == static_cast<std::size_t>(kLookCount))
+            taken.assign(kLookCount, false);
+        else
+            taken[static_cast<std::size_t>(look)] = true;
+        if (lesson.speakers[i].key == key)
+            return look;
+    }
+    return 0;
+}
 
 int CharacterCount(const std::string& chinese) {
     return static_cast<int>(Q(chinese).toUcs4().size());
@@ -224,30 +295,38 @@ int CharacterCount(const std::string& chinese) {
 
 } // namespace
 
-std::string SceneChinese(const std::string& words) {
+std::vector<SceneMovie::Word> SceneWords(const std::string& words, const std::string& pinyin) {
+    const std::vector<std::string> chinese = SplitWords(words);
+    const std::vector<std::string> groups = SplitWords(pinyin);
+    std::vector<SceneMovie::Word> shown;
+    bool joinNext = false; // after an opening mark the next word joins it
+    for (std::size_t i = 0; i < chinese.size(); ++i) {
+        const std::string group = i < groups.size() ? groups[i] : std::string();
+        if (chinese[i] == "*")
+            continue;
+        const bool mark = !PunctuationPinyin(chinese[i]).empty();
+        if (joinNext || (mark && !IsOpeningMark(chinese[i]) && !shown.empty())) {
+            shown.back().chinese += chinese[i];
+            shown.back().pinyin += group;
+        } else {
+            shown.push_back({chinese[i], group});
+        }
+        joinNext = IsOpeningMark(chinese[i]);
+    }
+    return shown;
+}
+
+std::string SceneChinese(const std::vector<SceneMovie::Word>& words) {
     std::string text;
-    for (const std::string& word : SplitWords(words))
-        if (word != "*")
-            text += word;
+    for (const SceneMovie::Word& word : words)
+        text += word.chinese;
     return text;
 }
 
-std::string ScenePinyin(const std::string& words, const std::string& pinyin) {
-    const std::vector<std::string> chinese = SplitWords(words);
-    const std::vector<std::string> groups = SplitWords(pinyin);
+std::string ScenePinyin(const std::vector<SceneMovie::Word>& words) {
     std::string text;
-    bool joinNext = true; // no space before the first group nor after an opening mark
-    for (std::size_t i = 0; i < groups.size(); ++i) {
-        const std::string word = i < chinese.size() ? chinese[i] : std::string();
-        if (groups[i] == "*")
-            continue;
-        const bool mark = !PunctuationPinyin(word).empty();
-        const bool opening = IsOpeningMark(word);
-        if (!joinNext && (!mark || opening))
-            text += ' ';
-        text += groups[i];
-        joinNext = opening;
-    }
+    for (const SceneMovie::Word& word : words)
+        text += (text.empty() ? "" : " ") + word.pinyin;
     return text;
 }
 
@@ -255,17 +334,14 @@ SceneMovie::SceneMovie(const LessonSource& lesson, const ChildLesson& child) {
     std::map<std::string, int> speakerIndex;
     for (const Sentence& sentence : child.sentences) {
         Line line;
-        line.chinese = SceneChinese(sentence.words);
-        line.pinyin = ScenePinyin(sentence.words, sentence.pinyin);
-        const Speaker* speaker = sentence.speakerKey.empty() ? nullptr : lesson.FindSpeaker(sentence.speakerKey);
+        line.words = SceneWords(sentence.words, sentence.pinyin);
+        const Speaker* speaker =
+            sentence.speakerKey.empty() ? nullptr : lesson.FindSpeaker(sentence.speakerKey);
         if (speaker) {
             auto [found, added] = speakerIndex.emplace(speaker->key, static_cast<int>(m_speakers.size()));
             if (added) {
-                const auto look = std::find_if(lesson.speakers.begin(), lesson.speakers.end(),
-                                               [&](const Speaker& s) { return s.key == speaker->key; }) -
-                                  lesson.speakers.begin();
-                m_speakers.push_back({SceneChinese(speaker->words), ScenePinyin(speaker->words, speaker->pinyin),
-                                      static_cast<int>(look)});
+                const std::vector<Word> name = SceneWords(speaker->words, speaker->pinyin);
+                m_speakers.push_back({SceneChinese(name), ScenePinyin(name), LookOf(lesson, speaker->key)});
             }
             line.speaker = found->second;
         }
@@ -279,10 +355,11 @@ std::vector<std::string> SceneMovie::MissingFonts() {
 
 bool SceneMovie::Draw(GifWriter& movie, std::string& error) const {
     for (const Line& line : m_lines) {
-        const QString missing = MissingGlyphs(ChineseFont(20), Q(line.chinese)) +
-                                MissingGlyphs(LatinFont(12), Q(line.pinyin));
+        const std::string chinese = SceneChinese(line.words);
+        const QString missing = MissingGlyphs(ChineseFont(20), Q(chinese)) +
+                                MissingGlyphs(LatinFont(12), Q(ScenePinyin(line.words)));
         if (!missing.isEmpty()) {
-            error = "the scene fonts have no glyph for \"" + missing.toStdString() + "\" in " + line.chinese;
+            error = "the scene fonts have no glyph for \"" + missing.toStdString() + "\" in " + chinese;
             return false;
         }
     }
@@ -303,7 +380,7 @@ bool SceneMovie::Draw(GifWriter& movie, std::string& error) const {
         for (const double opacity : {0.35, 0.7})
             movie.AddFrame(renderer.Frame(page, opacity, speaker, false), kFadeStepMs);
         // The speaker talks for a while, then listens while the line stays.
-        const int characters = CharacterCount(m_lines[static_cast<std::size_t>(i)].chinese);
+        const int characters = CharacterCount(SceneChinese(m_lines[static_cast<std::size_t>(i)].words));
         const int hold = HoldMs(characters);
         const int talk = speaker < 0 ? 0 : std::min(hold - 500, 150 * characters);
         int shown = 0;

@@ -20,10 +20,13 @@ inline constexpr QSize kSceneSize{430, 500};
 // A text without speakers shows an open book instead. The movie loops.
 class SceneMovie {
 public:
-    struct Line {
-        int speaker = -1; // index into Speakers(), -1 for a line without speaker
+    struct Word {
         std::string chinese;
         std::string pinyin;
+    };
+    struct Line {
+        int speaker = -1; // index into Speakers(), -1 for a line without speaker
+        std::vector<Word> words;
     };
     struct Figure {
         std::string name;
@@ -48,9 +51,12 @@ private:
     std::vector<Line> m_lines;
 };
 
-// The sentence words of a line as read: the words joined, without the note mark.
-std::string SceneChinese(const std::string& words);
-// The pinyin groups of a line as read: words separated by spaces, punctuation against its word.
-std::string ScenePinyin(const std::string& words, const std::string& pinyin);
+// The words of a line as the scene shows them, each with its pinyin: a punctuation mark joined to
+// the word before it (an opening mark to the word after it), the note mark left out. A bubble
+// breaks its lines between these words only, with each word's pinyin under it.
+std::vector<SceneMovie::Word> SceneWords(const std::string& words, const std::string& pinyin);
+// The Chinese and the pinyin of such words as one line each.
+std::string SceneChinese(const std::vector<SceneMovie::Word>& words);
+std::string ScenePinyin(const std::vector<SceneMovie::Word>& words);
 
 } // namespace lessons

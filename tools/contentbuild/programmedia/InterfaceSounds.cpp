@@ -31,7 +31,8 @@ void Fade(std::vector<double>& wave, double attack, double release) {
             gain *= 0.5 - 0.5 * std::cos(std::numbers::pi * static_cast<double>(i) / static_cast<double>(in));
         const std::size_t left = wave.size() - 1 - i;
         if (left < out)
-            gain *= 0.5 - 0.5 * std::cos(std::numbers::pi * static_cast<double>(left) / static_cast<double>(out));
+            gain *=
+                0.5 - 0.5 * std::cos(std::numbers::pi * static_cast<double>(left) / static_cast<double>(out));
         wave[i] *= gain;
     }
 }

@@ -22,7 +22,8 @@ std::string Folder(const std::string& programFolder, const std::string& relative
 }
 
 bool WriteNoContentMovies(const std::string& languagesFile, const std::string& textsFile,
-                          const std::string& programFolder, std::vector<std::string>& written, std::string& error) {
+                          const std::string& programFolder, std::vector<std::string>& written,
+                          std::string& error) {
     std::vector<std::string> languages, problems;
     if (!lessons::ReadLanguages(languagesFile, languages, problems)) {
         error = problems.front();
@@ -30,7 +31,8 @@ bool WriteNoContentMovies(const std::string& languagesFile, const std::string& t
     }
     const CIniFile texts(textsFile);
     for (const std::string& language : languages) {
-        const NoContentText text{texts.GetString(language, "NoContentTitle"), texts.GetString(language, "NoContentText")};
+        const NoContentText text{texts.GetString(language, "NoContentTitle"),
+                                 texts.GetString(language, "NoContentText")};
         if (text.title.empty() || text.text.empty()) {
             error = textsFile + ": no NoContentTitle and NoContentText in [" + language + "]";
             return false;
@@ -49,7 +51,8 @@ bool WriteNoContentMovies(const std::string& languagesFile, const std::string& t
 } // namespace
 
 bool WriteProgramMedia(const std::string& languagesFile, const std::string& textsFile,
-                       const std::string& programFolder, std::vector<std::string>& written, std::string& error) {
+                       const std::string& programFolder, std::vector<std::string>& written,
+                       std::string& error) {
     const std::vector<std::string> missing = sceneart::MissingFonts();
     if (!missing.empty()) {
         error = "the movies need the font " + missing.front() + " (see scripts/install-deps.sh)";
@@ -66,8 +69,9 @@ bool WriteProgramMedia(const std::string& languagesFile, const std::string& text
     written.push_back(loadingPath);
 
     const std::string sounds = Folder(programFolder, "sound");
-    for (const auto& [name, samples] : {std::pair{"button.wav", ButtonClick()}, std::pair{"du.wav", CueTone()},
-                                        std::pair{"pagedownup.wav", PageTurnSwish()}}) {
+    for (const auto& [name, samples] :
+         {std::pair{"button.wav", ButtonClick()}, std::pair{"du.wav", CueTone()},
+          std::pair{"pagedownup.wav", PageTurnSwish()}}) {
         if (!WriteSound(sounds + name, samples, error))
             return false;
         written.push_back(sounds + name);

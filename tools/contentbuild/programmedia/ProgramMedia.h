@@ -13,6 +13,7 @@
 namespace programmedia {
 
 bool WriteProgramMedia(const std::string& languagesFile, const std::string& textsFile,
-                       const std::string& programFolder, std::vector<std::string>& written, std::string& error);
+                       const std::string& programFolder, std::vector<std::string>& written,
+                       std::string& error);
 
 } // namespace programmedia

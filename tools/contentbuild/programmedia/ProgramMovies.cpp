@@ -15,7 +15,7 @@ namespace {
 
 using namespace sceneart;
 
-constexpr QRect kTextPanel{36, 56, 348, 200};
+constexpr QRect kTextPanel{36, 50, 348, 160};
 constexpr QPointF kFigureHead{150, 352};
 constexpr int kDotMs = 500;
 constexpr int kLoadingDots = 10;
@@ -28,7 +28,8 @@ QColor Blend(const QColor& from, const QColor& to, double share) {
 }
 
 // The largest title and text sizes whose wrapped lines fit the panel; false when none does.
-bool FitText(const QString& title, const QString& text, QFont& titleFont, QFont& textFont, int& titleHeight) {
+bool FitText(const QString& title, const QString& text, QFont& titleFont, QFont& textFont, int& titleHeight,
+             int& textHeight) {
     const QRect inner = kTextPanel.adjusted(20, 20, -20, -20);
     for (int size = 22; size >= 14; size -= 2) {
         titleFont = LatinFont(size, true);
@@ -38,6 +39,7 @@ bool FitText(const QString& title, const QString& text, QFont& titleFont, QFont&
         const QRect titleBox = QFontMetrics(titleFont).boundingRect(box, flags, title);
         const QRect textBox = QFontMetrics(textFont).boundingRect(box, flags, text);
         titleHeight = titleBox.height();
+        textHeight = textBox.height();
         if (titleBox.height() + 14 + textBox.height() <= inner.height() &&
             std::max(titleBox.width(), textBox.width()) <= inner.width())
             return true;
@@ -66,13 +68,13 @@ bool DrawNoContentMovie(const NoContentText& text, GifWriter& movie, std::string
     const QString title = QString::fromStdString(text.title);
     const QString body = QString::fromStdString(text.text);
     QFont titleFont, textFont;
-    int titleHeight = 0;
+    int titleHeight = 0, textHeight = 0;
     const QString missing = MissingGlyphs(LatinFont(16), title + body);
     if (!missing.isEmpty()) {
         error = "the font has no glyph for \"" + missing.toStdString() + "\"";
         return false;
     }
-    if (!FitText(title, body, titleFont, textFont, titleHeight)) {
+    if (!FitText(title, body, titleFont, textFont, titleHeight, textHeight)) {
         error = "the text does not fit the movie: " + text.title;
         return false;
     }
@@ -82,13 +84,16 @@ bool DrawNoContentMovie(const NoContentText& text, GifWriter& movie, std::string
         QPainter painter(&frame);
         painter.fillRect(QRect(0, 420, kNoContentSize.width(), kNoContentSize.height() - 420), kFloor);
         DrawPanel(painter, QRectF(kTextPanel));
-        const QRect inner = kTextPanel.adjusted(20, 20, -20, -20);
+        // The title and the text together, centred in the panel.
+        QRect inner = kTextPanel.adjusted(20, 20, -20, -20);
+        inner.setTop(inner.top() + (inner.height() - titleHeight - 14 - textHeight) / 2);
         painter.setPen(kInk);
         painter.setFont(titleFont);
         painter.drawText(inner, Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop, title);
         painter.setPen(kSoftInk);
         painter.setFont(textFont);
-        painter.drawText(inner.adjusted(0, titleHeight + 14, 0, 0), Qt::TextWordWrap | Qt::AlignHCenter, body);
+        painter.drawText(inner.adjusted(0, titleHeight + 14, 0, 0), Qt::TextWordWrap | Qt::AlignHCenter,
+                         body);
         DrawFigure(painter, kFigureHead, 1.1, LookFor(0), false);
         DrawThoughtBubble(painter, dots);
         painter.end();
