@@ -7,6 +7,7 @@
 #include <gif_lib.h>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -14,8 +15,6 @@ namespace {
 // Index 255 is left out of the palette: it marks the pixels a frame leaves as they were.
 constexpr int kTransparentIndex = 255;
 constexpr int kPaletteColours = 255;
-
-using IndexedFrame = std::vector<GifPixelType>;
 
 struct GifCloser {
     void operator()(GifFileType* gif) const { EGifCloseFile(gif, nullptr); }
@@ -32,20 +31,28 @@ std::string GifError(const char* what, int code) {
     return std::string("GIF ") + what + ": " + (text ? text : "unknown error");
 }
 
-// The smallest rectangle holding every pixel that differs between the frames; empty when none.
-QRect ChangedArea(const IndexedFrame& before, const IndexedFrame& after, QSize size) {
-    int left = size.width(), top = size.height(), right = -1, bottom = -1;
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x) {
-            const std::size_t at = static_cast<std::size_t>(y) * size.width() + x;
-            if (before[at] != after[at]) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-        }
-    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+// The smallest rectangle holding every pixel that differs between two pictures of one size (RGB32);
+// empty when none does.
+QRect ChangedArea(const QImage& before, const QImage& after) {
+    int left = after.width(), top = -1, right = -1, bottom = -1;
+    const std::size_t rowBytes = static_cast<std::size_t>(after.width()) * sizeof(QRgb);
+    for (int y = 0; y < after.height(); ++y) {
+        const auto* old = reinterpret_cast<const QRgb*>(before.constScanLine(y));
+        const auto* now = reinterpret_cast<const QRgb*>(after.constScanLine(y));
+        if (std::memcmp(old, now, rowBytes) == 0)
+            continue;
+        if (top < 0)
+            top = y;
+        bottom = y;
+        int first = 0, last = after.width() - 1;
+        while (old[first] == now[first])
+            ++first;
+        while (old[last] == now[last])
+            --last;
+        left = std::min(left, first);
+        right = std::max(right, last);
+    }
+    return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 bool PutLoopExtension(GifFileType* gif, int loopCount) {
@@ -57,9 +64,9 @@ bool PutLoopExtension(GifFileType* gif, int loopCount) {
            EGifPutExtensionBlock(gif, sizeof loop, loop) == GIF_OK && EGifPutExtensionTrailer(gif) == GIF_OK;
 }
 
-bool PutFrame(GifFileType* gif, const IndexedFrame* before, const IndexedFrame& frame, QSize size,
-              int delay) {
-    QRect area = before ? ChangedArea(*before, frame, size) : QRect(QPoint(0, 0), size);
+// Writes the changed area of a frame; pixels in it that did not change are left transparent.
+bool PutFrame(GifFileType* gif, const QImage& picture, const QImage* before, QRect area, int delay,
+              MedianCutPalette& palette) {
     if (area.isEmpty())
         area = QRect(0, 0, 1, 1);
     GraphicsControlBlock control{};
@@ -71,12 +78,13 @@ bool PutFrame(GifFileType* gif, const IndexedFrame* before, const IndexedFrame& 
     if (EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, sizeof extension, extension) != GIF_OK ||
         EGifPutImageDesc(gif, area.left(), area.top(), area.width(), area.height(), false, nullptr) != GIF_OK)
         return false;
-    IndexedFrame line(static_cast<std::size_t>(area.width()));
+    std::vector<GifPixelType> line(static_cast<std::size_t>(area.width()));
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const std::size_t at = static_cast<std::size_t>(y) * size.width() + x;
-            line[x - area.left()] = before && (*before)[at] == frame[at] ? kTransparentIndex : frame[at];
-        }
+        const auto* now = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        const auto* old = before ? reinterpret_cast<const QRgb*>(before->constScanLine(y)) : nullptr;
+        for (int x = area.left(); x <= area.right(); ++x)
+            line[static_cast<std::size_t>(x - area.left())] =
+                old && old[x] == now[x] ? kTransparentIndex : palette.IndexOf(now[x]);
         if (EGifPutLine(gif, line.data(), area.width()) != GIF_OK)
             return false;
     }
@@ -93,11 +101,12 @@ void GifWriter::AddFrame(const QImage& picture, int delayMs) {
                        : picture.scaled(m_size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                              .convertToFormat(QImage::Format_RGB32);
     const int delay = std::max(2, (delayMs + 5) / 10);
-    if (!m_frames.empty() && m_frames.back().picture == frame) {
+    const QRect area = m_frames.empty() ? frame.rect() : ChangedArea(m_frames.back().picture, frame);
+    if (area.isEmpty()) {
         m_frames.back().delay += delay;
         return;
     }
-    m_frames.push_back({std::move(frame), delay});
+    m_frames.push_back({std::move(frame), area, delay});
 }
 
 std::vector<int> GifWriter::Delays() const {
@@ -115,7 +124,7 @@ bool GifWriter::Write(std::vector<unsigned char>& bytes, std::string& error) con
     }
     MedianCutPalette palette;
     for (const Frame& frame : m_frames)
-        palette.AddPicture(frame.picture);
+        palette.AddPicture(frame.picture, frame.area);
     palette.Build(kPaletteColours);
 
     GifColorType colours[256] = {};
@@ -139,20 +148,13 @@ bool GifWriter::Write(std::vector<unsigned char>& bytes, std::string& error) con
         return false;
     }
 
-    IndexedFrame before, indexed(static_cast<std::size_t>(m_size.width()) * m_size.height());
     for (std::size_t f = 0; f < m_frames.size(); ++f) {
-        const QImage& picture = m_frames[f].picture;
-        for (int y = 0; y < m_size.height(); ++y) {
-            const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-            for (int x = 0; x < m_size.width(); ++x)
-                indexed[static_cast<std::size_t>(y) * m_size.width() + x] = palette.IndexOf(line[x]);
-        }
-        if (!PutFrame(gif.get(), f == 0 ? nullptr : &before, indexed, m_size, m_frames[f].delay)) {
+        const Frame& frame = m_frames[f];
+        if (!PutFrame(gif.get(), frame.picture, f == 0 ? nullptr : &m_frames[f - 1].picture, frame.area,
+                      frame.delay, palette)) {
             error = GifError("frame", gif->Error);
             return false;
         }
-        before.swap(indexed);
-        indexed.resize(before.size());
     }
     GifFileType* finished = gif.release();
     if (EGifCloseFile(finished, &code) != GIF_OK) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 
 #include <string>
@@ -32,7 +33,8 @@ public:
 private:
     struct Frame {
         QImage picture;
-        int delay; // 10 ms units
+        QRect area; // what changed since the frame before (all of the first)
+        int delay;  // 10 ms units
     };
 
     QSize m_size;

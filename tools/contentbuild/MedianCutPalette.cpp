@@ -37,11 +37,12 @@ int MedianCutPalette::BinOf(QRgb colour) {
     return ((qRed(colour) >> 3) << 10) | ((qGreen(colour) >> 3) << 5) | (qBlue(colour) >> 3);
 }
 
-void MedianCutPalette::AddPicture(const QImage& picture) {
+void MedianCutPalette::AddPicture(const QImage& picture, const QRect& area) {
     const QImage image = picture.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
+    const QRect counted = area.intersected(image.rect());
+    for (int y = counted.top(); y <= counted.bottom(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = counted.left(); x <= counted.right(); ++x) {
             Bin& bin = m_bins[BinOf(line[x])];
             ++bin.count;
             bin.red += qRed(line[x]);

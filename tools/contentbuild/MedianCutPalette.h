@@ -11,8 +11,9 @@
 // come out exact: an entry is the mean of the pixels it stands for, not the centre of its box.
 class MedianCutPalette {
 public:
-    // Counts the pixels of a picture (alpha is ignored).
-    void AddPicture(const QImage& picture);
+    // Counts the pixels of a picture in `area` (alpha is ignored); a movie counts what each frame
+    // changes, so a background all frames share counts once.
+    void AddPicture(const QImage& picture, const QRect& area);
     // Splits the counted colours into at most `maxColours` entries (1..256).
     void Build(int maxColours);
 

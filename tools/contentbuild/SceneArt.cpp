@@ -61,8 +61,8 @@ void DrawFace(QPainter& painter, QPointF head, double scale, bool mouthOpen) {
 
 Look LookFor(int index) {
     static const std::array<Look, kLookCount> looks{{
-        {QColor(47, 127, 122), QColor(246, 215, 184), QColor(59, 46, 42), 0},
-        {QColor(217, 103, 78), QColor(242, 203, 166), QColor(42, 42, 51), 1},
+        {art::kTeal, QColor(246, 215, 184), QColor(59, 46, 42), 0},
+        {art::kCoral, QColor(242, 203, 166), QColor(42, 42, 51), 1},
         {QColor(78, 99, 184), QColor(233, 192, 154), QColor(90, 63, 46), 2},
         {QColor(201, 138, 27), QColor(246, 215, 184), QColor(42, 42, 51), 0},
         {QColor(154, 78, 143), QColor(221, 176, 138), QColor(59, 46, 42), 1},

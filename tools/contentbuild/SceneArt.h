@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ArtStyle.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPainter>
@@ -11,16 +13,17 @@
 #include <vector>
 
 // The drawing style the generated movies share (lesson scenes, the no-content and loading
-// movies): calm flat colours, the fonts for Chinese and for Latin text, and the friendly figures.
+// movies): the flat colours of the program's artwork, the fonts for Chinese and for Latin text, and
+// the friendly figures.
 namespace sceneart {
 
+using art::kInk;
+using art::kPaper;
+inline const QColor kAccent = art::kTeal;
 inline const QColor kWall{234, 244, 241};
 inline const QColor kFloor{214, 231, 224};
-inline const QColor kPaper{255, 253, 247};
 inline const QColor kPaperEdge{196, 219, 211};
-inline const QColor kInk{38, 50, 58};
 inline const QColor kSoftInk{84, 102, 110};
-inline const QColor kAccent{47, 127, 122};
 
 // A figure's colours and hair; LookFor(n) cycles through kLookCount distinct ones.
 inline constexpr int kLookCount = 5;

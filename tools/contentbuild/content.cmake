@@ -30,7 +30,8 @@ target_link_libraries(contentlib PUBLIC core PkgConfig::ESPEAK_NG PkgConfig::MPG
 find_package(GIF REQUIRED)
 add_library(gifwriter STATIC
   ${contentbuild_dir}/GifWriter.cpp ${contentbuild_dir}/MedianCutPalette.cpp ${contentbuild_dir}/SceneArt.cpp)
-target_include_directories(gifwriter PUBLIC ${contentbuild_dir})
+# The movies share the colours of the program's artwork (tools/artwork/ArtStyle.h).
+target_include_directories(gifwriter PUBLIC ${contentbuild_dir} ${CMAKE_SOURCE_DIR}/tools/artwork)
 target_link_libraries(gifwriter PUBLIC core GIF::GIF)
 
 add_executable(contentbuild ${contentbuild_dir}/main.cpp)
