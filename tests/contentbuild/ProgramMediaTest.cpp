@@ -103,7 +103,8 @@ TEST_F(ProgramMedia, SoundsAreShortSoftAndFadedAndReadByTheProgram) {
         int peak = 0;
         for (std::size_t i = 0; i < view.SampleCount(); ++i)
             peak = std::max(peak, std::abs(static_cast<int>(view.Sample(i))));
-        EXPECT_LT(peak, 32767 * 6 / 10) << sound.name;
+        // Soft, far from clipping, but well audible.
+        EXPECT_LT(peak, 32767 / 2) << sound.name;
         EXPECT_GT(peak, 32767 / 5) << sound.name;
         // Faded in and out: no click at either end.
         EXPECT_LT(std::abs(view.Sample(0)), 200) << sound.name;

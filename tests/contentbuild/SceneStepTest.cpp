@@ -12,6 +12,7 @@
 #include "data/CADORecordset.h"
 #include "data/Queries.h"
 #include "fixtures/TempFolder.h"
+#include "ui/CShockwaveFlash.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -201,8 +202,15 @@ TEST(SceneStep, ExportsFramesOfRealScenesToLookAt) {
                 QString::fromStdString(base + "-" + std::to_string(n) + ".png")));
         std::printf("%s.gif: %zu bytes, %zu frames, %d ms\n", base.c_str(), gif.size(), movie.frames.size(),
                     movie.totalMs);
-        WriteFileAtomically(base + ".gif",
-                            std::string_view(reinterpret_cast<const char*>(gif.data()), gif.size()));
+        // Named as the program names scene files, played by the scene pane's movie control.
+        ASSERT_TRUE(WriteFileAtomically(
+            base + ".swf", std::string_view(reinterpret_cast<const char*>(gif.data()), gif.size())));
+        CShockwaveFlash control(nullptr);
+        control.resize(kSceneSize);
+        control.LoadMovie(0, base + ".swf");
+        EXPECT_EQ(control.LoadedFormat(), MovieFormat::Gif);
+        EXPECT_EQ(control.CurrentFrame().size(), kSceneSize);
+        EXPECT_TRUE(control.grab().save(QString::fromStdString(base + "-control.png")));
     }
 }
 

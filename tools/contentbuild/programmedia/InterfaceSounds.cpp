@@ -37,12 +37,12 @@ void Fade(std::vector<double>& wave, double attack, double release) {
     }
 }
 
-// Scales the wave to kSoundPeak and rounds it to 16-bit samples.
-std::vector<std::int16_t> ToSamples(const std::vector<double>& wave) {
+// Scales the wave to `loudest` (a share of full scale) and rounds it to 16-bit samples.
+std::vector<std::int16_t> ToSamples(const std::vector<double>& wave, double loudest) {
     double peak = 0;
     for (const double value : wave)
         peak = std::max(peak, std::abs(value));
-    const double scale = peak > 0 ? kSoundPeak * 32767.0 / peak : 0;
+    const double scale = peak > 0 ? loudest * 32767.0 / peak : 0;
     std::vector<std::int16_t> samples(wave.size());
     std::transform(wave.begin(), wave.end(), samples.begin(),
                    [scale](double value) { return static_cast<std::int16_t>(std::lround(value * scale)); });
@@ -64,7 +64,7 @@ std::vector<std::int16_t> ButtonClick() {
                   0.4 * std::exp(-t / 0.02) * std::sin(kTwoPi * 420 * t);
     }
     Fade(wave, 0.0015, 0.01);
-    return ToSamples(wave);
+    return ToSamples(wave, kClickPeak);
 }
 
 std::vector<std::int16_t> CueTone() {
@@ -74,11 +74,11 @@ std::vector<std::int16_t> CueTone() {
         wave[i] = std::sin(kTwoPi * 880 * t) + 0.15 * std::sin(kTwoPi * 1760 * t);
     }
     Fade(wave, 0.015, 0.07);
-    return ToSamples(wave);
+    return ToSamples(wave, kTonePeak);
 }
 
 std::vector<std::int16_t> PageTurnSwish() {
-    std::vector<double> wave(SampleCount(0.35));
+    std::vector<double> wave(SampleCount(0.25));
     // Noise from a fixed generator, so every build makes the same file, through a low-pass filter
     // whose corner rises and falls: the brush of paper on paper.
     std::uint32_t state = 0x2545f491u;
@@ -95,7 +95,7 @@ std::vector<std::int16_t> PageTurnSwish() {
         wave[i] = (low - 0.6 * lower) * envelope;
     }
     Fade(wave, 0.01, 0.03);
-    return ToSamples(wave);
+    return ToSamples(wave, kClickPeak);
 }
 
 bool WriteSound(const std::string& path, const std::vector<std::int16_t>& samples, std::string& error) {
