@@ -1,16 +1,52 @@
 // lessonbuild: reads and checks the lesson sources, prints the lesson-by-lesson summary and, with
-// --db, writes the lesson database (keeping the user accounts of an existing one).
+// --db, writes the lesson database (keeping the user accounts of an existing one). With the open
+// data and the word database built from it, the pinyin of every word is checked against the
+// dictionary and every character against the word database; --sounds speaks the texts.
 //
-//   lessonbuild <lessons folder> [--db <path of lesson.dll>]
+//   lessonbuild <lessons folder> [--db <path of lesson.dll>] [--sounds]
+//               [--dictionary <CC-CEDICT> --character-list <character frequency list>]
+//               [--word-db <path of word.dll>]
 #include "LessonCourse.h"
 #include "LessonDatabaseWriter.h"
+#include "LessonReadingCheck.h"
+#include "LessonSounds.h"
 #include "LessonSummary.h"
 #include "SceneStep.h"
 
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <map>
+#include <set>
 #include <string>
+
+namespace {
+
+constexpr const char* kUsage = "usage: lessonbuild <lessons folder> [--db <lesson.dll>] [--sounds] "
+                               "[--dictionary <cedict> --character-list <list>] [--word-db <word.dll>]\n";
+
+// The checks against the open data and the word database, for whichever of them were named.
+std::vector<std::string> CheckAgainstData(const std::vector<lessons::LessonSource>& lessons,
+                                          std::map<std::string, std::string>& options) {
+    std::vector<std::string> problems;
+    std::string error;
+    if (!options["--dictionary"].empty()) {
+        lessons::ReadingDictionary dictionary;
+        if (!dictionary.Load(options["--dictionary"], options["--character-list"], error))
+            return {error};
+        problems = lessons::CheckReadings(lessons, dictionary);
+    }
+    if (!options["--word-db"].empty()) {
+        std::set<std::string> characters;
+        if (!lessons::LoadCharactersWithData(options["--word-db"], characters, error))
+            return {error};
+        for (std::string& problem : lessons::CheckCharacterData(lessons, characters))
+            problems.push_back(std::move(problem));
+    }
+    return problems;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     // The pictures and scenes are drawn with fonts, which need a GUI application (offscreen).
@@ -18,26 +54,36 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     std::string folder;
-    std::string database;
+    std::map<std::string, std::string> options;
+    bool sounds = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--db" && i + 1 < argc)
-            database = argv[++i];
+        if (arg == "--sounds")
+            sounds = true;
+        else if ((arg == "--db" || arg == "--dictionary" || arg == "--character-list" ||
+                  arg == "--word-db") &&
+                 i + 1 < argc)
+            options[arg] = argv[++i];
         else if (folder.empty() && arg.rfind("--", 0) != 0)
             folder = arg;
         else {
-            std::fprintf(stderr, "usage: lessonbuild <lessons folder> [--db <lesson.dll>]\n");
+            std::fprintf(stderr, "%s", kUsage);
             return 2;
         }
     }
-    if (folder.empty()) {
-        std::fprintf(stderr, "usage: lessonbuild <lessons folder> [--db <lesson.dll>]\n");
+    if (folder.empty() || options["--dictionary"].empty() != options["--character-list"].empty()) {
+        std::fprintf(stderr, "%s", kUsage);
         return 2;
     }
+    const std::string database = options["--db"];
 
     lessons::LessonCourse course;
     std::vector<std::string> problems;
-    const bool ok = lessons::LoadCourse(folder, course, problems);
+    bool ok = lessons::LoadCourse(folder, course, problems);
+    if (ok) {
+        problems = CheckAgainstData(course.lessons, options);
+        ok = problems.empty();
+    }
     for (const std::string& problem : problems)
         std::fprintf(stderr, "%s\n", problem.c_str());
     if (!ok) {
@@ -50,6 +96,8 @@ int main(int argc, char** argv) {
     if (!database.empty()) {
         lessons::LessonDatabaseWriter writer(course.languages);
         writer.AddStep(lessons::FillScenes);
+        if (sounds)
+            writer.AddStep(lessons::FillLessonSounds);
         if (!writer.Write(database, course.lessons)) {
             std::fprintf(stderr, "lessonbuild: %s\n", writer.Error().c_str());
             return 1;
