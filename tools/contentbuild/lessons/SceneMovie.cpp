@@ -84,8 +84,7 @@ public:
         for (const auto& [chinese, pinyin] : {std::pair{23, 13}, std::pair{20, 12}, std::pair{17, 11}}) {
             bubble.chinese = ChineseFont(chinese);
             bubble.pinyin = LatinFont(pinyin);
-            Measure(bubble, text, top);
-            if (bubble.area.height() <= kPanel.height() - 2 * kPad)
+            if (Measure(bubble, text, top))
                 break;
         }
         return bubble;
@@ -120,7 +119,8 @@ private:
         return rows;
     }
 
-    void Measure(Bubble& bubble, const SceneMovie::Line& text, int top) const {
+    // Lays the bubble out; false when it is taller than the panel or a word is wider than a bubble.
+    bool Measure(Bubble& bubble, const SceneMovie::Line& text, int top) const {
         const int inner = kMaxBubbleWidth - 2 * kPad;
         const QFontMetrics chinese(bubble.chinese);
         const QFontMetrics pinyin(bubble.pinyin);
@@ -131,6 +131,7 @@ private:
             const QString name = Q(m_movie.Speakers()[static_cast<std::size_t>(text.speaker)].name);
             width = std::max(width, QFontMetrics(ChineseFont(13)).horizontalAdvance(name));
         }
+        const bool fits = width <= inner;
         width = std::min(width, inner) + 2 * kPad;
         bubble.chineseHeight = chinese.height();
         bubble.rowHeight = chinese.height() + 2 + pinyin.height() + 6;
@@ -143,6 +144,7 @@ private:
         bubble.area = QRect(left, top, width, height);
         bubble.nameText = QRect(left + kPad, top + kPad - 2, width - 2 * kPad, nameHeight);
         bubble.firstRow = QPoint(left + kPad, top + kPad + nameHeight);
+        return fits && height <= kPanel.height() - 2 * kPad;
     }
 
     const SceneMovie& m_movie;
