@@ -11,6 +11,9 @@
 #include "LessonReadingCheck.h"
 #include "LessonSounds.h"
 #include "LessonSummary.h"
+#include "SceneStep.h"
+
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <map>
@@ -46,6 +49,10 @@ std::vector<std::string> CheckAgainstData(const std::vector<lessons::LessonSourc
 } // namespace
 
 int main(int argc, char** argv) {
+    // The pictures and scenes are drawn with fonts, which need a GUI application (offscreen).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     std::string folder;
     std::map<std::string, std::string> options;
     bool sounds = false;
@@ -88,6 +95,7 @@ int main(int argc, char** argv) {
 
     if (!database.empty()) {
         lessons::LessonDatabaseWriter writer(course.languages);
+        writer.AddStep(lessons::FillScenes);
         if (sounds)
             writer.AddStep(lessons::FillLessonSounds);
         if (!writer.Write(database, course.lessons)) {
