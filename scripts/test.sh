@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything with AddressSanitizer + UndefinedBehaviorSanitizer and runs the whole test suite.
+# Builds everything with AddressSanitizer + UndefinedBehaviorSanitizer and runs the whole test suite,
+# including the end-to-end session on a two-lesson course (screenshots in build-sanitize/e2e-screenshots).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,7 +10,7 @@ build=build-sanitize
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
   -DTESSALYNE_SANITIZE=ON -DTESSALYNE_TESTS=ON -DTESSALYNE_FUZZ=ON \
-  -DTESSALYNE_CONTENT=OFF
+  -DTESSALYNE_CONTENT=OFF -DTESSALYNE_AUTOMATION=ON -DTESSALYNE_E2E=ON
 cmake --build "$build"
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"

@@ -7,6 +7,7 @@
 #include "ui/CShockwaveFlash.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
@@ -112,6 +113,8 @@ QString AutomationProbe::ShownText(const QWidget& widget) {
         return button->TooltipText();
     if (const auto* button = dynamic_cast<const QAbstractButton*>(&widget))
         return button->text();
+    if (const auto* spin = dynamic_cast<const QAbstractSpinBox*>(&widget))
+        return spin->text();
     if (const auto* edit = dynamic_cast<const QLineEdit*>(&widget))
         return edit->text();
     if (const auto* combo = dynamic_cast<const QComboBox*>(&widget))

@@ -252,9 +252,10 @@ TEST_F(WritingPadTest, TheMouseStaysInsideTheWritingSquareWhileTheButtonIsDown) 
     m_pad.StartPractice(FiveStrokeFile());
     Mouse(QEvent::MouseButtonPress, {50, 70});
     EXPECT_TRUE(m_pad.IsCursorConfined());
-    Mouse(QEvent::MouseMove, {50, 70});
     Mouse(QEvent::MouseMove, {400, -30});
+    // The press point starts the stroke; the move outside is held at the square's corner.
     ASSERT_EQ(m_pad.Practice().CurrentStroke().size(), 2u);
+    EXPECT_EQ(m_pad.Practice().CurrentStroke()[0], QPoint(50, 70));
     EXPECT_EQ(m_pad.Practice().CurrentStroke()[1], QPoint(219, 50));
     Mouse(QEvent::MouseButtonRelease, {400, -30});
     EXPECT_FALSE(m_pad.IsCursorConfined());

