@@ -30,7 +30,7 @@ struct PaneTitle {
 constexpr PaneTitle kPaneTitles[] = {
     {"Dialog.bmp", "Dialog", art::Icon::Scene},
     {"newword.bmp", "NewWord", art::Icon::Book},
-    {"note.bmp", "Note", art::Icon::Note},
+    {"note.bmp", "Note", art::Icon::Page},
     {"language_point.bmp", "LanguagePoint", art::Icon::Bulb},
     {"dianxinju.bmp", "Typical", art::Icon::Quote},
     {"listen_speak.bmp", "ListenSpeak", art::Icon::SpeakerWaves},
@@ -91,13 +91,13 @@ QImage WordTitlePicture(const PictureTexts& texts) {
     });
 }
 
-// The strip behind the child-lesson list and its button: the lesson window's body shows at the
-// rounded corners.
+// The strip behind the child-lesson list and its button; the selector's inset in the lesson
+// window's skin frames it.
 QImage SelectorPicture() {
     const QSize size = skinlayout::lesson::kSelector.size();
-    return Picture(size, art::kCream.lighter(102), [&](QPainter& painter) {
-        art::Panel(painter, QRectF(0, 0, size.width(), size.height()), 9, art::kPaper,
-                   art::kAmberLight.lighter(108), art::kTealLight.darker(118), 1.2);
+    return Picture(size, art::kCream, [&](QPainter& painter) {
+        art::Panel(painter, QRectF(0, 0, size.width(), size.height()), 8, art::kPaper,
+                   art::kAmberLight.lighter(108), Qt::transparent, 0);
     });
 }
 
