@@ -2,9 +2,11 @@
 // picture texts, stored through the lesson database's filling step, read back with the program's
 // queries and its own BMP reader. A contact sheet of every kind goes into the build tree.
 #include "LessonPictures.h"
+#include "LessonCourse.h"
 #include "LessonDatabaseWriter.h"
 #include "LessonPictureStep.h"
 #include "LessonSourceParser.h"
+#include "PicturePage.h"
 #include "PictureTexts.h"
 #include "ProgramPictures.h"
 #include "TinyLesson.h"
@@ -19,7 +21,10 @@
 #include "ui/SkinLayout.h"
 
 #include <QPainter>
+#include <QRawFont>
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 
@@ -261,6 +266,61 @@ TEST(ProgramPictures, ContactSheetOfEveryKind) {
     }
     painter.end();
     EXPECT_TRUE(sheet.save(QStringLiteral(PICTURE_SHEET_PATH)));
+}
+
+} // namespace
+
+namespace {
+
+// Every character the course's pictures draw has a glyph in one of the two faces, so no picture
+// shows an empty box.
+TEST(LessonPictures, TheFacesHoldEveryCharacterOfTheCourse) {
+    const QRawFont latin = QRawFont::fromFont(lessons::pictures::TextFont(14));
+    const QRawFont chinese = QRawFont::fromFont(lessons::pictures::ChineseFont(14));
+    ASSERT_TRUE(latin.isValid() && chinese.isValid());
+    ASSERT_TRUE(chinese.supportsCharacter(U'老') && latin.supportsCharacter(U'ǎ'));
+    ASSERT_FALSE(latin.supportsCharacter(U'\u0F40') || chinese.supportsCharacter(U'\u0F40'));
+    lessons::LessonCourse course;
+    std::vector<std::string> problems;
+    ASSERT_TRUE(lessons::LoadCourse(LESSON_SOURCES_DIR, course, problems))
+        << testing::PrintToString(problems);
+    std::set<char32_t> missing;
+    const auto check = [&](const std::string& text) {
+        for (char32_t c : QString::fromStdString(text).toUcs4())
+            if (c > U' ' && c != 0xA0 && !latin.supportsCharacter(c) && !chinese.supportsCharacter(c))
+                missing.insert(c);
+    };
+    const auto checkAll = [&](const lessons::Translations& texts) {
+        for (const auto& [language, text] : texts)
+            check(text);
+    };
+    for (const lessons::LessonSource& lesson : course.lessons) {
+        checkAll(lesson.title);
+        for (const lessons::ChildLesson& child : lesson.childLessons)
+            checkAll(child.title);
+        for (const lessons::Note& note : lesson.notes) {
+            check(note.words + note.pinyin);
+            checkAll(note.text);
+        }
+        for (const lessons::LanguagePoint& point : lesson.languagePoints) {
+            checkAll(point.title);
+            checkAll(point.text);
+            for (const lessons::Example& example : point.examples) {
+                check(example.words + example.pinyin);
+                checkAll(example.translation);
+            }
+        }
+    }
+    for (const std::string& language : course.languages) {
+        const std::optional<std::string> texts =
+            ReadWholeFile(lessons::PictureTextsFile(PICTURE_TEXTS_DIR, language));
+        ASSERT_TRUE(texts);
+        check(*texts);
+    }
+    std::string listed;
+    for (char32_t c : missing)
+        listed += QString::fromUcs4(&c, 1).toStdString() + " ";
+    EXPECT_TRUE(missing.empty()) << listed;
 }
 
 } // namespace
