@@ -13,7 +13,8 @@ namespace {
 
 using pictures::PicturePage;
 
-// The lesson window's title picture: drawn at (517, 25) inside the header inset.
+// The lesson window's title picture: drawn at (517, 25) inside the header inset. A change of title
+// repaints the window only down to its row 80, so every title keeps its last rows plain.
 constexpr QSize kPaneTitleSize{420, 60};
 // The new-word pane's heading above its list, whose words start 25 pixels from the pane's left
 // and whose meanings start at 241.
