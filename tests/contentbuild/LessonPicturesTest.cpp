@@ -213,17 +213,16 @@ TEST(ProgramPictures, EachLanguageGetsEveryPictureAsAReadableBmpOfItsSize) {
             SCOPED_TRACE(path);
             const QImage picture = ReadPictureFile(dir / path);
             const std::string name = path.substr(path.rfind('/') + 1);
-            if (name == "english_exp.bmp")
-                EXPECT_EQ(picture.size(), skinlayout::catalog::kExplain.size());
-            else if (name == "combobox.bmp")
-                EXPECT_EQ(picture.size(), layout::kSelector.size());
-            else
-                EXPECT_EQ(picture.size(), QSize(420, 60)); // pane titles and the new-word heading
+            const QSize expected = name == "english_exp.bmp" ? skinlayout::catalog::kExplain.size()
+                                   : name == "combobox.bmp"  ? layout::kSelector.size()
+                                                             : QSize(420, 60); // titles, new-word heading
+            EXPECT_EQ(picture.size(), expected);
             // The window repaints its title area only down to its row 80 (row 55 of a pane title)
             // when it changes the title: the rows below must look the same in every title.
-            if (path.find("Lesson_res/") == 0 && picture.height() == 60)
+            if (path.find("Lesson_res/") == 0 && picture.height() == 60) {
                 for (int y = 56; y < 60; ++y)
                     EXPECT_FALSE(RowHasInk(picture, y)) << y;
+            }
         }
         // The guide's steps end above its bottom margin.
         const QImage guide = ReadPictureFile(dir / ("Lesson_res/lesson_" + language + "/english_exp.bmp"));
