@@ -2,12 +2,19 @@
 #include "app/UserNotice.h"
 #include "ui/CMessageBoxNotice.h"
 
+#ifdef TESSALYNE_AUTOMATION
+#include "automation/AutomationProbe.h"
+#endif
+
 #include <QApplication>
 #include <QGuiApplication>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessalyne Lessons"));
+#ifdef TESSALYNE_AUTOMATION
+    AutomationProbe::StartIfRequested();
+#endif
     // Without a screen (offscreen or minimal platform) nobody could close a message box: notices
     // then go to the log and standard error only.
     CMessageBoxNotice notice;

@@ -16,7 +16,7 @@ namespace {
 
 constexpr char kBackgroundFile[] = "image\\lesson_wordstudy.bmp";
 constexpr char kStrokesEnoughLog[] = "The strokes are enough!";
-const QRect kPracticeBox(QPoint(30, 50), QPoint(229, 249));
+const QRect kPracticeBox(CWritingPad::kCharacterOrigin, QSize(200, 200));
 
 std::vector<HandwritingPractice::ReferenceStroke> ReferenceStrokes(const DrawObjectArray& objects) {
     std::vector<HandwritingPractice::ReferenceStroke> strokes;

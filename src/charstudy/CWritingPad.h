@@ -30,6 +30,8 @@ public:
     static constexpr int kHeight = 300;
     static constexpr QRgb kRulingColour = qRgb(209, 207, 254);
     static constexpr int kStrokePenWidth = 8;
+    // Where the character square starts in the pad; reference strokes are relative to it.
+    static constexpr QPoint kCharacterOrigin{30, 50};
 
     explicit CWritingPad(QWidget* parent = nullptr);
     ~CWritingPad() override;

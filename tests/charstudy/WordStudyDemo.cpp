@@ -9,6 +9,7 @@
 // screen centre.
 
 #include "CharacterStudyFixture.h"
+#include "automation/AutomationProbe.h"
 
 #include "app/ContentPath.h"
 #include "app/FileUtils.h"
@@ -40,21 +41,6 @@ bool MakeContent(const std::string& folder, std::string& error) {
 
 void WriteState(const std::string& folder, const std::string& name, const std::string& text) {
     WriteTextFile(folder + "/" + name, text);
-}
-
-std::string StrokeLines(CWritingPad& pad) {
-    std::string lines;
-    for (const auto& object : pad.ReferenceObjects()) {
-        const auto* line = dynamic_cast<const CDrawPLine*>(object.get());
-        if (!line)
-            continue;
-        for (QPoint p : line->Points()) {
-            const QPoint screen = pad.mapToGlobal(p + QPoint(30, 50));
-            lines += std::to_string(screen.x()) + "," + std::to_string(screen.y()) + " ";
-        }
-        lines += "\n";
-    }
-    return lines;
 }
 
 } // namespace
@@ -96,7 +82,8 @@ int main(int argc, char** argv) {
             dlg.OnAnimation();
         if (scenario == "write") {
             dlg.OnPractise();
-            WriteState(state, "strokes.txt", StrokeLines(dlg.Pad()));
+            WriteState(state, "strokes.txt",
+                       AutomationProbe::ReferenceStrokesOnScreen(dlg.Pad()).toStdString());
             auto* grade = dlg.findChild<QPushButton*>(QString::number(CWordStudyDlg::kGradeButton));
             const QPoint centre = grade->mapToGlobal(grade->rect().center());
             WriteState(state, "grade.txt", std::to_string(centre.x()) + " " + std::to_string(centre.y()));

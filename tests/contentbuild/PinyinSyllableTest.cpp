@@ -47,13 +47,18 @@ TEST(PinyinSyllable, WordsJoinWithApostrophesAndMarkedPinyinSplitsBack) {
     EXPECT_EQ(pinyin::JoinMarked(xian), "xī'ān");
     EXPECT_EQ(pinyin::JoinNumbered(xian), "xi1 an1");
 
-    const std::set<std::string> known = {"xi", "an", "xian", "xue", "sheng", "ni", "hao", "ha", "o"};
+    const std::set<std::string> known = {"xi", "an",  "xian", "xue",  "sheng", "ni",  "hao",  "ha",  "o",
+                                         "ke", "ken", "e",    "neng", "eng",   "dan", "dang", "gao", "ao"};
     EXPECT_EQ(pinyin::SplitMarked("xuésheng", 2, known), (std::vector{S("x", "ue", 2), S("sh", "eng", 5)}));
     EXPECT_EQ(pinyin::SplitMarked("Xī'ān", 2, known), xian);
     EXPECT_EQ(pinyin::SplitMarked("xiān", 1, known), (std::vector{S("x", "ian", 1)}));
     EXPECT_EQ(pinyin::SplitMarked("nǐ hǎo", 2, known), (std::vector{S("n", "i", 3), S("h", "ao", 3)}));
     EXPECT_EQ(pinyin::SplitMarked("nǐhǎo", 2, known), (std::vector{S("n", "i", 3), S("h", "ao", 3)}));
     EXPECT_FALSE(pinyin::SplitMarked("nǐhǎo", 4, known));
+    // A syllable inside a group never starts with a vowel letter: n and g begin the next one.
+    EXPECT_EQ(pinyin::SplitMarked("kěnéng", 2, known), (std::vector{S("k", "e", 3), S("n", "eng", 2)}));
+    EXPECT_EQ(pinyin::SplitMarked("dàngāo", 2, known), (std::vector{S("d", "an", 4), S("g", "ao", 1)}));
+    EXPECT_FALSE(pinyin::SplitMarked("Xīān", 2, known));
     EXPECT_FALSE(pinyin::SplitMarked("qù", 1, known));
 }
 

@@ -157,7 +157,9 @@ std::optional<std::vector<PinyinSyllable>> SplitMarked(const std::string& text, 
         for (qsizetype end = piece.size(); end > pos; --end) {
             int tone = 0;
             const QString plain = StripMarks(piece.mid(pos, end - pos), tone);
-            if (!known.count(plain.toStdString()))
+            // Inside a group no syllable starts with a, o or e: pinyin writes an apostrophe there
+            // ("kěnéng" is kě-néng, never kěn-éng).
+            if (!known.count(plain.toStdString()) || (pos > 0 && QStringLiteral("aoe").contains(plain[0])))
                 continue;
             auto syllable = ParseNumbered(plain.toStdString() + std::to_string(tone ? tone : 5));
             if (!syllable)
@@ -172,6 +174,20 @@ std::optional<std::vector<PinyinSyllable>> SplitMarked(const std::string& text, 
     if (!search(0, 0))
         return std::nullopt;
     return out;
+}
+
+std::optional<WordReading> ReadMarkedWord(const std::string& marked, size_t count, bool endsInEr,
+                                          const std::set<std::string>& known) {
+    if (const auto syllables = SplitMarked(marked, count, known))
+        return WordReading{*syllables, JoinNumbered(*syllables)};
+    if (!endsInEr || count < 2 || marked.size() < 2 || marked.back() != 'r')
+        return std::nullopt;
+    const auto before = SplitMarked(marked.substr(0, marked.size() - 1), count - 1, known);
+    if (!before)
+        return std::nullopt;
+    WordReading reading{*before, JoinNumbered(*before) + "r"};
+    reading.syllables.push_back(PinyinSyllable{"", "er", 5});
+    return reading;
 }
 
 std::string JoinMarked(const std::vector<PinyinSyllable>& syllables) {

@@ -50,6 +50,19 @@ std::optional<std::vector<PinyinSyllable>> ParseNumberedList(const std::string& 
 std::optional<std::vector<PinyinSyllable>> SplitMarked(const std::string& text, size_t count,
                                                        const std::set<std::string>& known);
 
+// The syllables of a word of `count` characters read from its tone-marked pinyin, and the numbered
+// text speech synthesis reads for it.
+struct WordReading {
+    std::vector<PinyinSyllable> syllables;
+    std::string speechText; // "ni3 hao3"; erhua "yi4 dian3r"
+};
+
+// Reads tone-marked pinyin as SplitMarked does. When the word ends in 儿 (`endsInEr`) the pinyin
+// may write it as a final r ("yìdiǎnr"): the r joins the syllable before it as it is spoken, and
+// 儿 gets the neutral syllable "er". Nothing when the pinyin does not fit.
+std::optional<WordReading> ReadMarkedWord(const std::string& marked, size_t count, bool endsInEr,
+                                          const std::set<std::string>& known);
+
 // The marked pinyin of a word: syllables joined without blanks, an apostrophe before a syllable
 // that starts with a, o or e ("xī'ān").
 std::string JoinMarked(const std::vector<PinyinSyllable>& syllables);

@@ -69,12 +69,6 @@ struct Phrase {
     }
 };
 
-// The syllables of a word and how it is spoken.
-struct WordReading {
-    std::vector<PinyinSyllable> syllables;
-    std::string speechText;
-};
-
 struct Character {
     QString text;
     std::vector<PinyinSyllable> readings;
@@ -314,32 +308,21 @@ private:
 
     // The syllables of a listed word from its own pinyin (numbered or tone-marked; erhua written as
     // a final r after the syllable before 儿), else from the dictionary.
-    std::optional<WordReading> ListedWordReading(const ListedWord& word, const QString& han) const {
+    std::optional<pinyin::WordReading> ListedWordReading(const ListedWord& word, const QString& han) const {
         const QList<uint> codes = han.toUcs4();
         const size_t count = static_cast<size_t>(codes.size());
+        if (!word.pinyin.empty() && word.pinyin.find_first_of("12345") == std::string::npos)
+            return pinyin::ReadMarkedWord(word.pinyin, count, codes.back() == U'儿', m_knownSpellings);
         std::optional<std::vector<PinyinSyllable>> syllables;
         if (word.pinyin.empty()) {
             const DictionaryEntry* entry = EntryOf(han);
             syllables = entry ? pinyin::ParseNumberedList(entry->numberedPinyin) : std::nullopt;
-        } else if (word.pinyin.find_first_of("12345") != std::string::npos) {
-            syllables = pinyin::ParseNumberedList(word.pinyin);
         } else {
-            syllables = pinyin::SplitMarked(word.pinyin, count, m_knownSpellings);
+            syllables = pinyin::ParseNumberedList(word.pinyin);
         }
-        if (syllables && syllables->size() == count)
-            return WordReading{*syllables, pinyin::JoinNumbered(*syllables)};
-        const bool erhua =
-            count > 1 && codes.back() == U'儿' && word.pinyin.size() > 1 && word.pinyin.back() == 'r';
-        if (!erhua)
+        if (!syllables || syllables->size() != count)
             return std::nullopt;
-        const auto before =
-            pinyin::SplitMarked(word.pinyin.substr(0, word.pinyin.size() - 1), count - 1, m_knownSpellings);
-        if (!before)
-            return std::nullopt;
-        // The r joins the syllable before it, as it is spoken; 儿 itself keeps its own readings.
-        WordReading reading{*before, pinyin::JoinNumbered(*before) + "r"};
-        reading.syllables.push_back(PinyinSyllable{"", "er", 5});
-        return reading;
+        return pinyin::WordReading{*syllables, pinyin::JoinNumbered(*syllables)};
     }
 
     // Lesson words (lenient: a word whose pinyin does not fit is the lesson check's to report) and

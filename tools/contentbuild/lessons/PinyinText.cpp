@@ -89,6 +89,20 @@ std::vector<bool> SyllableCounts(const std::string& letters, const std::vector<i
 
 } // namespace
 
+const std::set<std::string>& SyllableSpellings() {
+    static const std::set<std::string> set = [] {
+        std::set<std::string> s;
+        for (std::string syllable : Syllables()) {
+            if (const size_t v = syllable.find('v'); v != std::string::npos)
+                syllable.replace(v, 1, "ü");
+            if (syllable != "r")
+                s.insert(syllable);
+        }
+        return s;
+    }();
+    return set;
+}
+
 std::vector<std::string> SplitWords(std::string_view line) {
     std::vector<std::string> words;
     size_t start = 0;

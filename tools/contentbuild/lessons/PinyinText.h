@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,10 @@ namespace lessons {
 
 // The word display holds at most this many characters of a word and of its pinyin.
 inline constexpr int kMostWordCharacters = 99;
+
+// Every Mandarin syllable without its tone as PinyinSyllable spells it ("lü", "nüe"), for
+// pinyin::SplitMarked.
+const std::set<std::string>& SyllableSpellings();
 
 // Cuts a line at every single space; two spaces in a row give an empty word.
 std::vector<std::string> SplitWords(std::string_view line);

@@ -1,66 +1,99 @@
 // lessonbuild: reads and checks the lesson sources, prints the lesson-by-lesson summary and, with
 // --db, writes the lesson database (keeping the user accounts of an existing one) with the
-// pictures of every lesson; with --program-pictures it draws the program folder's pictures of each
-// interface language instead. Both take the texts drawn into pictures from --texts.
+// pictures of every lesson. With the open data and the word database built from it, the pinyin of
+// every word is checked against the dictionary and every character against the word database;
+// --sounds speaks the texts. With --program-pictures it draws the program folder's pictures of
+// each interface language instead. Pictures take their interface texts from --texts.
 //
-//   lessonbuild <lessons folder> [--db <path of lesson.dll>] [--program-pictures <program folder>]
-//               [--texts <folder of picture-texts_<s>.ini>]
+//   lessonbuild <lessons folder> [--db <path of lesson.dll>] [--sounds]
+//               [--dictionary <CC-CEDICT> --character-list <character frequency list>]
+//               [--word-db <path of word.dll>]
+//               [--program-pictures <program folder>] [--texts <folder of picture-texts_<s>.ini>]
 #include "LessonCourse.h"
 #include "LessonDatabaseWriter.h"
 #include "LessonPictureStep.h"
+#include "LessonReadingCheck.h"
+#include "LessonSounds.h"
 #include "LessonSummary.h"
 #include "ProgramPictures.h"
 
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <map>
+#include <set>
 #include <string>
 
 namespace {
 
-constexpr char kUsage[] = "usage: lessonbuild <lessons folder> [--db <lesson.dll>] [--program-pictures "
-                          "<program folder>] [--texts <folder>]\n";
+constexpr const char* kUsage = "usage: lessonbuild <lessons folder> [--db <lesson.dll>] [--sounds] "
+                               "[--dictionary <cedict> --character-list <list>] [--word-db <word.dll>] "
+                               "[--program-pictures <program folder>] [--texts <folder>]\n";
 
-struct Arguments {
-    std::string folder;
-    std::string database;
-    std::string programFolder;
-    std::string textsFolder;
-};
+bool TakesValue(const std::string& option) {
+    return option == "--db" || option == "--dictionary" || option == "--character-list" ||
+           option == "--word-db" || option == "--program-pictures" || option == "--texts";
+}
 
-bool ParseArguments(int argc, char** argv, Arguments& args) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--db" && i + 1 < argc)
-            args.database = argv[++i];
-        else if (arg == "--program-pictures" && i + 1 < argc)
-            args.programFolder = argv[++i];
-        else if (arg == "--texts" && i + 1 < argc)
-            args.textsFolder = argv[++i];
-        else if (args.folder.empty() && arg.rfind("--", 0) != 0)
-            args.folder = arg;
-        else
-            return false;
+// The checks against the open data and the word database, for whichever of them were named.
+std::vector<std::string> CheckAgainstData(const std::vector<lessons::LessonSource>& lessons,
+                                          std::map<std::string, std::string>& options) {
+    std::vector<std::string> problems;
+    std::string error;
+    if (!options["--dictionary"].empty()) {
+        lessons::ReadingDictionary dictionary;
+        if (!dictionary.Load(options["--dictionary"], options["--character-list"], error))
+            return {error};
+        problems = lessons::CheckReadings(lessons, dictionary);
     }
-    // Pictures are drawn with the texts of every language.
-    const bool drawsPictures = !args.database.empty() || !args.programFolder.empty();
-    return !args.folder.empty() && (!drawsPictures || !args.textsFolder.empty());
+    if (!options["--word-db"].empty()) {
+        std::set<std::string> characters;
+        if (!lessons::LoadCharactersWithData(options["--word-db"], characters, error))
+            return {error};
+        for (std::string& problem : lessons::CheckCharacterData(lessons, characters))
+            problems.push_back(std::move(problem));
+    }
+    return problems;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    // The pictures are drawn with fonts, which need a GUI application; no display is used.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    Arguments args;
-    if (!ParseArguments(argc, argv, args)) {
-        std::fputs(kUsage, stderr);
+    std::string folder;
+    std::map<std::string, std::string> options;
+    bool sounds = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--sounds")
+            sounds = true;
+        else if (TakesValue(arg) && i + 1 < argc)
+            options[arg] = argv[++i];
+        else if (folder.empty() && arg.rfind("--", 0) != 0)
+            folder = arg;
+        else {
+            std::fprintf(stderr, "%s", kUsage);
+            return 2;
+        }
+    }
+    const std::string database = options["--db"];
+    const std::string programFolder = options["--program-pictures"];
+    const bool drawsPictures = !database.empty() || !programFolder.empty();
+    if (folder.empty() || options["--dictionary"].empty() != options["--character-list"].empty() ||
+        (drawsPictures && options["--texts"].empty())) {
+        std::fprintf(stderr, "%s", kUsage);
         return 2;
     }
 
     lessons::LessonCourse course;
     std::vector<std::string> problems;
-    const bool ok = lessons::LoadCourse(args.folder, course, problems);
+    bool ok = lessons::LoadCourse(folder, course, problems);
+    if (ok) {
+        problems = CheckAgainstData(course.lessons, options);
+        ok = problems.empty();
+    }
     for (const std::string& problem : problems)
         std::fprintf(stderr, "%s\n", problem.c_str());
     if (!ok) {
@@ -69,34 +102,35 @@ int main(int argc, char** argv) {
     }
     std::vector<lessons::PictureTexts> texts;
     std::string error;
-    if (!args.textsFolder.empty() &&
-        !lessons::LoadPictureTexts(args.textsFolder, course.languages, texts, error)) {
+    if (drawsPictures && !lessons::LoadPictureTexts(options["--texts"], course.languages, texts, error)) {
         std::fprintf(stderr, "lessonbuild: %s\n", error.c_str());
         return 1;
     }
-    if (!args.programFolder.empty()) {
-        if (!lessons::WriteProgramPictures(args.programFolder, texts, error)) {
+    if (!programFolder.empty()) {
+        if (!lessons::WriteProgramPictures(programFolder, texts, error)) {
             std::fprintf(stderr, "lessonbuild: %s\n", error.c_str());
             return 1;
         }
         std::printf("drew the program pictures of %zu language(s) in %s\n", texts.size(),
-                    args.programFolder.c_str());
-        if (args.database.empty())
+                    programFolder.c_str());
+        if (database.empty())
             return 0;
     }
     const std::string language = course.languages.front();
     std::printf("%s", lessons::FormatSummary(lessons::CountLessons(course.lessons, language)).c_str());
 
-    if (!args.database.empty()) {
+    if (!database.empty()) {
         lessons::LessonDatabaseWriter writer(course.languages);
+        if (sounds)
+            writer.AddStep(lessons::FillLessonSounds);
         const lessons::LessonPictureStep pictures(texts);
         writer.AddStep(pictures);
-        if (!writer.Write(args.database, course.lessons)) {
+        if (!writer.Write(database, course.lessons)) {
             std::fprintf(stderr, "lessonbuild: %s\n", writer.Error().c_str());
             return 1;
         }
         std::printf("wrote %s (%zu lessons, %d pictures; kept %d user account(s) and %d lesson score(s))\n",
-                    args.database.c_str(), course.lessons.size(), pictures.Stored(), writer.CarriedUsers(),
+                    database.c_str(), course.lessons.size(), pictures.Stored(), writer.CarriedUsers(),
                     writer.CarriedScores());
     }
     return 0;

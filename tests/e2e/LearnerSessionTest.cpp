@@ -1,0 +1,362 @@
+// A learner's whole session on a two-lesson course built by the content build: the real program
+// on a virtual X display, driven with mouse and keyboard events, its sound devices playing into a
+// file and recording from one. Screenshots of every step go to the build tree.
+#include "ProgramSession.h"
+#include "VirtualDesktop.h"
+
+#include "app/FileUtils.h"
+#include "audio/CWaveFileView.h"
+#include "data/CADODatabase.h"
+#include "data/CADORecordset.h"
+#include "data/Queries.h"
+#include "fixtures/TempFolder.h"
+
+#include <QThread>
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+using namespace e2e;
+namespace fs = std::filesystem;
+
+constexpr char kUser[] = "Ada";
+constexpr char kPassword[] = "wo3ai4";
+
+// Copies the program folder of the build (skins, pictures, settings files, sounds, executable)
+// and the course's databases into a fresh folder, as an installation would lay them out.
+bool InstallProgram(const std::string& folder, std::string& error) {
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    for (const auto& entry : fs::directory_iterator(TESSALYNE_PROGRAM_DIR, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name == "db" || name == "Log" || name == "templesson" || name == "tessalyne")
+            continue;
+        fs::copy(entry.path(), fs::path(folder) / name, fs::copy_options::recursive, ec);
+        if (ec) {
+            error = "cannot copy " + entry.path().string() + ": " + ec.message();
+            return false;
+        }
+    }
+    fs::create_directories(fs::path(folder) / "db");
+    fs::create_directories(fs::path(folder) / "Log");
+    for (const char* file : {"lesson.dll", "word.dll"})
+        fs::copy_file(fs::path(E2E_COURSE_DB_DIR) / file, fs::path(folder) / "db" / file, ec);
+    fs::copy_file(TESSALYNE_EXECUTABLE, fs::path(folder) / "tessalyne", ec);
+    if (ec)
+        error = "cannot install the databases or the executable: " + ec.message();
+    return !ec;
+}
+
+// The "microphone": eight seconds at 8 kHz, 16-bit mono: a short pause, then two seconds of a
+// voiced sound with syllable-like swells, then silence.
+std::string MicrophoneSamples() {
+    std::string bytes;
+    for (int i = 0; i < 8 * 8000; ++i) {
+        const double t = i / 8000.0;
+        const bool voiced = t > 0.3 && t < 2.3;
+        const double swell = 0.5 + 0.5 * std::sin(2 * M_PI * 3 * t);
+        const auto sample =
+            static_cast<std::int16_t>(voiced ? 9000 * swell * std::sin(2 * M_PI * 180 * t) : 0);
+        bytes.push_back(static_cast<char>(sample & 0xFF));
+        bytes.push_back(static_cast<char>((sample >> 8) & 0xFF));
+    }
+    return bytes;
+}
+
+class LearnerSession : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_desktop.IsRunning()) << "Xvfb did not start";
+        std::string error;
+        ASSERT_TRUE(InstallProgram(Program(), error)) << error;
+        for (const std::string& folder : {m_root / "home/.config", m_root / "runtime", m_root / "tmp"})
+            ASSERT_TRUE(MakeDirectoryPath(folder));
+        ASSERT_EQ(chmod((m_root / "runtime").c_str(), 0700), 0);
+        ASSERT_TRUE(WriteTextFile(m_root / "microphone.raw", MicrophoneSamples()));
+        fs::create_directories(E2E_SCREENSHOT_DIR);
+        ASSERT_TRUE(m_courseDb.Open("Data Source=" + Program() + "/db/lesson.dll"));
+    }
+
+    std::string Program() const { return m_root / "program"; }
+
+    std::unique_ptr<ProgramSession> StartProgram() {
+        ProgramSession::Folders folders{
+            Program(),        m_root / "home",       m_root / "runtime",        m_root / "tmp",
+            m_root / "probe", m_root / "played.raw", m_root / "microphone.raw", m_root / "alsa.conf"};
+        auto session = std::make_unique<ProgramSession>(folders, m_desktop.Display());
+        EXPECT_TRUE(session->Start());
+        return session;
+    }
+
+    void Shoot(const std::string& name) {
+        QThread::msleep(300); // lets the last paint reach the screen
+        EXPECT_TRUE(m_desktop.Screenshot(std::string(E2E_SCREENSHOT_DIR) + "/" + name + ".png")) << name;
+    }
+
+    // Waits for a widget and returns it; fails the test when it does not appear.
+    Widget Await(ProgramSession& program, const std::string& type, const std::string& name = "",
+                 const std::string& window = "", int milliseconds = 20000) {
+        const auto found = program.WaitFor(
+            [&](const Widgets& all) { return !Find(all, type, name, window).empty(); }, milliseconds);
+        if (!found) {
+            std::set<std::string> seen;
+            for (const Widget& w : program.Describe())
+                seen.insert(w.type + " in " + w.window);
+            ADD_FAILURE() << "no " << type << " " << name << " in " << window << "; the screen shows "
+                          << testing::PrintToString(seen);
+            return {};
+        }
+        return Find(*found, type, name, window).front();
+    }
+
+    void ClickWidget(ProgramSession& program, const std::string& type, const std::string& name,
+                     const std::string& window) {
+        m_desktop.Click(Await(program, type, name, window).Centre());
+    }
+
+    // Opens the reading menu of the first sentence of the dialogue and picks an item.
+    void PickSentenceMenuItem(ProgramSession& program, const std::string& item) {
+        Widgets icons = Find(program.Describe(), "CStaticPicture", "", "CLessonWindow");
+        ASSERT_FALSE(icons.empty()) << "no sentence icons";
+        const auto top = std::min_element(icons.begin(), icons.end(),
+                                          [](auto& a, auto& b) { return a.rect.y() < b.rect.y(); });
+        m_desktop.Click(top->Centre());
+        const Widget menu = Await(program, "QMenu");
+        for (const auto& [text, rect] : menu.actions)
+            if (text == item)
+                return m_desktop.Click(rect.center());
+        ADD_FAILURE() << "the sentence menu has no item " << item;
+    }
+
+    // The texts of a record of the course database.
+    std::string CourseText(const SqlQuery& query, const char* column) {
+        CADORecordset rs;
+        std::string value;
+        if (rs.Open(&m_courseDb, query) && !rs.IsEOF())
+            rs.GetFieldValue(column, value);
+        return value;
+    }
+
+    VirtualDesktop m_desktop;
+    TempFolder m_root;
+    CADODatabase m_courseDb;
+};
+
+std::vector<std::string> Texts(const Widgets& widgets) {
+    std::vector<std::string> texts;
+    for (const Widget& w : widgets)
+        texts.push_back(w.text);
+    return texts;
+}
+
+// Widgets whose top edge lies inside `area` (the sentence panel scrolls the others out of view).
+Widgets Inside(const Widgets& widgets, const QRect& area) {
+    Widgets inside;
+    for (const Widget& w : widgets)
+        if (area.contains(w.rect.topLeft()) && w.rect.width() > 0)
+            inside.push_back(w);
+    return inside;
+}
+
+TEST_F(LearnerSession, StudiesLessonOneFromTheFirstStartToTheSecond) {
+    auto program = StartProgram();
+
+    // 1. First start: the login; a new user is created; the catalogue has no lesson started.
+    Await(*program, "CUser");
+    Shoot("01_login");
+    const Widget nameBox = Await(*program, "QComboBox", "1035", "CUser");
+    m_desktop.DoubleClick(nameBox.Centre());
+    m_desktop.Key("ctrl+a");
+    m_desktop.Type(kUser);
+    ClickWidget(*program, "QLineEdit", "1008", "CUser");
+    m_desktop.Type(kPassword);
+    ClickWidget(*program, "BitmapButton", "1", "CUser");
+    Await(*program, "CTipDlg");
+    Shoot("02_new_user_question");
+    ClickWidget(*program, "BitmapButton", "1", "CTipDlg"); // yes
+    ASSERT_TRUE(program->WaitFor([](const Widgets& all) {
+        return Find(all, "CUser").empty() && Find(all, "CTipDlg").empty() &&
+               !Find(all, "CLessonCatalogDlg").empty();
+    }));
+    Shoot("03_catalogue");
+    {
+        CADORecordset users;
+        ASSERT_TRUE(users.Open(&m_courseDb, SqlQuery::Format(sql::kUserByName, {kUser})));
+        ASSERT_FALSE(users.IsEOF()) << "the new user was not stored";
+        std::string id;
+        users.GetFieldValue("id", id);
+        CADORecordset progress;
+        ASSERT_TRUE(progress.Open(&m_courseDb, SqlQuery::Format(sql::kUserLessonScore, {id, 1})));
+        EXPECT_TRUE(progress.IsEOF()) << "a new user has no lesson started";
+    }
+
+    // 2. Lesson 1 opens with its spoken title and the first dialogue with pinyin and translations.
+    Widgets lessonButtons;
+    for (const Widget& b : Find(program->Describe(), "BitmapButton", "", "CLessonCatalogDlg"))
+        if (b.rect.size() == QSize(80, 80))
+            lessonButtons.push_back(b);
+    ASSERT_FALSE(lessonButtons.empty());
+    const auto first = std::min_element(lessonButtons.begin(), lessonButtons.end(), [](auto& a, auto& b) {
+        return std::pair(a.rect.y(), a.rect.x()) < std::pair(b.rect.y(), b.rect.x());
+    });
+    m_desktop.Click(first->Centre());
+    const Widget panel = Await(*program, "CSentencePanel", "", "CLessonWindow");
+    EXPECT_TRUE(program->WaitForFile(Program() + "/templesson/lessontitle.mp3")) << "no spoken title";
+    const auto shown = program->WaitFor([&](const Widgets& all) {
+        return !Inside(Find(all, "CMutiWord", "", "CLessonWindow"), panel.rect).empty();
+    });
+    ASSERT_TRUE(shown) << "the sentence panel shows no words";
+    const Widgets lessonWindow = *shown;
+    const std::string firstSentence =
+        CourseText(SqlQuery::Format(sql::kSentenceById, {"S010101"}), "sentence");
+    std::string shownFirstRow;
+    for (const Widget& word : Inside(Find(lessonWindow, "CMutiWord", "", "CLessonWindow"), panel.rect))
+        if (word.rect.y() == Inside(Find(lessonWindow, "CMutiWord"), panel.rect).front().rect.y())
+            shownFirstRow += word.text;
+    EXPECT_FALSE(shownFirstRow.empty());
+    const auto translations = [&] {
+        return Inside(Find(program->Describe(), "CMeaningText", "", "CLessonWindow"), panel.rect).size();
+    };
+    EXPECT_GT(translations(), 0u) << "the translations are not shown";
+    Shoot("04_lesson_window");
+    ClickWidget(*program, "BitmapButton", "1064", "CLessonWindow");
+    EXPECT_TRUE(program->WaitFor([&](const Widgets& all) {
+        return Inside(Find(all, "CMeaningText"), panel.rect).empty();
+    })) << "the translations did not switch off";
+    Shoot("05_translations_off");
+    ClickWidget(*program, "BitmapButton", "1064", "CLessonWindow");
+    EXPECT_TRUE(program->WaitFor([&](const Widgets& all) {
+        return !Inside(Find(all, "CMeaningText"), panel.rect).empty();
+    })) << "the translations did not come back";
+
+    // 3. "Read the Sentence" plays the first sentence: what the device played is that sound.
+    QThread::msleep(1500);
+    PickSentenceMenuItem(*program, "Read the Sentence");
+    const std::string sentenceWav = Program() + "/templesson/S010101.wav";
+    CWaveFileView decoded;
+    if (program->WaitForFile(sentenceWav) && decoded.Load(sentenceWav)) {
+        const double expectedBytes = static_cast<double>(decoded.SampleByteCount());
+        long long played = -1;
+        for (int waited = 0; waited < 20000 && played != program->PlayedBytes(); waited += 500) {
+            played = program->PlayedBytes();
+            QThread::msleep(500);
+        }
+        EXPECT_NEAR(played / expectedBytes, 1.0, 0.15)
+            << "played " << played << " bytes of a sound of " << expectedBytes << " bytes";
+    } else {
+        ADD_FAILURE() << "the sentence sound was not decoded";
+    }
+
+    // 4. A word opens the word-study page; the animation runs; the learner writes the character.
+    Widget character;
+    for (const Widget& word : Inside(Find(program->Describe(), "CMutiWord", "", "CLessonWindow"), panel.rect))
+        if (character.type.empty() && word.text == "我")
+            character = word;
+    ASSERT_FALSE(character.type.empty()) << "no 我 on the first page of the dialogue";
+    m_desktop.Click(character.Centre());
+    Await(*program, "CWordStudyDlg", "WordStudy", "CLessonWindow");
+    ClickWidget(*program, "BitmapButton", "1009", "CLessonWindow"); // watch the strokes
+    EXPECT_TRUE(program->WaitFor([](const Widgets& all) {
+        const Widgets pad = Find(all, "CWritingPad");
+        return !pad.empty() && pad.front().text == "animating";
+    })) << "the stroke animation did not start";
+    Shoot("06_word_study_animation");
+    EXPECT_TRUE(program->WaitFor(
+        [](const Widgets& all) {
+            const Widgets pad = Find(all, "CWritingPad");
+            return !pad.empty() && pad.front().text != "animating";
+        },
+        30000))
+        << "the stroke animation did not end";
+    ClickWidget(*program, "BitmapButton", "1010", "CLessonWindow"); // write the character
+    const auto writing = program->WaitFor([](const Widgets& all) {
+        const Widgets pads = Find(all, "CWritingPad");
+        return !pads.empty() && !pads.front().strokes.empty();
+    });
+    ASSERT_TRUE(writing) << "the pad shows no reference strokes";
+    const Widget pad = Find(*writing, "CWritingPad").front();
+    ASSERT_GE(pad.strokes.size(), 2u);
+    // A stroke out of order is refused with the stroke-order prompt.
+    m_desktop.Drag(pad.strokes.back());
+    const Widget prompt = Await(*program, "QMessageBox");
+    Shoot("07_stroke_order_prompt");
+    EXPECT_NE(prompt.text.find(""), std::string::npos);
+    for (const Widget& button : Find(program->Describe(), "QPushButton", "", "QMessageBox"))
+        m_desktop.Click(button.Centre());
+    ASSERT_TRUE(program->WaitFor([](const Widgets& all) { return Find(all, "QMessageBox").empty(); }));
+    for (const auto& stroke : pad.strokes)
+        m_desktop.Drag(stroke);
+    Shoot("08_character_written");
+    ClickWidget(*program, "BitmapButton", "1011", "CLessonWindow"); // grade
+    const Widget grade = Await(*program, "QLabel", "", "CGradeDlg");
+    Shoot("09_grade");
+    int score = -1;
+    for (const Widget& label : Find(program->Describe(), "QLabel", "", "CGradeDlg"))
+        for (size_t i = 0; i < label.text.size(); ++i)
+            if (std::isdigit(static_cast<unsigned char>(label.text[i])) && score < 0)
+                score = std::atoi(label.text.c_str() + i);
+    EXPECT_GE(score, 90) << grade.text;
+    for (const Widget& button : Find(program->Describe(), "BitmapButton", "", "CGradeDlg"))
+        m_desktop.Click(button.Centre());
+    ASSERT_TRUE(program->WaitFor([](const Widgets& all) { return Find(all, "CGradeDlg").empty(); }));
+
+    // 5. Listen & Repeat: the model plays, the microphone is recorded and the try is rated.
+    PickSentenceMenuItem(*program, "Listen & Repeat");
+    Await(*program, "CListenSpeakDlg", "", "CLessonWindow");
+    ClickWidget(*program, "BitmapButton", "1061", "CLessonWindow");
+    const auto rated = program->WaitFor(
+        [](const Widgets& all) {
+            const Widgets prompt = Find(all, "QLabel", "1005", "CLessonWindow");
+            return !prompt.empty() &&
+                   (prompt.front().text == "good!" || prompt.front().text == "Not So bad!" ||
+                    prompt.front().text == "Try again!");
+        },
+        40000);
+    EXPECT_TRUE(rated) << "no rating after the try\n" << program->Log();
+    Shoot("10_listen_and_repeat");
+
+    // 6. The other panes each show their content.
+    ClickWidget(*program, "BitmapButton", "1029", "CLessonWindow"); // new words
+    EXPECT_TRUE(program->WaitFor([](const Widgets& all) {
+        return !Find(all, "CMutiWord", "65535", "CLessonWindow").empty() &&
+               !Find(all, "CNewWordList").empty();
+    }));
+    Shoot("11_new_words");
+    ClickWidget(*program, "BitmapButton", "1033", "CLessonWindow"); // notes
+    EXPECT_TRUE(program->WaitFor([](const Widgets& all) { return !Find(all, "CPictureStrip").empty(); }))
+        << "the notes pane shows no note";
+    Shoot("12_notes");
+    ClickWidget(*program, "BitmapButton", "1032", "CLessonWindow"); // language points
+    EXPECT_TRUE(program->WaitFor([](const Widgets& all) {
+        return !Find(all, "CNotePage").empty() && Find(all, "CShockwaveFlash", "1024").empty();
+    })) << "the language points show the no-content movie";
+    Shoot("13_language_points");
+    ClickWidget(*program, "BitmapButton", "1034", "CLessonWindow"); // typical sentences
+    const Widget typical = Await(*program, "CTypicalPanel", "", "CLessonWindow");
+    Shoot("14_typical_sentences");
+    (void)typical;
+    ClickWidget(*program, "BitmapButton", "1026", "CLessonWindow"); // scene
+    EXPECT_TRUE(program->WaitFor([](const Widgets& all) {
+        const Widgets movies = Find(all, "CShockwaveFlash", "", "CLessonWindow");
+        return !movies.empty() && movies.front().text == "playing";
+    })) << "the scene does not play";
+    Shoot("15_scene");
+
+    // 7. Back to the catalogue and out.
+    ClickWidget(*program, "BitmapButton", "1048", "CLessonWindow");
+    Await(*program, "CLessonCatalogDlg");
+    ASSERT_TRUE(program->WaitFor([](const Widgets& all) { return Find(all, "CLessonWindow").empty(); }));
+    for (const Widget& b : Find(program->Describe(), "BitmapButton", "2", "CLessonCatalogDlg"))
+        if (b.text == "Exit")
+            m_desktop.Click(b.Centre());
+    const auto status = program->WaitForExit(30000);
+    ASSERT_TRUE(status.has_value()) << "the program did not end";
+    EXPECT_EQ(*status, 0) << program->Output();
+    EXPECT_FALSE(FileExists(Program() + "/templesson")) << "the scratch folder was left behind";
+}
+
+} // namespace
