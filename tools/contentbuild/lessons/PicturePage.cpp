@@ -175,7 +175,7 @@ void FittedLine(QPainter& painter, const QRect& rect, const QString& text, QFont
 }
 
 std::vector<unsigned char> PictureBytes(const QImage& picture) {
-    return bmp::WriteBmp(picture, bmp::Depth::Rgb24);
+    return bmp::WriteBmp(picture, bmp::Depth::Palette8);
 }
 
 } // namespace lessons::pictures

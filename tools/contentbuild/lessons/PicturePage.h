@@ -68,7 +68,7 @@ QImage ComposePicture(int width, const QColor& background, int margin,
 void FittedLine(QPainter& painter, const QRect& rect, const QString& text, QFont font, const QColor& colour,
                 int smallestPixels, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
 
-// The BMP bytes of a picture in full colour.
+// The BMP bytes of a picture, with a colour table of its most used colours.
 std::vector<unsigned char> PictureBytes(const QImage& picture);
 
 } // namespace lessons::pictures
