@@ -249,6 +249,10 @@ TEST(ProgramPictures, ContactSheetOfEveryKind) {
         for (const ProgramPicture& picture : MakeProgramPictures(texts[i]))
             column[i].push_back(picture.image);
     }
+    // As stored: through the BMP bytes and the program's reader.
+    for (auto& sheetColumn : column)
+        for (QImage& picture : sheetColumn)
+            picture = ReadPicture(pictures::PictureBytes(picture));
     constexpr int kGap = 8;
     int height = 0;
     for (const auto& pictures : column) {
