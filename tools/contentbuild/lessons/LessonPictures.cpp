@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace lessons {
 namespace {
 
@@ -100,37 +102,32 @@ QImage LanguagePointsPicture(const std::vector<LanguagePoint>& points, const std
 
 QImage LessonHeadPicture(const LessonSource& lesson, const PictureTexts& texts) {
     const QSize size = skinlayout::lesson::kHead.size();
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(art::HeaderInsetFill());
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF badge(4, 6, 48, 48);
-    art::Panel(painter, badge, 10, art::kPaper, art::kCream, art::kTealDark, 0);
-    painter.setFont(pictures::TextFont(26, true));
-    painter.setPen(art::kTealDark);
-    painter.drawText(badge, Qt::AlignCenter, QString::number(lesson.number));
-    const int textLeft = static_cast<int>(badge.right()) + 12;
-    const int textWidth = size.width() - textLeft - 6;
-    pictures::FittedLine(painter, QRect(textLeft, 5, textWidth, 18),
-                         texts.Text("Lesson", "Head").arg(lesson.number).toUpper(),
-                         pictures::TextFont(12, true), art::kAmberLight, 10);
-    pictures::FittedLine(painter, QRect(textLeft, 23, textWidth, 32),
-                         Translated(lesson.title, texts.Language()), pictures::TextFont(24, true), Qt::white,
-                         15);
-    return picture;
+    return pictures::DrawnPicture(size, art::HeaderInsetFill(), [&](QPainter& painter) {
+        const QRectF badge(4, 6, 48, 48);
+        art::Panel(painter, badge, 10, art::kPaper, art::kCream, art::kTealDark, 0);
+        painter.setFont(pictures::TextFont(26, true));
+        painter.setPen(art::kTealDark);
+        painter.drawText(badge, Qt::AlignCenter, QString::number(lesson.number));
+        const int textLeft = static_cast<int>(badge.right()) + 12;
+        const int textWidth = size.width() - textLeft - 6;
+        pictures::FittedLine(painter, QRect(textLeft, 5, textWidth, 18),
+                             texts.Text("Lesson", "Head").arg(lesson.number).toUpper(),
+                             pictures::TextFont(12, true), art::kAmberLight, 10);
+        pictures::FittedLine(painter, QRect(textLeft, 23, textWidth, 32),
+                             Translated(lesson.title, texts.Language()), pictures::TextFont(24, true),
+                             Qt::white, 15);
+    });
 }
 
 QImage ChildTitlePicture(const ChildLesson& child, int index, const std::string& language) {
     const QSize size = skinlayout::lesson::kChildTitleSize;
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(art::kPaper);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    PicturePage badge(&painter, 4, 3, size.height());
-    NumberBadge(badge, index + 1, 21, art::kAmber, 12);
-    pictures::FittedLine(painter, QRect(33, 0, size.width() - 38, size.height()),
-                         Translated(child.title, language), pictures::TextFont(15, true), art::kTealDark, 11);
-    return picture;
+    return pictures::DrawnPicture(size, art::kPaper, [&](QPainter& painter) {
+        PicturePage badge(&painter, 4, 3, size.height());
+        NumberBadge(badge, index + 1, 21, art::kAmber, 12);
+        pictures::FittedLine(painter, QRect(33, 0, size.width() - 38, size.height()),
+                             Translated(child.title, language), pictures::TextFont(15, true), art::kTealDark,
+                             11);
+    });
 }
 
 } // namespace lessons

@@ -154,13 +154,20 @@ QImage ComposePicture(int width, const QColor& background, int margin,
                       const std::function<void(PicturePage&)>& content) {
     PicturePage measure(nullptr, margin, margin, width - 2 * margin);
     content(measure);
-    QImage picture(width, std::max(1, measure.Top() + margin), QImage::Format_RGB32);
+    return DrawnPicture(QSize(width, std::max(1, measure.Top() + margin)), background,
+                        [&](QPainter& painter) {
+                            PicturePage draw(&painter, margin, margin, width - 2 * margin);
+                            content(draw);
+                        });
+}
+
+QImage DrawnPicture(QSize size, const QColor& background, const std::function<void(QPainter&)>& draw) {
+    QImage picture(size, QImage::Format_RGB32);
     picture.fill(background);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    PicturePage draw(&painter, margin, margin, width - 2 * margin);
-    content(draw);
+    draw(painter);
     return picture;
 }
 

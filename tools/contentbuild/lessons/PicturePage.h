@@ -63,6 +63,9 @@ private:
 QImage ComposePicture(int width, const QColor& background, int margin,
                       const std::function<void(PicturePage&)>& content);
 
+// A picture of a fixed size on a plain background, drawn by `draw` with antialiasing.
+QImage DrawnPicture(QSize size, const QColor& background, const std::function<void(QPainter&)>& draw);
+
 // Draws `text` on one line in `rect`, making the face smaller (down to `smallestPixels`) until it
 // fits and eliding what still does not.
 void FittedLine(QPainter& painter, const QRect& rect, const QString& text, QFont font, const QColor& colour,

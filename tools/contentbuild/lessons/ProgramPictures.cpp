@@ -46,18 +46,8 @@ std::string WordTitlePath(const std::string& language) {
     return "image/lesson_" + language + "/wordtitle.bmp";
 }
 
-QImage Picture(QSize size, const QColor& background, const std::function<void(QPainter&)>& draw) {
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(background);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    draw(painter);
-    return picture;
-}
-
 QImage PaneTitlePicture(const PaneTitle& title, const PictureTexts& texts) {
-    return Picture(kPaneTitleSize, art::HeaderInsetFill(), [&](QPainter& painter) {
+    return pictures::DrawnPicture(kPaneTitleSize, art::HeaderInsetFill(), [&](QPainter& painter) {
         const QRectF badge(6, 8, 44, 44);
         painter.setPen(Qt::NoPen);
         painter.setBrush(art::kPaper);
@@ -73,7 +63,7 @@ QImage PaneTitlePicture(const PaneTitle& title, const PictureTexts& texts) {
 }
 
 QImage WordTitlePicture(const PictureTexts& texts) {
-    return Picture(kWordTitleSize, Qt::white, [&](QPainter& painter) {
+    return pictures::DrawnPicture(kWordTitleSize, Qt::white, [&](QPainter& painter) {
         const QRectF band(2, 8, kWordTitleSize.width() - 4, 42);
         art::Panel(painter, band, 8, art::kTealLight.lighter(106), art::kTealLight,
                    art::kTealLight.darker(112), 1);
@@ -96,7 +86,7 @@ QImage WordTitlePicture(const PictureTexts& texts) {
 // window's skin frames it.
 QImage SelectorPicture() {
     const QSize size = skinlayout::lesson::kSelector.size();
-    return Picture(size, art::kCream, [&](QPainter& painter) {
+    return pictures::DrawnPicture(size, art::kCream, [&](QPainter& painter) {
         art::Panel(painter, QRectF(0, 0, size.width(), size.height()), 8, art::kPaper,
                    art::kAmberLight.lighter(108), Qt::transparent, 0);
     });
@@ -130,7 +120,7 @@ int GuideSteps(QPainter* painter, const PictureTexts& texts, QRect room, int pix
 QImage GuidePicture(const PictureTexts& texts) {
     const QRect area = skinlayout::catalog::kExplain;
     const QSize size = area.size();
-    return Picture(size, art::kCream.lighter(102), [&](QPainter& painter) {
+    return pictures::DrawnPicture(size, art::kCream.lighter(102), [&](QPainter& painter) {
         art::Inset(painter, QRectF(0, 0, size.width(), size.height()), art::kPaper, 16);
         pictures::FittedLine(painter, QRect(20, 16, size.width() - 40, 30), texts.Text("Guide", "Title"),
                              pictures::TextFont(20, true), art::kTealDark, 14);
