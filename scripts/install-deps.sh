@@ -24,6 +24,8 @@ packages=(
   fonts-arphic-uming fonts-dejavu-core
   # building the content: speech and MP3 encoding libraries, the open data packages
   espeak-ng libespeak-ng-dev libmp3lame-dev nodejs
+  # writing the animated GIF data of the lesson scenes and the program's movies
+  libgif-dev
 )
 
 missing=()

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -64,7 +65,8 @@ void AutomationProbe::Poll() {
 }
 
 QString AutomationProbe::DescribeWidgets() {
-    QString text;
+    const QPoint cursor = QCursor::pos();
+    QString text = QStringLiteral("cursor\t\t%1\t%2\t1\t1\t\t\n").arg(cursor.x()).arg(cursor.y());
     for (QWidget* widget : QApplication::allWidgets())
         if (widget->isVisible())
             text += DescribeWidget(*widget);

@@ -261,7 +261,7 @@ void CWritingPad::mousePressEvent(QMouseEvent* event) {
         return;
     }
     if (m_mode == modeWriting)
-        m_practice.Press();
+        m_practice.Press(HandwritingPractice::ConfineToSquare(event->position().toPoint()));
 }
 
 void CWritingPad::mouseMoveEvent(QMouseEvent* event) {

@@ -11,14 +11,14 @@ void HandwritingPractice::Start(std::vector<ReferenceStroke> references) {
     m_drawing = false;
 }
 
-HandwritingPractice::PressResult HandwritingPractice::Press() {
+HandwritingPractice::PressResult HandwritingPractice::Press(QPoint windowPoint) {
     if (m_references.empty())
         return PressResult::NoReference;
     if (AllStrokesWritten())
         return PressResult::Enough;
     m_drawing = true;
     ++m_counter;
-    m_current.clear();
+    m_current.assign(1, windowPoint);
     return PressResult::Started;
 }
 

@@ -29,8 +29,9 @@ public:
     // Starts a new practice with these reference strokes (none when the character has no data).
     void Start(std::vector<ReferenceStroke> references);
 
-    // Left button down: starts the next stroke while strokes remain to be written.
-    PressResult Press();
+    // Left button down at `windowPoint`: starts the next stroke there while strokes remain to be
+    // written. The point where the pen touches down belongs to the stroke.
+    PressResult Press(QPoint windowPoint);
     // Mouse move while the button is down: extends the current stroke.
     void Move(QPoint windowPoint);
     // Left button up: checks the finished stroke. A rejected stroke is taken back so the learner

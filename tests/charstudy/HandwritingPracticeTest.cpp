@@ -18,7 +18,8 @@ std::vector<Practice::ReferenceStroke> Cross() {
 
 // Writes a stroke through the window positions of the given square points, shifted by `offset`.
 Practice::ReleaseResult Write(Practice& p, const std::vector<QPoint>& squarePoints, QPoint offset = {}) {
-    EXPECT_EQ(p.Press(), Practice::PressResult::Started);
+    EXPECT_EQ(p.Press(squarePoints.front() + Practice::kSquareOrigin + offset),
+              Practice::PressResult::Started);
     for (QPoint q : squarePoints)
         p.Move(q + Practice::kSquareOrigin + offset);
     return p.Release();
@@ -49,14 +50,14 @@ TEST(Handwriting, TracingEveryStrokeGivesAFullGradeEvenWhereStrokesCross) {
     p.Start(Cross());
     ASSERT_EQ(Write(p, Cross()[0].points), Practice::ReleaseResult::Accepted);
     ASSERT_EQ(Write(p, Cross()[1].points), Practice::ReleaseResult::Accepted);
-    EXPECT_EQ(p.Press(), Practice::PressResult::Enough);
+    EXPECT_EQ(p.Press({}), Practice::PressResult::Enough);
     // The crossing point (95, 95) lies on both bars: counted twice, the grade is still capped.
     const double grade = p.Grade();
     EXPECT_DOUBLE_EQ(grade, 100.0);
     EXPECT_EQ(Practice::GradeText(grade), "Your handwriting's grade is:  100.0");
     EXPECT_TRUE(p.LearnerStrokes().empty());
     EXPECT_EQ(p.StrokeCounter(), 0);
-    EXPECT_EQ(p.Press(), Practice::PressResult::Started); // the learner may write it again
+    EXPECT_EQ(p.Press({}), Practice::PressResult::Started); // the learner may write it again
 }
 
 TEST(Handwriting, PartialTracingGradesTheShareOfPointsReached) {
@@ -81,7 +82,7 @@ TEST(Handwriting, GradingBeforeTheLastStrokeGivesZeroAndClears) {
 TEST(Handwriting, WithoutReferenceStrokesNothingStarts) {
     Practice p;
     p.Start({});
-    EXPECT_EQ(p.Press(), Practice::PressResult::NoReference);
+    EXPECT_EQ(p.Press({}), Practice::PressResult::NoReference);
     p.Move({100, 100});
     EXPECT_EQ(p.Release(), Practice::ReleaseResult::Nothing);
     EXPECT_EQ(p.Grade(), 0.0);
@@ -105,3 +106,13 @@ TEST(Handwriting, EmptyReferencePointsDoNotDivideByZero) {
 }
 
 } // namespace
+
+TEST(Handwriting, ThePointWhereThePenTouchesDownCounts) {
+    // A stroke whose only point near the reference's first point is the press itself.
+    Practice p;
+    p.Start({{1, {{20, 20}, {60, 20}}}});
+    ASSERT_EQ(p.Press(QPoint(20, 20) + Practice::kSquareOrigin), Practice::PressResult::Started);
+    p.Move(QPoint(60, 20) + Practice::kSquareOrigin);
+    ASSERT_EQ(p.Release(), Practice::ReleaseResult::Accepted);
+    EXPECT_DOUBLE_EQ(p.Grade(), 100.0);
+}

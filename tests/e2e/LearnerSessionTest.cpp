@@ -299,7 +299,17 @@ TEST_F(LearnerSession, StudiesLessonOneFromTheFirstStartToTheSecond) {
         for (size_t i = 0; i < label.text.size(); ++i)
             if (std::isdigit(static_cast<unsigned char>(label.text[i])) && score < 0)
                 score = std::atoi(label.text.c_str() + i);
-    EXPECT_GE(score, 90) << grade.text;
+    EXPECT_GE(score, 90) << grade.text << " pad at " << pad.rect.x() << "," << pad.rect.y() << " strokes "
+                         << [&] {
+                                std::string t;
+                                for (const auto& s : pad.strokes) {
+                                    for (QPoint p : s)
+                                        t += std::to_string(p.x() - pad.rect.x()) + "," +
+                                             std::to_string(p.y() - pad.rect.y()) + " ";
+                                    t += "| ";
+                                }
+                                return t;
+                            }();
     for (const Widget& button : Find(program->Describe(), "BitmapButton", "", "CGradeDlg"))
         m_desktop.Click(button.Centre());
     ASSERT_TRUE(program->WaitFor([](const Widgets& all) { return Find(all, "CGradeDlg").empty(); }));

@@ -2,6 +2,7 @@
 
 #include <QProcessEnvironment>
 #include <QThread>
+#include <algorithm>
 #include <fcntl.h>
 #include <unistd.h>
 

@@ -26,6 +26,14 @@ add_library(contentlib STATIC
 target_include_directories(contentlib PUBLIC ${contentbuild_dir} PRIVATE ${MP3LAME_INCLUDE_DIR})
 target_link_libraries(contentlib PUBLIC core PkgConfig::ESPEAK_NG PkgConfig::MPG123 ${MP3LAME_LIBRARY})
 
+# Animated GIF data: the lesson scenes and the program's movies.
+find_package(GIF REQUIRED)
+add_library(gifwriter STATIC
+  ${contentbuild_dir}/GifWriter.cpp ${contentbuild_dir}/MedianCutPalette.cpp ${contentbuild_dir}/SceneArt.cpp)
+# The movies share the colours of the program's artwork (tools/artwork/ArtStyle.h).
+target_include_directories(gifwriter PUBLIC ${contentbuild_dir} ${CMAKE_SOURCE_DIR}/tools/artwork)
+target_link_libraries(gifwriter PUBLIC core GIF::GIF)
+
 add_executable(contentbuild ${contentbuild_dir}/main.cpp)
 target_link_libraries(contentbuild PRIVATE contentlib)
 
@@ -129,3 +137,5 @@ if(TESSALYNE_E2E)
     VERBATIM)
   add_custom_target(e2e_course ALL DEPENDS ${TESSALYNE_E2E_COURSE_DIR}/db/word.dll ${TESSALYNE_E2E_COURSE_DIR}/db/lesson.dll)
 endif()
+
+include(${contentbuild_dir}/programmedia/programmedia.cmake)

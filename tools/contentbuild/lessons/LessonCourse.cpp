@@ -11,7 +11,6 @@
 #include <regex>
 
 namespace lessons {
-namespace {
 
 bool ReadLanguages(const std::string& path, std::vector<std::string>& languages,
                    std::vector<std::string>& problems) {
@@ -40,8 +39,6 @@ bool ReadLanguages(const std::string& path, std::vector<std::string>& languages,
         problems.push_back(path + ": no language listed");
     return problems.empty();
 }
-
-} // namespace
 
 bool LoadCourse(const std::string& folder, LessonCourse& course, std::vector<std::string>& problems,
                 bool courseSizes) {

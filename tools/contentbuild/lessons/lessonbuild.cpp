@@ -16,6 +16,7 @@
 #include "LessonSounds.h"
 #include "LessonSummary.h"
 #include "ProgramPictures.h"
+#include "SceneStep.h"
 
 #include <QGuiApplication>
 
@@ -59,8 +60,9 @@ std::vector<std::string> CheckAgainstData(const std::vector<lessons::LessonSourc
 } // namespace
 
 int main(int argc, char** argv) {
-    // The pictures are drawn with fonts, which need a GUI application; no display is used.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The pictures and scenes are drawn with fonts, which need a GUI application (offscreen).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     std::string folder;
     std::map<std::string, std::string> options;
@@ -121,6 +123,7 @@ int main(int argc, char** argv) {
 
     if (!database.empty()) {
         lessons::LessonDatabaseWriter writer(course.languages);
+        writer.AddStep(lessons::FillScenes);
         if (sounds)
             writer.AddStep(lessons::FillLessonSounds);
         const lessons::LessonPictureStep pictures(texts);
