@@ -9,6 +9,7 @@
 #include "PicturePage.h"
 #include "PictureTexts.h"
 #include "ProgramPictures.h"
+#include "SceneArt.h"
 #include "TinyLesson.h"
 
 #include "app/FileUtils.h"
@@ -284,7 +285,7 @@ namespace {
 // shows an empty box.
 TEST(LessonPictures, TheFacesHoldEveryCharacterOfTheCourse) {
     const QRawFont latin = QRawFont::fromFont(lessons::pictures::TextFont(14));
-    const QRawFont chinese = QRawFont::fromFont(lessons::pictures::ChineseFont(14));
+    const QRawFont chinese = QRawFont::fromFont(sceneart::ChineseFont(14));
     ASSERT_TRUE(latin.isValid() && chinese.isValid());
     ASSERT_TRUE(chinese.supportsCharacter(U'老') && latin.supportsCharacter(U'ǎ'));
     ASSERT_FALSE(latin.supportsCharacter(U'\u0F40') || chinese.supportsCharacter(U'\u0F40'));

@@ -2,6 +2,7 @@
 
 #include "LetterPictures.h"
 #include "PinyinText.h"
+#include "SceneArt.h"
 #include "render/BmpWriter.h"
 
 #include <QFontMetrics>
@@ -57,13 +58,6 @@ QString KeepMarksWithWords(QString text) {
 
 } // namespace
 
-QFont ChineseFont(int pixelSize) {
-    QFont font(letters::SongFontFamily());
-    font.setPixelSize(pixelSize);
-    font.setStyleStrategy(QFont::PreferAntialias);
-    return font;
-}
-
 QFont TextFont(int pixelSize, bool bold, bool italic) {
     QFont font;
     font.setFamilies({letters::LetterFontFamily(), letters::SongFontFamily()});
@@ -96,7 +90,7 @@ void PicturePage::Paragraph(const QString& text, const QFont& font, const QColor
 
 void PicturePage::WordRow(const std::string& words, const std::string& pinyin, int chinesePixels,
                           int indent) {
-    const QFont chineseFont = ChineseFont(chinesePixels);
+    const QFont chineseFont = sceneart::ChineseFont(chinesePixels);
     const QFont pinyinFont = TextFont(std::max(11, chinesePixels * 3 / 5));
     const QFontMetrics chinese(chineseFont), letters(pinyinFont);
     const int pinyinHeight = letters.height();

@@ -15,9 +15,8 @@ class QPainter;
 // picture is composed twice: once for its height, once to draw.
 namespace lessons::pictures {
 
-// Chinese in the Song face; other text in the sans face, with the Song face drawing the Chinese
-// characters inside it.
-QFont ChineseFont(int pixelSize);
+// Text in the sans face, with the Song face drawing the Chinese characters inside it (Chinese
+// lines use sceneart::ChineseFont).
 QFont TextFont(int pixelSize, bool bold = false, bool italic = false);
 
 // The colours the lesson window's settings give to Chinese words, pinyin and translations.
