@@ -95,7 +95,7 @@ void CLessonWindow::InitDialog() {
     ShowLoading();
     m_childTitle = new QLabel(this);
     m_childTitle->setObjectName(QStringLiteral("1102"));
-    m_childTitle->setGeometry(QRect(kChildTitle, QSize(407, 27)));
+    m_childTitle->setGeometry(QRect(kChildTitle, kChildTitleSize));
     CreateButtons();
     CreatePanes();
     CreateScrollButtons();

@@ -1,7 +1,9 @@
 #include "render/BmpWriter.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <unordered_map>
 
 namespace bmp {
 namespace {
@@ -25,10 +27,47 @@ int BitsPerPixel(Depth depth) {
         return 1;
     case Depth::Grey4:
         return 4;
+    case Depth::Palette8:
+        return 8;
     case Depth::Rgb24:
         break;
     }
     return 24;
+}
+
+int ColourDistance(QRgb a, QRgb b) {
+    const int red = qRed(a) - qRed(b), green = qGreen(a) - qGreen(b), blue = qBlue(a) - qBlue(b);
+    return red * red + green * green + blue * blue;
+}
+
+// The 256 most used colours of an RGB32 picture, and the entry each of its colours is drawn with.
+struct ColourTable {
+    std::vector<QRgb> palette;
+    std::unordered_map<QRgb, unsigned char> index;
+};
+
+ColourTable MostUsedColours(const QImage& source) {
+    std::unordered_map<QRgb, int> uses;
+    for (int y = 0; y < source.height(); ++y) {
+        const QRgb* pixels = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        for (int x = 0; x < source.width(); ++x)
+            ++uses[pixels[x] | 0xFF000000];
+    }
+    std::vector<std::pair<QRgb, int>> byUse(uses.begin(), uses.end());
+    std::sort(byUse.begin(), byUse.end(), [](const auto& a, const auto& b) {
+        return a.second != b.second ? a.second > b.second : a.first < b.first;
+    });
+    ColourTable table;
+    for (size_t i = 0; i < byUse.size() && i < 256; ++i)
+        table.palette.push_back(byUse[i].first);
+    for (const auto& [colour, count] : byUse) {
+        size_t nearest = 0;
+        for (size_t i = 1; i < table.palette.size(); ++i)
+            if (ColourDistance(colour, table.palette[i]) < ColourDistance(colour, table.palette[nearest]))
+                nearest = i;
+        table.index[colour] = static_cast<unsigned char>(nearest);
+    }
+    return table;
 }
 
 std::vector<QRgb> Palette(Depth depth, QColor ink) {
@@ -49,7 +88,14 @@ unsigned PixelIndex(Depth depth, int grey, int inkGrey) {
     return static_cast<unsigned>((grey + 8) / 17);
 }
 
-void WriteRow(const QImage& source, int y, Depth depth, int inkGrey, unsigned char* row) {
+void WriteRow(const QImage& source, int y, Depth depth, int inkGrey, const ColourTable& colours,
+              unsigned char* row) {
+    if (depth == Depth::Palette8) {
+        const QRgb* pixels = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        for (int x = 0; x < source.width(); ++x)
+            row[x] = colours.index.at(pixels[x] | 0xFF000000);
+        return;
+    }
     if (depth == Depth::Rgb24) {
         const QRgb* pixels = reinterpret_cast<const QRgb*>(source.constScanLine(y));
         for (int x = 0; x < source.width(); ++x) {
@@ -72,10 +118,11 @@ void WriteRow(const QImage& source, int y, Depth depth, int inkGrey, unsigned ch
 } // namespace
 
 std::vector<unsigned char> WriteBmp(const QImage& image, Depth depth, QColor ink) {
-    const QImage source =
-        image.convertToFormat(depth == Depth::Rgb24 ? QImage::Format_RGB32 : QImage::Format_Grayscale8);
+    const bool colour = depth == Depth::Rgb24 || depth == Depth::Palette8;
+    const QImage source = image.convertToFormat(colour ? QImage::Format_RGB32 : QImage::Format_Grayscale8);
     const int bits = BitsPerPixel(depth);
-    const std::vector<QRgb> palette = Palette(depth, ink);
+    const ColourTable colours = depth == Depth::Palette8 ? MostUsedColours(source) : ColourTable();
+    const std::vector<QRgb> palette = depth == Depth::Palette8 ? colours.palette : Palette(depth, ink);
     const int stride = ((source.width() * bits + 31) / 32) * 4;
     const size_t pixelOffset = kFileHeaderSize + kInfoHeaderSize + palette.size() * 4;
     const size_t fileSize = pixelOffset + static_cast<size_t>(stride) * source.height();
@@ -102,7 +149,7 @@ std::vector<unsigned char> WriteBmp(const QImage& image, Depth depth, QColor ink
     }
     for (int y = 0; y < source.height(); ++y) {
         const size_t rowStart = pixelOffset + static_cast<size_t>(stride) * (source.height() - 1 - y);
-        WriteRow(source, y, depth, qGray(ink.rgb()), out.data() + rowStart);
+        WriteRow(source, y, depth, qGray(ink.rgb()), colours, out.data() + rowStart);
     }
     return out;
 }

@@ -35,7 +35,8 @@ inline constexpr QSize kSize{980, 700};
 inline constexpr QRect kHead{39, 25, 440, 60};            // head picture drawn at (39, 25)
 inline constexpr QRect kTitle{517, 20, 420, 60};          // title picture drawn at (517, 25)
 inline constexpr QRect kSelector{24, 100, 480, 35};       // control 1073
-inline constexpr QPoint kChildTitle{30, 140};             // control 1102, strip 407 x 27
+inline constexpr QPoint kChildTitle{30, 140};             // control 1102
+inline constexpr QSize kChildTitleSize{407, 27};          // the child-lesson title strip
 inline constexpr QRect kSentencePanel{20, 175, 450, 425}; // control 1004
 inline constexpr QRect kRightPane{510, 100, 420, 500};    // control 1030
 inline constexpr QSize kWindowButton{28, 24};

@@ -73,4 +73,37 @@ TEST(BmpWriter, GreyAndColourPicturesKeepTheirLevelsAndTopRowFirst) {
     EXPECT_EQ(loaded.pixel(2, 1) & 0xFFFFFF, 0xFA0080u);
 }
 
+TEST(BmpWriter, PalettePicturesKeepTheirMostUsedColoursAndTakeTheNearestForTheRest) {
+    // 300 colours: a plain ground, 255 greys and reds used twice each, and 44 near-ground colours
+    // used once each, which take the ground.
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(qRgb(252, 245, 223));
+    for (int i = 0; i < 255; ++i) {
+        const QRgb colour = i < 128 ? qRgb(i, i, i) : qRgb(255, i - 128, 0);
+        picture.setPixel(i % 40, i / 40, colour);
+        picture.setPixel(i % 40, 10 + i / 40, colour); // used twice
+    }
+    for (int i = 0; i < 44; ++i)
+        picture.setPixel(i % 40, 7 + i / 40, qRgb(252, 245, 222 - i));
+    const std::vector<unsigned char> bytes = bmp::WriteBmp(picture, bmp::Depth::Palette8);
+    EXPECT_EQ(bytes[28], 8);                              // bits per pixel
+    EXPECT_EQ(U32At(bytes, 46), 256u);                    // colours in the table
+    EXPECT_EQ(bytes.size(), 54u + 4u * 256u + 40u * 20u); // one byte a pixel, rows of 40
+    const QImage loaded = Load(bytes);
+    ASSERT_EQ(loaded.size(), picture.size());
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const QRgb expected = y == 7 || (y == 8 && x < 4) ? qRgb(252, 245, 223) : picture.pixel(x, y);
+            EXPECT_EQ(loaded.pixel(x, y) & 0xFFFFFF, expected & 0xFFFFFF) << x << "," << y;
+        }
+
+    // A picture of few colours reads back exactly, with a table of just those.
+    QImage few(5, 3, QImage::Format_RGB32);
+    few.fill(qRgb(255, 255, 255));
+    few.setPixel(4, 2, qRgb(47, 127, 122));
+    const std::vector<unsigned char> small = bmp::WriteBmp(few, bmp::Depth::Palette8);
+    EXPECT_EQ(U32At(small, 46), 2u);
+    EXPECT_EQ(Load(small).convertToFormat(QImage::Format_RGB32), few);
+}
+
 } // namespace

@@ -68,6 +68,14 @@ void Panel(QPainter& painter, const QRectF& rect, double radius, const QColor& t
     painter.drawRoundedRect(rect.adjusted(inset, inset, -inset, -inset), radius, radius);
 }
 
+void Inset(QPainter& painter, const QRectF& rect, const QColor& fill, double radius) {
+    Panel(painter, rect, radius, fill, fill, kTealLight.darker(118), 1.2);
+}
+
+QColor HeaderInsetFill() {
+    return kTeal.lighter(118);
+}
+
 void Field(QPainter& painter, const QRectF& rect) {
     painter.setBrush(Qt::white);
     painter.setPen(QPen(kTealLight.darker(115), 1));

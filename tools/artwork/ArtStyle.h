@@ -76,6 +76,10 @@ QFont UiFont(int pixelSize, bool bold = false);
 // A rounded panel with a soft top-to-bottom gradient and a border.
 void Panel(QPainter& painter, const QRectF& rect, double radius, const QColor& top, const QColor& bottom,
            const QColor& border, double borderWidth = 1.5);
+// A flat inset of a skin with a thin border, where the window draws a picture or a control.
+void Inset(QPainter& painter, const QRectF& rect, const QColor& fill, double radius = 12);
+// The fill of the header insets under the lesson head and pane title pictures, which fill them.
+QColor HeaderInsetFill();
 // An inset field (white box with a thin border) where a control will sit.
 void Field(QPainter& painter, const QRectF& rect);
 void Label(QPainter& painter, const QRectF& rect, const QString& text, int pixelSize, const QColor& colour,

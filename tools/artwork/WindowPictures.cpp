@@ -49,17 +49,13 @@ void MessageBody(QPainter& painter, QSize size) {
     art::Panel(painter, body, 18, art::kTeal, art::kTealDark, art::kTealDark.darker(125), 2);
 }
 
-void Inset(QPainter& painter, const QRectF& rect, const QColor& fill, double radius = 12) {
-    art::Panel(painter, rect, radius, fill, fill, art::kTealLight.darker(118), 1.2);
-}
-
 QImage CatalogSkin() {
     using namespace skinlayout::catalog;
     return art::Drawn(kSize, art::kGreenKey, [&](QPainter& painter) {
         WindowBody(painter, kSize, 96, QStringLiteral("Tessalyne Lessons"),
                    QStringLiteral("Chinese for beginners \u00B7 choose a lesson to study"));
         // The guide panel; the explanation picture appears over it while the pointer is inside.
-        Inset(painter, QRectF(kExplain), art::kPaper, 16);
+        art::Inset(painter, QRectF(kExplain), art::kPaper, 16);
         art::Label(painter, QRectF(kExplain).adjusted(20, 18, -20, 0), QStringLiteral("Guide"), 20,
                    art::kTealDark, Qt::AlignLeft | Qt::AlignTop, true);
         art::Label(painter, QRectF(kExplain).adjusted(20, 54, -20, 0),
@@ -81,8 +77,8 @@ QImage CatalogSkin() {
         }
         // The lesson grid and the command row.
         const QRect first = LessonButton(1), last = LessonButton(35);
-        Inset(painter, QRectF(first.topLeft(), last.bottomRight()).adjusted(-12, -12, 12, 12), art::kPaper,
-              16);
+        art::Inset(painter, QRectF(first.topLeft(), last.bottomRight()).adjusted(-12, -12, 12, 12),
+                   art::kPaper, 16);
         painter.setPen(QPen(art::kTealLight.darker(110), 1));
         painter.drawLine(QPointF(CommandButton(0).left(), CommandButton(0).top() - 10),
                          QPointF(CommandButton(kCommandCount - 1).right(), CommandButton(0).top() - 10));
@@ -94,13 +90,13 @@ QImage LessonSkin() {
     return art::Drawn(kSize, art::kGreenKey, [&](QPainter& painter) {
         WindowBody(painter, kSize, 92, {}, {});
         // Header insets where the lesson head picture and the pane title picture are drawn.
-        Inset(painter, QRectF(kHead).adjusted(-6, -6, 6, 6), art::kTeal.lighter(118), 10);
-        Inset(painter, QRectF(kTitle).adjusted(-6, -2, 6, 6), art::kTeal.lighter(118), 10);
+        art::Inset(painter, QRectF(kHead).adjusted(-6, -6, 6, 6), art::HeaderInsetFill(), 10);
+        art::Inset(painter, QRectF(kTitle).adjusted(-6, -2, 6, 6), art::HeaderInsetFill(), 10);
         // Left: child-lesson selector, title strip, sentence panel; right: the panes.
-        Inset(painter, QRectF(kSelector).adjusted(-2, -2, 2, 2), art::kCream, 10);
-        Inset(painter, QRectF(kChildTitle, QSize(407, 27)).adjusted(-3, -2, 3, 2), art::kPaper, 8);
-        Inset(painter, QRectF(kSentencePanel).adjusted(-4, -4, 4, 4), art::kCream, 12);
-        Inset(painter, QRectF(kRightPane).adjusted(-4, -4, 14, 4), Qt::white, 12);
+        art::Inset(painter, QRectF(kSelector).adjusted(-2, -2, 2, 2), art::kCream, 10);
+        art::Inset(painter, QRectF(kChildTitle, kChildTitleSize).adjusted(-3, -2, 3, 2), art::kPaper, 8);
+        art::Inset(painter, QRectF(kSentencePanel).adjusted(-4, -4, 4, 4), art::kCream, 12);
+        art::Inset(painter, QRectF(kRightPane).adjusted(-4, -4, 14, 4), Qt::white, 12);
         // The button band along the bottom.
         const QRect firstButton = BottomButton(0), lastButton = BottomButton(kBottomButtonCount - 1);
         art::Panel(painter, QRectF(firstButton.topLeft(), lastButton.bottomRight()).adjusted(-10, -8, 10, 8),
@@ -175,7 +171,7 @@ QImage DetailSkin() {
     using namespace skinlayout::detail;
     return art::Drawn(kSize, art::kGreenKey, [&](QPainter& painter) {
         WindowBody(painter, kSize, 56, QStringLiteral("Typical sentence"), {});
-        Inset(painter, QRectF(kContent), art::kPaper, 12);
+        art::Inset(painter, QRectF(kContent), art::kPaper, 12);
     });
 }
 

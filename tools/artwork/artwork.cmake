@@ -1,14 +1,19 @@
 # The artwork generator draws every bitmap of the program at build time: button faces, pictures and
 # the hand cursor go into the Qt resources compiled into gui; window skins and dialog pictures go
 # into the program folder.
+# The palette and drawing helpers, shared with the content build's pictures.
+add_library(artstyle STATIC tools/artwork/ArtStyle.cpp)
+target_include_directories(artstyle PUBLIC ${CMAKE_SOURCE_DIR}/tools/artwork)
+target_link_libraries(artstyle PUBLIC Qt6::Gui)
+set_target_properties(artstyle PROPERTIES AUTOMOC OFF AUTORCC OFF)
+
 add_executable(artworkgen
   tools/artwork/main.cpp
-  tools/artwork/ArtStyle.cpp
   tools/artwork/ButtonFaces.cpp
   tools/artwork/ContactSheet.cpp
   tools/artwork/WindowPictures.cpp)
 target_include_directories(artworkgen PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tools/artwork)
-target_link_libraries(artworkgen PRIVATE Qt6::Gui)
+target_link_libraries(artworkgen PRIVATE artstyle)
 set_target_properties(artworkgen PROPERTIES AUTOMOC OFF AUTORCC OFF)
 
 set(TESSALYNE_ARTWORK_DIR ${CMAKE_BINARY_DIR}/artwork)

@@ -46,6 +46,14 @@ std::vector<QString> MissingFonts() {
     return missing;
 }
 
+std::string MissingFontError() {
+    const std::vector<QString> missing = MissingFonts();
+    if (missing.empty())
+        return {};
+    return "the font " + missing.front().toStdString() +
+           " is not installed (scripts/install-deps.sh installs it)";
+}
+
 QImage SmallGlyph(const QString& character) {
     QImage image = WhiteImage(kCellSize, kCellSize);
     QPainter painter(&image);

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <string>
 #include <vector>
 
 // Pictures drawn from fonts: the small glyph of a character or Chinese punctuation mark for the
@@ -20,6 +21,8 @@ QString LetterFontFamily();
 
 // The faces above that are not installed (a stand-in face would draw wrong pictures).
 std::vector<QString> MissingFonts();
+// Empty when both faces are installed, otherwise the reason a picture build must not start.
+std::string MissingFontError();
 
 // The glyph centred in an 18 x 18 cell.
 QImage SmallGlyph(const QString& character);

