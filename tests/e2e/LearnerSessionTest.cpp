@@ -107,7 +107,9 @@ protected:
             for (const Widget& w : program.Describe())
                 seen.insert(w.type + " in " + w.window);
             ADD_FAILURE() << "no " << type << " " << name << " in " << window << "; the screen shows "
-                          << testing::PrintToString(seen);
+                          << testing::PrintToString(seen)
+                          << (program.IsRunning() ? std::string()
+                                                  : "; the program ended:\n" + program.Output());
             return {};
         }
         return Find(*found, type, name, window).front();
@@ -256,6 +258,10 @@ TEST_F(LearnerSession, StudiesLessonOneFromTheFirstStartToTheSecond) {
         return Inside(Find(program->Describe(), "CMeaningText", "", "CLessonWindow"), panel.rect).size();
     };
     EXPECT_GT(translations(), 0u) << "the translations are not shown";
+    EXPECT_TRUE(program->WaitFor([](const Widgets& all) {
+        const Widgets movies = Find(all, "CShockwaveFlash", "", "CLessonWindow");
+        return !Find(all, "CScenePane").empty() && !movies.empty() && movies.front().text == "playing";
+    })) << "the scene of the first dialogue does not play";
     Shoot("04_lesson_window");
     ClickWidget(*program, "BitmapButton", "1064", "CLessonWindow");
     EXPECT_TRUE(program->WaitFor([&](const Widgets& all) {
@@ -350,8 +356,11 @@ TEST_F(LearnerSession, StudiesLessonOneFromTheFirstStartToTheSecond) {
 
     // 5. Listen & Repeat: the model plays, the microphone is recorded and the try is rated.
     PickSentenceMenuItem(*program, "Listen & Repeat");
-    Await(*program, "CListenSpeakDlg", "", "CLessonWindow");
-    ClickWidget(*program, "BitmapButton", "1061", "CLessonWindow");
+    // The pane's play button; the child-lesson list's button has the same control id.
+    const Widget practice = Await(*program, "CListenSpeakDlg", "", "CLessonWindow");
+    for (const Widget& button : Find(program->Describe(), "BitmapButton", "1061", "CLessonWindow"))
+        if (practice.rect.contains(button.rect))
+            m_desktop.Click(button.Centre());
     const auto rated = program->WaitFor(
         [](const Widgets& all) {
             const Widgets prompt = Find(all, "QLabel", "1005", "CLessonWindow");

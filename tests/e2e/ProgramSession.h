@@ -49,7 +49,7 @@ public:
     ~ProgramSession();
 
     bool Start();
-    bool IsRunning() const { return m_process.state() != QProcess::NotRunning; }
+    bool IsRunning();
     // Waits for the program to end; its exit status, or nullopt when it did not end in time.
     std::optional<int> WaitForExit(int milliseconds);
 
