@@ -40,7 +40,7 @@ CTypicalDialog::CTypicalDialog(QWidget* parent)
     InitSkin(GetProgramFolder() + "image\\dxj.bmp");
     for (CMeaningDia* line : {m_sentenceLine, m_selectedLine})
         line->SetBackground(g_clrWindowBk);
-    MakeButton(kCloseId, 329, 328, "exit", QRect(kSize.width() - 50, 10, 32, 32));
+    MakeButton(kCloseId, 329, 328, "exit", skinlayout::detail::kClose);
     m_playExample = MakeButton(kPlayExampleId, 260, 259, "play", QRect(10, kSelectedTop, 36, 36));
     m_playExample->hide();
     MakeButton(kPlayTypicalId, 260, 259, "play", QRect(10, kSentenceTop, 36, 36));

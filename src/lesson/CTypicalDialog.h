@@ -3,6 +3,7 @@
 #include "lesson/CMeaningDia.h"
 #include "lesson/LessonContent.h"
 #include "ui/SkinDialog.h"
+#include "ui/SkinLayout.h"
 
 #include <array>
 #include <functional>
@@ -20,7 +21,7 @@ public:
     static constexpr int kPlayExampleId = 1061;
     static constexpr int kPlayTypicalId = 1097;
     static constexpr int kMaxExamples = 10;
-    static constexpr QSize kSize{560, 720};
+    static constexpr QSize kSize = skinlayout::detail::kSize;
 
     explicit CTypicalDialog(QWidget* parent);
     ~CTypicalDialog() override;

@@ -101,9 +101,9 @@ inline constexpr QRect kCancel{312, 344, 96, 40};
 
 // Typical-sentence detail dialog, image\dxj.bmp.
 namespace detail {
-inline constexpr QSize kSize{408, 554};
-inline constexpr QRect kClose{366, 14, 28, 28}; // button 2
-inline constexpr QRect kContent{20, 60, 368, 474};
+inline constexpr QSize kSize{560, 720};
+inline constexpr QRect kClose{516, 14, 28, 28}; // button 2
+inline constexpr QRect kContent{48, 60, 496, 640};
 } // namespace detail
 
 inline constexpr QSize kGradeSize{228, 62};          // image\grade.bmp

@@ -150,6 +150,18 @@ protected:
         EXPECT_EQ(*status, 0) << program.Output();
     }
 
+    // Waits until the sound device has stopped receiving samples and checks that it played as many
+    // bytes as the sound holds (the device file starts anew with every sound).
+    void ExpectPlayed(ProgramSession& program, size_t soundBytes) {
+        long long played = -1;
+        for (int waited = 0; waited < 20000 && played != program.PlayedBytes(); waited += 500) {
+            played = program.PlayedBytes();
+            QThread::msleep(500);
+        }
+        EXPECT_NEAR(played / static_cast<double>(soundBytes), 1.0, 0.15)
+            << "played " << played << " bytes of a sound of " << soundBytes << " bytes";
+    }
+
     // The texts of a record of the course database.
     std::string CourseText(const SqlQuery& query, const char* column) {
         CADORecordset rs;
@@ -172,6 +184,13 @@ std::vector<std::string> Entries(const std::string& folder) {
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// The widget nearest the top left (the first word of a text).
+Widget TopLeftMost(const Widgets& widgets) {
+    return *std::min_element(widgets.begin(), widgets.end(), [](auto& a, auto& b) {
+        return std::pair(a.rect.y(), a.rect.x()) < std::pair(b.rect.y(), b.rect.x());
+    });
 }
 
 // Widgets whose top edge lies inside `area` (the sentence panel scrolls the others out of view).
@@ -279,14 +298,7 @@ TEST_F(LearnerSession, StudiesLessonOneFromTheFirstStartToTheSecond) {
     const std::string sentenceWav = Program() + "/templesson/S010101.wav";
     CWaveFileView decoded;
     if (program->WaitForFile(sentenceWav) && decoded.Load(sentenceWav)) {
-        const double expectedBytes = static_cast<double>(decoded.SampleByteCount());
-        long long played = -1;
-        for (int waited = 0; waited < 20000 && played != program->PlayedBytes(); waited += 500) {
-            played = program->PlayedBytes();
-            QThread::msleep(500);
-        }
-        EXPECT_NEAR(played / expectedBytes, 1.0, 0.15)
-            << "played " << played << " bytes of a sound of " << expectedBytes << " bytes";
+        ExpectPlayed(*program, decoded.SampleByteCount());
     } else {
         ADD_FAILURE() << "the sentence sound was not decoded";
     }
@@ -394,13 +406,34 @@ TEST_F(LearnerSession, StudiesLessonOneFromTheFirstStartToTheSecond) {
     ClickWidget(*program, "BitmapButton", "1034", "CLessonWindow"); // typical sentences
     const Widget typical = Await(*program, "CTypicalPanel", "", "CLessonWindow");
     Shoot("14_typical_sentences");
-    (void)typical;
+    // A pattern opens its detail dialog; an example chosen there is played.
+    const Widgets patternWords =
+        Inside(Find(program->Describe(), "CMutiWord", "", "CLessonWindow"), typical.rect);
+    ASSERT_FALSE(patternWords.empty()) << "the typical-sentence pane shows no pattern";
+    m_desktop.Click(TopLeftMost(patternWords).Centre());
+    const Widget detail = Await(*program, "CTypicalDialog");
+    const QRect examplesArea(detail.rect.x(), detail.rect.y() + 400, detail.rect.width(),
+                             detail.rect.height() - 400);
+    const Widgets exampleWords =
+        Inside(Find(program->Describe(), "CMutiWord", "", "CTypicalDialog"), examplesArea);
+    ASSERT_FALSE(exampleWords.empty()) << "the detail dialog shows no example";
+    m_desktop.Click(TopLeftMost(exampleWords).Centre());
+    ClickWidget(*program, "BitmapButton", "1061", "CTypicalDialog"); // play the example
+    const std::string exampleWav = Program() + "/templesson/0.wav";
+    CWaveFileView example;
+    if (program->WaitForFile(exampleWav) && example.Load(exampleWav))
+        ExpectPlayed(*program, example.SampleByteCount());
+    else
+        ADD_FAILURE() << "the example's sound was not decoded";
+    Shoot("15_typical_detail");
+    ClickWidget(*program, "BitmapButton", "2", "CTypicalDialog");
+    ASSERT_TRUE(program->WaitFor([](const Widgets& all) { return Find(all, "CTypicalDialog").empty(); }));
     ClickWidget(*program, "BitmapButton", "1026", "CLessonWindow"); // scene
     EXPECT_TRUE(program->WaitFor([](const Widgets& all) {
         const Widgets movies = Find(all, "CShockwaveFlash", "", "CLessonWindow");
         return !movies.empty() && movies.front().text == "playing";
     })) << "the scene does not play";
-    Shoot("15_scene");
+    Shoot("16_scene");
 
     // 7. Back to the catalogue; the distance between sentences is changed in the settings; out.
     ClickWidget(*program, "BitmapButton", "1048", "CLessonWindow");
@@ -413,7 +446,7 @@ TEST_F(LearnerSession, StudiesLessonOneFromTheFirstStartToTheSecond) {
     m_desktop.DoubleClick(distance.Centre());
     m_desktop.Key("ctrl+a");
     m_desktop.Type(changedDistance);
-    Shoot("16_settings");
+    Shoot("17_settings");
     ClickWidget(*program, "BitmapButton", "1", "CSystemSettingDlg");
     ASSERT_TRUE(program->WaitFor([](const Widgets& all) { return Find(all, "CSystemSettingDlg").empty(); }));
     Exit(*program);
@@ -427,15 +460,15 @@ TEST_F(LearnerSession, StudiesLessonOneFromTheFirstStartToTheSecond) {
     program = StartProgram();
     const Widget remembered = Await(*program, "QComboBox", "1035", "CUser");
     EXPECT_EQ(remembered.text, kUser);
-    Shoot("17_second_login");
+    Shoot("18_second_login");
     ClickWidget(*program, "QLineEdit", "1008", "CUser");
     m_desktop.Type(kPassword);
     ClickWidget(*program, "BitmapButton", "1", "CUser");
     Await(*program, "CUserTipDlg");
-    Shoot("18_resume_question");
+    Shoot("19_resume_question");
     ClickWidget(*program, "BitmapButton", "1", "CUserTipDlg"); // yes, continue
     Await(*program, "CSentencePanel", "", "CLessonWindow");
-    Shoot("19_lesson_resumed");
+    Shoot("20_lesson_resumed");
     ClickWidget(*program, "BitmapButton", "1048", "CLessonWindow");
     ASSERT_TRUE(program->WaitFor([](const Widgets& all) { return Find(all, "CLessonWindow").empty(); }));
     OpenSettings(*program);
