@@ -24,14 +24,15 @@ int BitmapButton::SetBitmaps(int hoverId, QRgb hoverTransparent, int normalId, Q
     m_crHoverTrans = hoverTransparent;
     m_nNormalId = normalId;
     m_crNormalTrans = normalTransparent;
-    const QImage hover = LoadBitmapResource(hoverId);
-    const QImage normal = normalId != 0 ? LoadBitmapResource(normalId) : QImage();
+    // Only the sizes are checked here; the faces are decoded when they are first drawn (a window
+    // with many buttons opens faster).
+    const QSize hover = BitmapResourceSize(hoverId);
+    const QSize normal = normalId != 0 ? BitmapResourceSize(normalId) : QSize();
     int result = 0;
-    if (hover.isNull() || (normalId != 0 && normal.isNull()))
+    if (!hover.isValid() || (normalId != 0 && !normal.isValid()))
         result = 1;
-    else if (ButtonFace::Masked(hover, hoverTransparent, hover.size()).isNull() ||
-             (normalId != 0 && ButtonFace::Masked(normal, normalTransparent, hover.size()).isNull()))
-        result = 2;
+    else if (hover.isEmpty())
+        result = 2; // no face could be masked to an empty size
     update();
     return result;
 }
@@ -100,9 +101,8 @@ QRect BitmapButton::ImageRect(QSize imageSize) const {
 }
 
 void BitmapButton::paintEvent(QPaintEvent*) {
-    const QImage hover = LoadBitmapResource(m_nHoverId);
-    const QImage normal = m_nNormalId != 0 ? LoadBitmapResource(m_nNormalId) : QImage();
-    const QSize size = hover.size();
+    const QSize size = BitmapResourceSize(m_nHoverId);
+    const bool hasNormal = m_nNormalId != 0 && BitmapResourceSize(m_nNormalId).isValid();
     const bool pressed = isDown();
     const bool focus = hasFocus();
 
@@ -114,9 +114,9 @@ void BitmapButton::paintEvent(QPaintEvent*) {
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 
-    const bool useHover = ButtonFace::Choose(pressed, m_bHover, !normal.isNull()) == ButtonFace::Image::Hover;
-    const QImage face = useHover ? ButtonFace::Masked(hover, m_crHoverTrans, size)
-                                 : ButtonFace::Masked(normal, m_crNormalTrans, size);
+    const bool useHover = ButtonFace::Choose(pressed, m_bHover, hasNormal) == ButtonFace::Image::Hover;
+    const QImage face = useHover ? ButtonFace::Masked(LoadBitmapResource(m_nHoverId), m_crHoverTrans, size)
+                                 : ButtonFace::Masked(LoadBitmapResource(m_nNormalId), m_crNormalTrans, size);
     QRect imageRect;
     if (!face.isNull()) {
         imageRect = ImageRect(face.size());

@@ -1,7 +1,10 @@
 #include "ui/ResourceImages.h"
 
+#include <QHash>
+#include <QImageReader>
 #include <QPixmap>
 #include <QString>
+#include <mutex>
 
 static void InitArtworkResources() {
     static const bool initialised = [] {
@@ -11,16 +14,45 @@ static void InitArtworkResources() {
     (void)initialised;
 }
 
-QImage LoadBitmapResource(int id) {
+// Compiled-in pictures never change, and windows ask for the same button faces many times (the
+// catalogue alone for 35 lesson buttons): each is decoded once. Callers get shared copies, which
+// detach if they change them.
+static QImage CachedResourceImage(const QString& path) {
+    static std::mutex mutex;
+    static QHash<QString, QImage> decoded;
     InitArtworkResources();
+    const std::lock_guard<std::mutex> lock(mutex);
+    const auto found = decoded.constFind(path);
+    if (found != decoded.constEnd())
+        return *found;
+    const QImage image(path);
+    decoded.insert(path, image);
+    return image;
+}
+
+QImage LoadBitmapResource(int id) {
     if (id <= 0)
         return {};
-    return QImage(QStringLiteral(":/bitmaps/%1.png").arg(id));
+    return CachedResourceImage(QStringLiteral(":/bitmaps/%1.png").arg(id));
+}
+
+QSize BitmapResourceSize(int id) {
+    static std::mutex mutex;
+    static QHash<int, QSize> sizes;
+    if (id <= 0)
+        return {};
+    InitArtworkResources();
+    const std::lock_guard<std::mutex> lock(mutex);
+    const auto found = sizes.constFind(id);
+    if (found != sizes.constEnd())
+        return *found;
+    const QSize size = QImageReader(QStringLiteral(":/bitmaps/%1.png").arg(id)).size();
+    sizes.insert(id, size);
+    return size;
 }
 
 std::optional<QCursor> LoadCursorResource(int id) {
-    InitArtworkResources();
-    const QImage image(QStringLiteral(":/cursors/%1.png").arg(id));
+    const QImage image = CachedResourceImage(QStringLiteral(":/cursors/%1.png").arg(id));
     if (image.isNull())
         return std::nullopt;
     // The generator stores the hot spot as text keys of the PNG.
