@@ -36,8 +36,20 @@ int CPortAudioInput::Start() {
     if (error != paNoError)
         return MMSYSERR_ERROR;
     m_started = true;
+    m_startedAt = std::chrono::steady_clock::now();
+    m_framesRead = 0;
     m_changed.notify_all();
     return MMSYSERR_NOERROR;
+}
+
+void CPortAudioInput::KeepToRealTime(std::unique_lock<std::mutex>& guard, unsigned long frames) {
+    constexpr auto kSlack = std::chrono::milliseconds(200);
+    m_framesRead += frames;
+    if (m_format.samplesPerSec == 0)
+        return;
+    const auto recorded = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+        std::chrono::duration<double>(static_cast<double>(m_framesRead) / m_format.samplesPerSec));
+    m_changed.wait_until(guard, m_startedAt + recorded - kSlack, [this] { return m_closing || !m_started; });
 }
 
 void CPortAudioInput::Run() {
@@ -75,6 +87,8 @@ void CPortAudioInput::Run() {
             HandBack(std::move(full));
             guard.lock();
         }
+        // No buffer is held here: a stop may take the queue while this waits.
+        KeepToRealTime(guard, frames);
     }
 }
 
@@ -89,6 +103,7 @@ int CPortAudioInput::Stop() {
         if (!m_started)
             return MMSYSERR_NOERROR;
         m_started = false;
+        m_changed.notify_all(); // ends a wait for real time
         m_changed.wait(guard, [this] { return !m_reading; });
         Pa_AbortStream(m_stream);
         if (!m_queue.empty()) {

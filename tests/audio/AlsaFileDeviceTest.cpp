@@ -78,6 +78,32 @@ TEST_F(AlsaFileDeviceTest, RecordingOfAKnownInputBecomesAValidWav) {
     EXPECT_TRUE(std::string(reinterpret_cast<const char*>(view.SampleBytes()), m_input.size()) == m_input);
 }
 
+TEST_F(AlsaFileDeviceTest, AnInputFasterThanRealTimeIsHeldToTheTimeTheRecordingLasts) {
+    // The file device hands over its input, then silence, as fast as it is read: unpaced, a
+    // second of recording would hold hours of samples.
+    ASSERT_TRUE(m_devices->HasDevice()) << m_devices->Description();
+    CRecordSound recorder(8000);
+    CWriteSoundFile writer;
+    ASSERT_TRUE(recorder.CreateThread());
+    ASSERT_TRUE(writer.CreateThread());
+    const std::string recording = m_dir / "rcsound.wav";
+    recorder.SetOutputPath(recording);
+    recorder.PostThreadMessage(WM_RECORD_SET_WRITER, 0, std::make_unique<ThreadLink>(&writer));
+    recorder.PostThreadMessage(WM_RECORD_START);
+    std::this_thread::sleep_for(1s);
+    recorder.PostThreadMessage(WM_RECORD_STOP);
+    recorder.PostThreadMessage(WM_RECORD_END);
+    ASSERT_TRUE(recorder.WaitForEnd(kWait));
+    writer.PostThreadMessage(WM_WAVWRITE_END);
+    ASSERT_TRUE(writer.WaitForEnd(kWait));
+
+    CWaveFileView view;
+    ASSERT_TRUE(view.Load(recording));
+    // At most the second it lasted, the pacing slack and the buffers queued ahead (one second).
+    EXPECT_LE(view.SampleByteCount(), 16000u * 3);
+    EXPECT_GE(view.SampleByteCount(), 16000u / 2);
+}
+
 TEST_F(AlsaFileDeviceTest, PlayedWavArrivesWhole) {
     ASSERT_TRUE(m_devices->HasDevice()) << m_devices->Description();
     // An odd length, so the last block is a short one.

@@ -81,6 +81,15 @@ protected:
         ASSERT_TRUE(m_courseDb.Open("Data Source=" + Program() + "/db/lesson.dll"));
     }
 
+    // The program's logs (the second start keeps the first one's as "~") go beside the
+    // screenshots, to read after a run.
+    void TearDown() override {
+        std::error_code ec;
+        for (const char* name : {"tessalyne.log", "tessalyne.log~"})
+            fs::copy_file(Program() + "/Log/" + name, std::string(E2E_SCREENSHOT_DIR) + "/" + name,
+                          fs::copy_options::overwrite_existing, ec);
+    }
+
     std::string Program() const { return m_root / "program"; }
 
     std::unique_ptr<ProgramSession> StartProgram() {
@@ -385,6 +394,11 @@ TEST_F(LearnerSession, StudiesLessonOneFromTheFirstStartToTheSecond) {
         const Widgets prompt = Find(program->Describe(), "QLabel", "1005", "CLessonWindow");
         return prompt.empty() ? std::string("nothing") : prompt.front().text;
     }();
+    // The recording lasted seconds: 8 kHz 16-bit mono is 16000 bytes a second.
+    CWaveFileView recording;
+    ASSERT_TRUE(recording.Load(Program() + "/templesson/rcsound.wav"));
+    EXPECT_GT(recording.SampleByteCount(), 16000u);
+    EXPECT_LT(recording.SampleByteCount(), 16000u * 15);
     Shoot("10_listen_and_repeat");
 
     // 6. The other panes each show their content.
