@@ -37,8 +37,9 @@ std::vector<QPoint> Trace(int s) {
 
 void WriteStrokes(HandwritingPractice& practice, int count) {
     for (int s = 0; s < count; ++s) {
-        practice.Press();
-        for (QPoint p : Trace(s))
+        const std::vector<QPoint> trace = Trace(s);
+        practice.Press(trace.front());
+        for (QPoint p : trace)
             practice.Move(p);
         practice.Release();
     }
@@ -52,7 +53,7 @@ void BM_StrokeCheck(benchmark::State& state) {
         state.PauseTiming();
         practice.Start(references);
         WriteStrokes(practice, kStrokes - 1);
-        practice.Press();
+        practice.Press(trace.front());
         for (QPoint p : trace)
             practice.Move(p);
         state.ResumeTiming();
