@@ -16,7 +16,6 @@
 #include "lesson/CLessonWindow.h"
 #include "lesson/LessonSettings.h"
 #include "lesson/LessonWindowServices.h"
-#include "render/WordColours.h"
 #include "ui/ScrollPanel.h"
 
 #include <benchmark/benchmark.h>
@@ -151,10 +150,7 @@ void BM_OpenLargestLessonUntilTheTextIsPainted(benchmark::State& state) {
     g_strTempLessonDir = scratch / "templesson";
     MakeDirectoryPath(g_strTempLessonDir);
     g_lessonSettings.Load(kProgramFolder + "lesson_res\\lessonres_en.ini");
-    SetWordColoursSource([] {
-        const DisplaySettings& d = g_lessonSettings.m_effective;
-        return WordColours{d.WordColor().rgb(), d.NewWordColor().rgb(), d.PinyinColor().rgb()};
-    });
+    DrawWordsInDisplayColours();
     const int lesson = LargestLesson(lessonDb);
     for (auto _ : state) {
         QElapsedTimer clock;

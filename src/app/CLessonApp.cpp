@@ -68,11 +68,7 @@ bool CLessonApp::InitInstance() {
     m_ownsTempFolder = true;
     MakeDirectoryPath(g_strTempLessonDir);
 
-    // Word controls draw in the colours of the display settings in effect.
-    SetWordColoursSource([] {
-        const DisplaySettings& d = g_lessonSettings.m_effective;
-        return WordColours{d.WordColor().rgb(), d.NewWordColor().rgb(), d.PinyinColor().rgb()};
-    });
+    DrawWordsInDisplayColours();
     // Nobody has logged in yet: only the default display settings are read.
     g_lessonSettings.Load(GetProgramFolder() + "lesson_res\\lessonres_" + g_strLangSuffix + ".ini");
 

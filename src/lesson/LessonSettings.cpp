@@ -5,6 +5,7 @@
 #include "app/FileUtils.h"
 #include "app/Globals.h"
 #include "app/TextEncoding.h"
+#include "render/WordColours.h"
 
 #include <QFontMetrics>
 #include <algorithm>
@@ -160,4 +161,11 @@ int LessonSettings::TextWidth(const QString& text, const QFont& font) {
     for (const QChar c : text)
         units += c.unicode() < 0x80 ? 1 : 2;
     return units * QFontMetrics(font).horizontalAdvance(QLatin1Char(' '));
+}
+
+void DrawWordsInDisplayColours() {
+    SetWordColoursSource([] {
+        const DisplaySettings& d = g_lessonSettings.m_effective;
+        return WordColours{d.WordColor().rgb(), d.NewWordColor().rgb(), d.PinyinColor().rgb()};
+    });
 }

@@ -100,6 +100,9 @@ private:
 
 extern LessonSettings g_lessonSettings;
 
+// Makes word controls draw in the colours of the display settings in effect.
+void DrawWordsInDisplayColours();
+
 // The file's rule for booleans: "true", "yes" (any case) or a non-zero number are true; any other
 // non-empty text is false; empty text gives the default.
 bool ParseSettingsBool(const std::string& text, bool defaultValue);

@@ -10,6 +10,7 @@
 #include "fixtures/FixtureSounds.h"
 #include "fixtures/TempFolder.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -39,6 +40,23 @@ protected:
         fixtures::ForgetAlsaFileDevice();
     }
 
+    // Records from the default device into `path` for as long as `whileRecording` runs.
+    void Record(const std::string& path, const std::function<void(CWriteSoundFile&)>& whileRecording) {
+        CRecordSound recorder(8000);
+        CWriteSoundFile writer;
+        ASSERT_TRUE(recorder.CreateThread());
+        ASSERT_TRUE(writer.CreateThread());
+        recorder.SetOutputPath(path);
+        recorder.PostThreadMessage(WM_RECORD_SET_WRITER, 0, std::make_unique<ThreadLink>(&writer));
+        recorder.PostThreadMessage(WM_RECORD_START);
+        whileRecording(writer);
+        recorder.PostThreadMessage(WM_RECORD_STOP);
+        recorder.PostThreadMessage(WM_RECORD_END);
+        ASSERT_TRUE(recorder.WaitForEnd(kWait));
+        writer.PostThreadMessage(WM_WAVWRITE_END);
+        ASSERT_TRUE(writer.WaitForEnd(kWait));
+    }
+
     TempFolder m_dir;
     std::string m_input;
     std::unique_ptr<CPortAudioDevices> m_devices;
@@ -47,27 +65,16 @@ protected:
 
 TEST_F(AlsaFileDeviceTest, RecordingOfAKnownInputBecomesAValidWav) {
     ASSERT_TRUE(m_devices->HasDevice()) << m_devices->Description();
-    CRecordSound recorder(8000);
-    CWriteSoundFile writer;
-    ASSERT_TRUE(recorder.CreateThread());
-    ASSERT_TRUE(writer.CreateThread());
     const std::string recording = m_dir / "rcsound.wav";
-    recorder.SetOutputPath(recording);
-    recorder.PostThreadMessage(WM_RECORD_SET_WRITER, 0, std::make_unique<ThreadLink>(&writer));
-    recorder.PostThreadMessage(WM_RECORD_START);
-    // The file device is not paced by a clock: the input is read as fast as it can be.
-    for (int i = 0; i < 2000; ++i) {
-        ASSERT_TRUE(writer.WaitUntilIdle(kWait));
-        const auto size = ReadWholeFile(recording).value_or("").size();
-        if (size >= 46 + m_input.size())
-            break;
-        std::this_thread::sleep_for(5ms);
-    }
-    recorder.PostThreadMessage(WM_RECORD_STOP);
-    recorder.PostThreadMessage(WM_RECORD_END);
-    ASSERT_TRUE(recorder.WaitForEnd(kWait));
-    writer.PostThreadMessage(WM_WAVWRITE_END);
-    ASSERT_TRUE(writer.WaitForEnd(kWait));
+    Record(recording, [&](CWriteSoundFile& writer) {
+        for (int i = 0; i < 2000; ++i) {
+            ASSERT_TRUE(writer.WaitUntilIdle(kWait));
+            const auto size = ReadWholeFile(recording).value_or("").size();
+            if (size >= 46 + m_input.size())
+                break;
+            std::this_thread::sleep_for(5ms);
+        }
+    });
 
     CWaveFileView view;
     ASSERT_TRUE(view.Load(recording));
@@ -82,20 +89,8 @@ TEST_F(AlsaFileDeviceTest, AnInputFasterThanRealTimeIsHeldToTheTimeTheRecordingL
     // The file device hands over its input, then silence, as fast as it is read: unpaced, a
     // second of recording would hold hours of samples.
     ASSERT_TRUE(m_devices->HasDevice()) << m_devices->Description();
-    CRecordSound recorder(8000);
-    CWriteSoundFile writer;
-    ASSERT_TRUE(recorder.CreateThread());
-    ASSERT_TRUE(writer.CreateThread());
     const std::string recording = m_dir / "rcsound.wav";
-    recorder.SetOutputPath(recording);
-    recorder.PostThreadMessage(WM_RECORD_SET_WRITER, 0, std::make_unique<ThreadLink>(&writer));
-    recorder.PostThreadMessage(WM_RECORD_START);
-    std::this_thread::sleep_for(1s);
-    recorder.PostThreadMessage(WM_RECORD_STOP);
-    recorder.PostThreadMessage(WM_RECORD_END);
-    ASSERT_TRUE(recorder.WaitForEnd(kWait));
-    writer.PostThreadMessage(WM_WAVWRITE_END);
-    ASSERT_TRUE(writer.WaitForEnd(kWait));
+    Record(recording, [](CWriteSoundFile&) { std::this_thread::sleep_for(1s); });
 
     CWaveFileView view;
     ASSERT_TRUE(view.Load(recording));

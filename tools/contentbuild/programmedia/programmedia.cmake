@@ -25,7 +25,7 @@ foreach(sound button du pagedownup)
 endforeach()
 add_custom_command(
   OUTPUT ${programmedia_outputs}
-  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+  COMMAND ${TESSALYNE_RUN_TOOL}
           $<TARGET_FILE:programmedia> ${programmedia_languages} ${programmedia_texts} ${TESSALYNE_PROGRAM_DIR}
   DEPENDS programmedia ${programmedia_languages} ${programmedia_texts}
   COMMENT "Drawing the program's movies and making its interface sounds"
