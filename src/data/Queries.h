@@ -16,6 +16,23 @@ inline constexpr char kInsertUser[] =
 inline constexpr char kAllUsers[] = "select * from  tbl_user_main";
 // Replaces a clear-text password with its salted hash once the user has logged in with it.
 inline constexpr char kUpdateUserPassword[] = "UPDATE tbl_user_main SET password22 = '%s' WHERE id = '%s'";
+// Learner progress written by the practice programs: the best exercise score of a lesson and the
+// lessons a learner has opened. The opened lessons have a table of their own, made when first
+// needed, because a score row of 0 means "not started".
+inline constexpr char kUserById[] = "select * from  tbl_user_main where id = '%s'";
+inline constexpr char kInsertUserLessonScore[] =
+    "INSERT INTO tbl_user_lesson (id, lessonindex, score) VALUES ('%s', %d, %d)";
+inline constexpr char kUpdateUserLessonScore[] =
+    "UPDATE tbl_user_lesson SET score = %d WHERE id = '%s' and lessonindex = %d";
+inline constexpr char kCreateOpenedLessons[] =
+    "CREATE TABLE IF NOT EXISTS tbl_user_lesson_opened (id TEXT COLLATE NOCASE, lessonindex INTEGER, "
+    "PRIMARY KEY (id, lessonindex))";
+inline constexpr char kMarkLessonOpened[] =
+    "INSERT OR IGNORE INTO tbl_user_lesson_opened (id, lessonindex) VALUES ('%s', %d)";
+inline constexpr char kOpenedLessonsOfUser[] = "select * from tbl_user_lesson_opened where id = '%s'";
+inline constexpr char kBeginWrite[] = "BEGIN IMMEDIATE";
+inline constexpr char kCommit[] = "COMMIT";
+inline constexpr char kRollback[] = "ROLLBACK";
 inline constexpr char kLessonTitleById[] = "SELECT * FROM tbl_lesson_main_%s where id = %d";
 inline constexpr char kChildLessonsOfLesson[] =
     "Select * from tbl_lesson_childlesson where lessonid = %d order by indexid";

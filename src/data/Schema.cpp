@@ -42,6 +42,8 @@ CREATE TABLE tbl_user_main (id TEXT COLLATE NOCASE PRIMARY KEY, username TEXT CO
 CREATE INDEX ix_user_name ON tbl_user_main (username);
 CREATE TABLE tbl_user_lesson (id TEXT COLLATE NOCASE, lessonindex INTEGER, score INTEGER,
   PRIMARY KEY (id, lessonindex));
+CREATE TABLE tbl_user_lesson_opened (id TEXT COLLATE NOCASE, lessonindex INTEGER,
+  PRIMARY KEY (id, lessonindex));
 )SQL";
 
 const char* const kLessonLanguageTables = R"SQL(

@@ -21,6 +21,7 @@
 #include "lesson/CUser.h"
 #include "lesson/CUserTipDlg.h"
 #include "lesson/DialogControls.h"
+#include "lesson/LessonProgress.h"
 #include "lesson/LessonSettings.h"
 #include "ui/ArtworkIds.h"
 #include "ui/BitmapButton.h"
@@ -143,10 +144,20 @@ void CLessonCatalogDlg::LoadLessons(int only) {
     for (const std::string& title : list.titles)
         m_titleList->addItem(QString::fromStdString(title));
     m_lessonIds = list.ids;
+    ShowLessonTitles(list);
     catalog::LoadLessonStates(g_pLessonDb, g_strUserId, m_lessonState, only);
     for (int lesson = 1; lesson <= catalog::kLessonCount; ++lesson)
         if (only == 0 || only == lesson)
             ShowLessonFace(lesson);
+}
+
+void CLessonCatalogDlg::ShowLessonTitles(const catalog::LessonList& list) {
+    for (size_t i = 0; i < list.ids.size(); ++i) {
+        const int lesson = list.ids[i];
+        if (lesson >= 1 && lesson <= catalog::kLessonCount)
+            m_lessonButtons[static_cast<size_t>(lesson)]->SetTooltipText(
+                QStringLiteral("%1. %2").arg(lesson).arg(QString::fromStdString(list.titles[i])));
+    }
 }
 
 void CLessonCatalogDlg::ShowLessonFace(int lesson) {
@@ -212,12 +223,23 @@ void CLessonCatalogDlg::EnterLesson(int lesson) {
         rs.SaveFieldToFile("sound", titleMp3);
     PlaySoundFile(ConvertMp3ToWav(titleMp3), SND_ASYNC | SND_FILENAME);
     g_log.Write("EnterLesson.3");
+    MarkOpened(lesson);
     try {
         RunLessonWindow(lesson);
     } catch (const std::exception&) {
         g_log.Write("EnterLesson error");
     }
     g_profile.WriteProfileInt(kProfileSection, g_strUserId, lesson);
+    // The lesson and its exercises may have changed the learner's progress: show it now.
+    LoadLessons(0);
+}
+
+void CLessonCatalogDlg::MarkOpened(int lesson) {
+    if (g_strUserId.empty() || g_strUserId == "0")
+        return;
+    std::string error;
+    if (!progress::MarkLessonOpened(g_pLessonDb, g_strUserId, lesson, error))
+        g_log.Write("EnterLesson: lesson %d is not remembered as opened: %s", lesson, error.c_str());
 }
 
 void CLessonCatalogDlg::RunLessonWindow(int lesson) {
@@ -303,6 +325,13 @@ void CLessonCatalogDlg::mouseMoveEvent(QMouseEvent* event) {
     SkinDialog::mouseMoveEvent(event);
     m_explainPicture->setVisible(m_rcExplain.contains(event->position().toPoint()) &&
                                  !m_explainPicture->pixmap().isNull());
+}
+
+void CLessonCatalogDlg::changeEvent(QEvent* event) {
+    SkinDialog::changeEvent(event);
+    // Coming back from an exercise program: its score may have changed a lesson's state.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_bFirstPaint && m_strUserId.size())
+        LoadLessons(0);
 }
 
 void CLessonCatalogDlg::focusInEvent(QFocusEvent* event) {

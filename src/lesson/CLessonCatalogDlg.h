@@ -42,12 +42,17 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateLessonButtons();
     void CreateCommandButtons();
     void CreateLanguageList(const std::string& languageName);
     void ShowLessonFace(int lesson);
+    // Each lesson button's tooltip names the lesson's title in the interface language.
+    void ShowLessonTitles(const catalog::LessonList& list);
+    // Remembers that the logged-in learner has opened the lesson, so it shows as started.
+    void MarkOpened(int lesson);
     void OfferResume();
     void OnLanguageChosen(int index);
     void ShowInformation(int vendorTemplate, int otherTemplate);

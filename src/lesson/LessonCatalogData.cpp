@@ -3,6 +3,7 @@
 #include "data/CADORecordset.h"
 #include "data/ContentQuery.h"
 #include "data/Queries.h"
+#include "lesson/LessonProgress.h"
 
 #include <cstdio>
 #include <exception>
@@ -47,6 +48,10 @@ void LoadLessonStates(CADODatabase* db, const std::string& userId, std::array<in
         if (!rs.IsEOF() && rs.GetFieldValue("score", score))
             states[static_cast<size_t>(lesson)] = StateFromScore(score);
     }
+    // A lesson the learner has opened counts as started until an exercise score says more.
+    for (int lesson : progress::OpenedLessons(db, userId))
+        if (lesson >= first && lesson <= last && states[static_cast<size_t>(lesson)] == kNotStarted)
+            states[static_cast<size_t>(lesson)] = kStarted;
 }
 
 ResumePrompt MakeResumePrompt(bool promptEnabled, int lastLesson, int lastLessonState) {

@@ -27,7 +27,7 @@ struct LessonList {
 bool LoadLessonList(CADODatabase* db, const std::string& suffix, LessonList& list);
 
 // Reads the user's score of each lesson (or of lesson `only` when it is 1 to 35) into states[1..35].
-// Lessons without a row keep the state they had.
+// Lessons without a row keep the state they had; a lesson the user has opened is at least started.
 void LoadLessonStates(CADODatabase* db, const std::string& userId, std::array<int, kLessonCount + 1>& states,
                       int only = 0);
 

@@ -1,6 +1,8 @@
 target_sources(core PRIVATE
   src/lesson/LessonCatalogData.cpp
   src/lesson/LessonContent.cpp
+  src/lesson/LessonContentService.cpp
+  src/lesson/LessonProgress.cpp
   src/lesson/LessonSettings.cpp
   src/lesson/LessonWindowServices.cpp
   src/lesson/MeaningLayout.cpp

@@ -238,6 +238,22 @@ bool LessonDatabaseWriter::FillTypical(sqlite3* db, const LessonSource& lesson) 
     return true;
 }
 
+namespace {
+
+bool OldFileHasTable(sqlite3* db, const char* table) {
+    sqlite3_stmt* stmt = nullptr;
+    bool found = sqlite3_prepare_v2(db, "SELECT 1 FROM old.sqlite_master WHERE type = 'table' AND name = ?",
+                                    -1, &stmt, nullptr) == SQLITE_OK;
+    if (found) {
+        sqlite3_bind_text(stmt, 1, table, -1, SQLITE_STATIC);
+        found = sqlite3_step(stmt) == SQLITE_ROW;
+    }
+    sqlite3_finalize(stmt);
+    return found;
+}
+
+} // namespace
+
 bool LessonDatabaseWriter::CarryUsers(sqlite3* db, const std::string& oldPath) {
     sqlite3_stmt* attach = nullptr;
     bool ok = sqlite3_prepare_v2(db, "ATTACH DATABASE ? AS old", -1, &attach, nullptr) == SQLITE_OK;
@@ -259,6 +275,12 @@ bool LessonDatabaseWriter::CarryUsers(sqlite3* db, const std::string& oldPath) {
                     "SELECT id, lessonindex, score FROM old.tbl_user_lesson",
                     error);
     m_carriedScores = ok ? sqlite3_changes(db) : 0;
+    // Files written before the opened lessons were remembered have no such table.
+    ok = ok && (!OldFileHasTable(db, "tbl_user_lesson_opened") ||
+                Exec(db,
+                     "INSERT INTO main.tbl_user_lesson_opened (id, lessonindex) "
+                     "SELECT id, lessonindex FROM old.tbl_user_lesson_opened",
+                     error));
     if (!ok)
         m_error = "cannot carry the user accounts over from " + oldPath + " (" +
                   (error.empty() ? sqlite3_errmsg(db) : error) + "); the old file is left as it was";

@@ -1,0 +1,93 @@
+#include "lesson/LessonContentService.h"
+#include "app/FileUtils.h"
+#include "data/CADODatabase.h"
+#include "fixtures/FixtureDatabases.h"
+#include "fixtures/TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+using fixtures::FixtureIds;
+
+class ContentService : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(fixtures::BuildProgramFolder(m_dir.Path(), error)) << error;
+        ASSERT_TRUE(m_lesson.Open("Data Source=" + (m_dir / "db/lesson.dll")));
+        ASSERT_TRUE(m_word.Open("Data Source=" + (m_dir / "db/word.dll")));
+    }
+    std::string ReadFile(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    TempFolder m_dir;
+    CADODatabase m_lesson;
+    CADODatabase m_word;
+};
+
+TEST_F(ContentService, ReadsAWholeLessonInTheInterfaceLanguage) {
+    LessonContentService service(&m_lesson, &m_word, "fr");
+    EXPECT_TRUE(service.LessonExists(1));
+    EXPECT_FALSE(service.LessonExists(2));
+    LessonMaterial lesson;
+    ASSERT_TRUE(service.ReadLesson(1, lesson)) << service.LastError();
+    EXPECT_EQ(lesson.number, 1);
+    EXPECT_EQ(lesson.title, "Bonjour !");
+    ASSERT_EQ(lesson.dialogues.size(), 1u);
+    EXPECT_EQ(lesson.dialogues[0].childLesson.translation, "Rencontre");
+    ASSERT_EQ(lesson.dialogues[0].sentences.size(), 2u);
+    EXPECT_EQ(lesson.dialogues[0].sentences[1].words, u"我 是 学生 。");
+    EXPECT_EQ(lesson.dialogues[0].sentences[1].explain, "Je suis étudiant.");
+    ASSERT_EQ(lesson.newWords.size(), 1u);
+    EXPECT_EQ(lesson.newWords[0].explanation, "étudiant");
+    EXPECT_EQ(lesson.newWords[0].wordClass, "n.");
+    ASSERT_EQ(lesson.patterns.size(), 1u);
+    ASSERT_EQ(lesson.patterns[0].examples.size(), 1u);
+    EXPECT_EQ(lesson.patterns[0].examples[0].meaning, "dire qui on est");
+    // 学生 has two characters: nothing to write.
+    EXPECT_TRUE(lesson.writableCharacters.empty());
+}
+
+TEST_F(ContentService, OnlyCharactersWithReferenceStrokesAreOfferedForWriting) {
+    ASSERT_TRUE(
+        m_lesson.Execute(SqlQuery("INSERT INTO tbl_lesson_newword (id, lessonid, word, pinyin) VALUES "
+                                  "('NW0102', 1, '你', 'nǐ'), ('NW0103', 1, '好', 'hǎo')")));
+    ASSERT_TRUE(m_word.Execute(SqlQuery::Format(
+        "INSERT INTO tbl_hz_bhpos_song (id, posdata) VALUES ('%s', x'01')", {FixtureIds::kCharacterNi})));
+    LessonContentService service(&m_lesson, &m_word, "en");
+    LessonMaterial lesson;
+    ASSERT_TRUE(service.ReadLesson(1, lesson));
+    ASSERT_EQ(lesson.writableCharacters.size(), 1u);
+    EXPECT_EQ(lesson.writableCharacters[0].word, u"你");
+}
+
+TEST_F(ContentService, WritesTheSoundsOfSentencesAndWords) {
+    LessonContentService service(&m_lesson, &m_word, "en");
+    const std::string path = m_dir / "sound.mp3";
+    ASSERT_TRUE(service.SaveSentenceSound(FixtureIds::kSentence2, path));
+    EXPECT_EQ(ReadFile(path), "FAKE-MP3:s2");
+    ASSERT_TRUE(service.SaveWordSound(u"你好", u"nǐhǎo", path));
+    EXPECT_EQ(ReadFile(path), "FAKE-MP3:nihao");
+    // Nothing recorded: no file is left from before.
+    EXPECT_FALSE(service.SaveWordSound(u"学生", u"xuésheng", path));
+    EXPECT_FALSE(FileExists(path));
+    EXPECT_FALSE(service.SaveSentenceSound("S999", path));
+}
+
+TEST_F(ContentService, AnUnreadableTableIsReportedAndTheRestStillRead) {
+    ASSERT_TRUE(m_lesson.Execute(SqlQuery("DROP TABLE tbl_lesson_sentence")));
+    LessonContentService service(&m_lesson, &m_word, "en");
+    LessonMaterial lesson;
+    EXPECT_FALSE(service.ReadLesson(1, lesson));
+    EXPECT_NE(service.LastError().find("tbl_lesson_sentence"), std::string::npos);
+    EXPECT_EQ(lesson.newWords.size(), 1u);
+}
+
+} // namespace
