@@ -1,0 +1,23 @@
+// Command lines of any bytes (arguments separated by NUL): the exercise program either refuses them
+// with a reason or takes a lesson from 1 to 35 and a user id that is not empty.
+#include "exercise/ExerciseCommandLine.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::vector<std::string> arguments(1);
+    for (size_t i = 0; i < size; ++i) {
+        if (data[i] == 0)
+            arguments.emplace_back();
+        else
+            arguments.back().push_back(static_cast<char>(data[i]));
+    }
+    std::string error;
+    const auto line = ExerciseCommandLine::Parse(arguments, error);
+    if (line ? (line->lesson < 1 || line->lesson > 35 || line->userId.empty()) : error.empty())
+        std::abort();
+    return 0;
+}

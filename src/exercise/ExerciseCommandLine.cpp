@@ -1,0 +1,55 @@
+#include "exercise/ExerciseCommandLine.h"
+
+#include "lesson/LessonCatalogData.h"
+
+#include <charconv>
+
+std::optional<long long> ParseWholeNumber(const std::string& text, long long low, long long high) {
+    long long value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, status] = std::from_chars(text.data(), end, value);
+    if (text.empty() || text[0] == '-' || status != std::errc() || stop != end || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<ExerciseCommandLine> ExerciseCommandLine::Parse(const std::vector<std::string>& arguments,
+                                                              std::string& error) {
+    ExerciseCommandLine line;
+    std::vector<std::string> positional;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--seed") {
+            const auto seed =
+                i + 1 < arguments.size() ? ParseWholeNumber(arguments[i + 1], 0, UINT32_MAX) : std::nullopt;
+            if (!seed) {
+                error = "--seed needs a whole number from 0 to 4294967295";
+                return std::nullopt;
+            }
+            line.seed = static_cast<std::uint32_t>(*seed);
+            ++i;
+        } else if (argument.size() > 1 && argument[0] == '-' && argument[1] == '-') {
+            error = "unknown option " + argument;
+            return std::nullopt;
+        } else {
+            positional.push_back(argument);
+        }
+    }
+    if (positional.size() != 2) {
+        error = positional.size() < 2 ? "a lesson number and a user id are needed" : "too many arguments";
+        return std::nullopt;
+    }
+    const auto lesson = ParseWholeNumber(positional[0], 1, catalog::kLessonCount);
+    if (!lesson) {
+        error = "the lesson must be a number from 1 to " + std::to_string(catalog::kLessonCount) +
+                ", not \"" + positional[0] + "\"";
+        return std::nullopt;
+    }
+    if (positional[1].empty()) {
+        error = "the user id is empty";
+        return std::nullopt;
+    }
+    line.lesson = static_cast<int>(*lesson);
+    line.userId = positional[1];
+    return line;
+}
