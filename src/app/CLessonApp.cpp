@@ -72,20 +72,26 @@ bool CLessonApp::InitInstance() {
     // Nobody has logged in yet: only the default display settings are read.
     g_lessonSettings.Load(GetProgramFolder() + "lesson_res\\lessonres_" + g_strLangSuffix + ".ini");
 
-    if (!OpenDatabases())
+    std::string languageName;
+    if (!OpenContent(languageName))
         return false;
-    g_log.Write("InitInstance: databases open");
-
-    m_strSettingsIni = GetProgramFolder() + "TSSet.ini";
-    m_strLangTypeIni = GetProgramFolder() + "LangType.ini";
-    const std::string languageName = LoadInterfaceLanguage();
-    g_log.Write("InitInstance: interface language %s, suffix %s", languageName.c_str(),
-                g_strLangSuffix.c_str());
 
     CTerminationSignal termination;
     CLessonCatalogDlg catalogue(languageName);
     catalogue.exec();
     return false;
+}
+
+bool CLessonApp::OpenContent(std::string& languageName) {
+    if (!OpenDatabases())
+        return false;
+    g_log.Write("InitInstance: databases open");
+    m_strSettingsIni = GetProgramFolder() + "TSSet.ini";
+    m_strLangTypeIni = GetProgramFolder() + "LangType.ini";
+    languageName = LoadInterfaceLanguage();
+    g_log.Write("InitInstance: interface language %s, suffix %s", languageName.c_str(),
+                g_strLangSuffix.c_str());
+    return true;
 }
 
 bool CLessonApp::OpenDatabases() {

@@ -23,6 +23,9 @@ public:
     // Clean-up after every end of InitInstance; returns the exit status.
     int ExitInstance();
 
+    // Opens both content databases and reads the interface language, as every program of the course
+    // starts; false (the learner told why) when a database cannot be opened.
+    bool OpenContent(std::string& languageName);
     bool OpenDatabases();
     bool CloseDatabases();
     // Sets the language suffix from TSSet.ini and LangType.ini; returns the language's display name.

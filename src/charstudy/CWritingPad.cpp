@@ -291,8 +291,12 @@ void CWritingPad::mouseReleaseEvent(QMouseEvent* event) {
         return;
     if (m_mode != modeWriting)
         return;
-    if (m_practice.Release() == HandwritingPractice::ReleaseResult::Rejected)
-        GetUserNotice().Show(UserNotice::Kind::Information, "", m_strokeOrderPrompt);
+    if (m_practice.Release() == HandwritingPractice::ReleaseResult::Rejected) {
+        if (m_strokeRejectedDisplay)
+            m_strokeRejectedDisplay(m_strokeOrderPrompt);
+        else
+            GetUserNotice().Show(UserNotice::Kind::Information, "", m_strokeOrderPrompt);
+    }
     Render();
 }
 
@@ -300,6 +304,7 @@ void CWritingPad::Grade() {
     if (m_practice.AllStrokesWritten() && m_mode != modeWriting)
         return;
     const double grade = m_practice.Grade();
+    m_lastGrade = grade;
     m_gradeDisplay(HandwritingPractice::GradeText(grade));
     Render();
 }

@@ -46,6 +46,10 @@ public:
     void SetGradeDisplay(std::function<void(const std::string&)> display) {
         m_gradeDisplay = std::move(display);
     }
+    // Replaces how a stroke out of order is told (by default a notice with the prompt text).
+    void SetStrokeRejectedDisplay(std::function<void(const std::string&)> display) {
+        m_strokeRejectedDisplay = std::move(display);
+    }
 
     // A copy of the character's stroke pictures.
     void SetStrokeImages(const std::vector<StrokeImage>& images);
@@ -69,6 +73,8 @@ public:
     bool IsAnimating() const { return m_animating; }
     const QImage& Picture() const { return m_picture; }
     const HandwritingPractice& Practice() const { return m_practice; }
+    // The grade the last Grade() gave (0 to 100).
+    double LastGrade() const { return m_lastGrade; }
     const DrawObjectArray& ReferenceObjects() const { return m_references; }
     // True while the mouse is held inside the writing square.
     bool IsCursorConfined() const { return m_cursorConfined; }
@@ -110,4 +116,6 @@ private:
     bool m_cursorConfined = false;
     std::string m_strokeOrderPrompt;
     std::function<void(const std::string&)> m_gradeDisplay;
+    std::function<void(const std::string&)> m_strokeRejectedDisplay;
+    double m_lastGrade = 0;
 };

@@ -7,3 +7,17 @@ target_sources(core PRIVATE
   src/exercise/ExerciseTexts.cpp
   src/exercise/ToneVariants.cpp
 )
+target_sources(gui PRIVATE
+  src/exercise/CChoiceButton.cpp
+  src/exercise/CExerciseApp.cpp
+  src/exercise/CExerciseDlg.cpp
+  src/exercise/CExerciseResultPanel.cpp
+)
+
+add_executable(exercise src/exercise/main.cpp)
+target_link_libraries(exercise PRIVATE gui core)
+if(TESSALYNE_AUTOMATION)
+  target_link_libraries(exercise PRIVATE automation)
+  target_compile_definitions(exercise PRIVATE TESSALYNE_AUTOMATION)
+endif()
+set_target_properties(exercise PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSALYNE_PROGRAM_DIR})

@@ -9,6 +9,7 @@ target_sources(core PRIVATE
   src/render/PinyinText.cpp
   src/render/SentenceGrid.cpp
   src/render/WordColours.cpp
+  src/render/WordImage.cpp
   src/render/WordPictures.cpp
 )
 target_sources(gui PRIVATE

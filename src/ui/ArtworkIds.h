@@ -33,6 +33,13 @@ inline constexpr int kPlayModelHover = 535, kPlayModelNormal = 534;
 inline constexpr int kPlayLearnerHover = 537, kPlayLearnerNormal = 536;
 // The program's window icon.
 inline constexpr int kAppIcon = 540;
+// Exercise program: replay the sound, check, next question, give up, try again, close.
+inline constexpr int kReplayHover = 542, kReplayNormal = 541;
+inline constexpr int kCheckHover = 544, kCheckNormal = 543;
+inline constexpr int kNextHover = 546, kNextNormal = 545;
+inline constexpr int kGiveUpHover = 548, kGiveUpNormal = 547;
+inline constexpr int kTryAgainHover = 550, kTryAgainNormal = 549;
+inline constexpr int kCloseHover = 552, kCloseNormal = 551;
 
 // Lesson buttons of the catalogue: a face pair per lesson (1..35) and progress state
 // (0 not started, 1 finished, 2 started); the pressed face is the hover bitmap.

@@ -106,6 +106,32 @@ inline constexpr QRect kClose{516, 14, 28, 28}; // button 2
 inline constexpr QRect kContent{48, 60, 496, 640};
 } // namespace detail
 
+// Exercise program window, skins\Exercise\exercise.bmp. The header band carries the title and the
+// progress; the prompt and answer areas are insets; the command buttons sit along the bottom.
+namespace exercise {
+inline constexpr QSize kSize{820, 700};
+inline constexpr int kHeaderHeight = 78;
+inline constexpr QRect kTitle{28, 10, 560, 58};
+inline constexpr QRect kClose{772, 14, 28, 24};
+inline constexpr QRect kProgress{28, 92, 764, 14};
+inline constexpr QRect kInstruction{28, 114, 764, 28};
+inline constexpr QRect kPrompt{40, 152, 740, 132};
+inline constexpr QRect kReplay{730, 160, 40, 40};
+inline constexpr QRect kAnswers{40, 300, 740, 300};
+inline constexpr QSize kChoice{360, 136};
+constexpr QRect Choice(int index) {
+    return QRect(kAnswers.left() + (index % 2) * (kChoice.width() + 20),
+                 kAnswers.top() + (index / 2) * (kChoice.height() + 16), kChoice.width(), kChoice.height());
+}
+inline constexpr QRect kFeedback{40, 608, 500, 78};
+inline constexpr QSize kCommand{130, 40};
+// Commands along the bottom right: give up or check, and the next question.
+constexpr QRect Command(int index) {
+    return QRect(kSize.width() - 40 - (index + 1) * kCommand.width() - index * 12, 640, kCommand.width(),
+                 kCommand.height());
+}
+} // namespace exercise
+
 inline constexpr QSize kGradeSize{228, 62};          // image\grade.bmp
 inline constexpr QSize kPadBackgroundSize{260, 280}; // image\lesson_wordstudy.bmp
 inline constexpr QSize kSpeakerIconSize{32, 32};     // image\general.bmp, laba1.bmp, stop.bmp

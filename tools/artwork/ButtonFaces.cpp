@@ -151,6 +151,20 @@ std::vector<FaceSpec> FaceSpecs() {
         // Speaking practice: the small play buttons beside the model's and the learner's waveforms.
         {kPlayModelHover, kPlayModelNormal, QSize(36, 40), Shape::Square, Icon::Play, {}, teal},
         {kPlayLearnerHover, kPlayLearnerNormal, QSize(36, 38), Shape::Square, Icon::Play, {}, amber},
+        // Exercise program: round faces whose label the window writes beside them in the interface
+        // language, so one face serves every language.
+        {kReplayHover, kReplayNormal, QSize(40, 40), Shape::Round, Icon::SpeakerWaves, {}, teal},
+        {kCheckHover, kCheckNormal, QSize(40, 40), Shape::Round, Icon::Check, {}, teal},
+        {kNextHover, kNextNormal, QSize(40, 40), Shape::Round, Icon::Play, {}, amber},
+        {kGiveUpHover, kGiveUpNormal, QSize(40, 40), Shape::Round, Icon::Help, {}, coral},
+        {kTryAgainHover, kTryAgainNormal, QSize(40, 40), Shape::Round, Icon::Refresh, {}, teal},
+        {kCloseHover,
+         kCloseNormal,
+         skinlayout::exercise::kClose.size(),
+         Shape::Square,
+         Icon::Close,
+         {},
+         coral},
         // Catalogue commands.
         {kWordTrainerHover, kWordTrainerNormal, command, Shape::Inline, Icon::Cards, QStringLiteral("Words"),
          teal},

@@ -270,10 +270,21 @@ QImage AppIcon() {
 
 } // namespace
 
+QImage ExerciseSkin() {
+    using namespace skinlayout::exercise;
+    return art::Drawn(kSize, art::kGreenKey, [&](QPainter& painter) {
+        // The title is written by the window in the interface language.
+        WindowBody(painter, kSize, kHeaderHeight, {}, {});
+        art::Inset(painter, QRectF(kPrompt).adjusted(-8, -8, 8, 8), art::kPaper, 14);
+        art::Inset(painter, QRectF(kAnswers).adjusted(-8, -8, 8, 8), art::kCream.lighter(103), 14);
+    });
+}
+
 std::vector<ProgramPicture> MakeProgramPictures() {
     return {
         {QStringLiteral("skins/Lesson/Login.bmp"), CatalogSkin()},
         {QStringLiteral("skins/Lesson/lesson.bmp"), LessonSkin()},
+        {QStringLiteral("skins/Exercise/exercise.bmp"), ExerciseSkin()},
         {QStringLiteral("image/userpass.bmp"), LoginSkin()},
         {QStringLiteral("image/tipdia.bmp"), TipSkin()},
         {QStringLiteral("image/usertip.bmp"), UserTipSkin()},

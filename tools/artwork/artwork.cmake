@@ -19,7 +19,7 @@ set_target_properties(artworkgen PROPERTIES AUTOMOC OFF AUTORCC OFF)
 set(TESSALYNE_ARTWORK_DIR ${CMAKE_BINARY_DIR}/artwork)
 # The pictures of the program folder, so a deleted one is drawn again.
 set(program_pictures
-  skins/Lesson/Login.bmp skins/Lesson/lesson.bmp image/userpass.bmp image/tipdia.bmp image/usertip.bmp
+  skins/Lesson/Login.bmp skins/Lesson/lesson.bmp skins/Exercise/exercise.bmp image/userpass.bmp image/tipdia.bmp image/usertip.bmp
   image/systensetting.bmp image/dxj.bmp image/grade.bmp image/lesson_wordstudy.bmp image/general.bmp
   image/laba1.bmp image/stop.bmp)
 list(TRANSFORM program_pictures PREPEND ${TESSALYNE_PROGRAM_DIR}/)

@@ -1,0 +1,602 @@
+#include "exercise/CExerciseDlg.h"
+
+#include "app/CLog.h"
+#include "app/ContentPath.h"
+#include "audio/AudioMessages.h"
+#include "audio/CSoundPlayer.h"
+#include "audio/ConvertMp3ToWav.h"
+#include "charstudy/CWritingPad.h"
+#include "charstudy/WordData.h"
+#include "exercise/CChoiceButton.h"
+#include "exercise/CExerciseResultPanel.h"
+#include "exercise/ExerciseGenerator.h"
+#include "lesson/DialogControls.h"
+#include "lesson/LessonContentService.h"
+#include "render/WordImage.h"
+#include "ui/ArtworkIds.h"
+#include "ui/BitmapButton.h"
+#include "ui/SkinLayout.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QRandomGenerator>
+
+using namespace skinlayout::exercise;
+using exercise::Question;
+using exercise::QuestionKind;
+
+namespace {
+
+const QColor kInk{46, 58, 75};
+const QColor kRightInk{61, 125, 82};
+const QColor kWrongInk{178, 60, 32};
+// Room for the Chinese of a prompt: a sentence wraps within it.
+constexpr int kPromptPictureWidth = 660;
+constexpr int kTileRowY = 18;
+constexpr int kPoolRowY = 170;
+constexpr int kTileGap = 12;
+constexpr int kPinyinCaptionSize = 30;
+
+QLabel* AddLabel(QWidget* parent, const char* id, const QRect& place, int pixelSize, bool bold,
+                 QColor colour) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(id));
+    label->setGeometry(place);
+    QFont font = label->font();
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
+    label->setWordWrap(true);
+    return label;
+}
+
+bool IsSentence(const std::u16string& text) {
+    return text.find(u' ') != std::u16string::npos;
+}
+
+} // namespace
+
+CExerciseDlg::CExerciseDlg(ExerciseWindowSetup setup, QWidget* parent)
+    : SkinDialog(kSize, parent), m_setup(std::move(setup)) {
+    setObjectName(QStringLiteral("exercise"));
+    InitSkin(GetProgramFolder() + "skins\\Exercise\\exercise.bmp");
+    m_soundFile = m_setup.scratchFolder + "/question.mp3";
+    CreateControls();
+    StartRun(m_setup.seed);
+}
+
+CExerciseDlg::~CExerciseDlg() = default;
+
+QString CExerciseDlg::Text(ExerciseText which) const {
+    return QString::fromStdString(m_setup.texts->Get(which));
+}
+
+BitmapButton* CExerciseDlg::AddCommand(const char* id, int index, int hoverId, int normalId,
+                                       ExerciseText label, void (CExerciseDlg::*handler)()) {
+    BitmapButton* button = dialogs::AddButton(this, 0, Command(index), hoverId, normalId, Text(label));
+    button->setObjectName(QString::fromLatin1(id));
+    button->setText(Text(label));
+    button->SetAlign(0);
+    QFont font = button->font();
+    font.setPixelSize(15);
+    font.setBold(true);
+    button->setFont(font);
+    connect(button, &QPushButton::clicked, this, [this, handler] {
+        dialogs::PlayClickSound();
+        (this->*handler)();
+    });
+    return button;
+}
+
+void CExerciseDlg::CreateControls() {
+    m_title = AddLabel(this, "title", kTitle, 22, true, QColor(255, 253, 247));
+    m_title->setWordWrap(false);
+    m_progressText = AddLabel(this, "progresstext", QRect(kTitle.right(), kTitle.top(), 170, kTitle.height()),
+                              15, false, QColor(207, 230, 226));
+    m_progressText->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("progress"));
+    m_progress->setGeometry(kProgress);
+    m_progress->setTextVisible(false);
+    m_progress->setStyleSheet(
+        QStringLiteral("QProgressBar { border: 1px solid #a9cbc6; border-radius: 6px; background: #fffdf7; }"
+                       "QProgressBar::chunk { border-radius: 5px; background: #2f7f7a; }"));
+    m_instruction = AddLabel(this, "instruction", kInstruction, 17, true, QColor(33, 94, 90));
+    m_promptPicture = AddLabel(this, "prompt", kPrompt.adjusted(0, 4, -60, -52), 15, false, kInk);
+    m_promptPicture->setAlignment(Qt::AlignCenter);
+    m_promptText =
+        AddLabel(this, "prompttext", QRect(kPrompt.left(), kPrompt.bottom() - 50, kPrompt.width() - 60, 50),
+                 18, false, kInk);
+    m_promptText->setAlignment(Qt::AlignCenter);
+    m_replay = dialogs::AddButton(this, 0, kReplay, artwork::kReplayHover, artwork::kReplayNormal,
+                                  Text(ExerciseText::Replay));
+    m_replay->setObjectName(QString::fromLatin1(kReplayId));
+    connect(m_replay, &QPushButton::clicked, this, &CExerciseDlg::Replay);
+    auto* close = dialogs::AddButton(this, 2, kClose, artwork::kCloseHover, artwork::kCloseNormal,
+                                     Text(ExerciseText::Close));
+    connect(close, &QPushButton::clicked, this, [this] {
+        dialogs::PlayClickSound();
+        reject();
+    });
+
+    m_answers = new QWidget(this);
+    m_answers->setObjectName(QStringLiteral("answers"));
+    m_answers->setGeometry(kAnswers);
+    m_feedback = AddLabel(this, "feedback", kFeedback.adjusted(0, 0, 0, -40), 17, true, kInk);
+    m_answerPicture =
+        AddLabel(this, "answer", QRect(kFeedback.left(), kFeedback.top() + 36, kFeedback.width(), 46), 15,
+                 false, kInk);
+    m_answerPicture->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    m_next = AddCommand(kNextId, 0, artwork::kNextHover, artwork::kNextNormal, ExerciseText::Next,
+                        &CExerciseDlg::Next);
+    m_check = AddCommand(kCheckId, 1, artwork::kCheckHover, artwork::kCheckNormal, ExerciseText::Check,
+                         &CExerciseDlg::Check);
+    m_giveUp = AddCommand(kGiveUpId, 2, artwork::kGiveUpHover, artwork::kGiveUpNormal, ExerciseText::GiveUp,
+                          &CExerciseDlg::GiveUp);
+
+    m_result =
+        new CExerciseResultPanel([this](const std::u16string& word,
+                                        const std::u16string& pinyin) { return WordPicture(word, pinyin); },
+                                 this);
+    m_result->setGeometry(
+        QRect(kPrompt.left(), kInstruction.top(), kPrompt.width(), kAnswers.bottom() - kInstruction.top()));
+    m_result->hide();
+}
+
+QImage CExerciseDlg::WordPicture(const std::u16string& word, const std::u16string& pinyin) const {
+    const WordColours colours = CurrentWordColours();
+    if (IsSentence(word))
+        return wordimage::DrawSentence(exercise::SplitWords(word), exercise::SplitWords(pinyin), -1,
+                                       m_setup.lesson->number, kPromptPictureWidth, CChoiceButton::kGround,
+                                       colours);
+    return wordimage::DrawWord(word, pinyin, m_setup.lesson->number, CChoiceButton::kGround, colours);
+}
+
+void CExerciseDlg::StartRun(std::uint32_t seed) {
+    m_seed = seed;
+    g_log.Write("exercise: lesson %d, seed %u", m_setup.lesson->number, seed);
+    m_session = std::make_unique<ExerciseSession>(m_setup.makeRun(seed));
+    m_kept = {};
+    m_title->setText(Text(ExerciseText::Title).arg(m_setup.lesson->number) +
+                     (m_setup.lesson->title.empty()
+                          ? QString()
+                          : QStringLiteral(" \u00B7 ") + QString::fromStdString(m_setup.lesson->title)));
+    m_result->hide();
+    if (m_session->Count() == 0) {
+        ClearAnswers();
+        m_instruction->setText(Text(ExerciseText::NoMaterial));
+        m_promptPicture->clear();
+        m_promptText->clear();
+        m_feedback->clear();
+        m_answerPicture->clear();
+        m_progress->setRange(0, 1);
+        m_progress->setValue(0);
+        UpdateCommands();
+        return;
+    }
+    m_progress->setRange(0, m_session->Count());
+    ShowQuestion();
+    if (!m_setup.contentProblem.empty())
+        m_feedback->setText(
+            Text(ExerciseText::ContentError).arg(QString::fromStdString(m_setup.contentProblem)));
+}
+
+bool CExerciseDlg::ShowsResult() const {
+    return m_result->isVisible();
+}
+
+void CExerciseDlg::ClearAnswers() {
+    for (QWidget* child : m_answers->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        delete child;
+    m_choices.clear();
+    m_placed.clear();
+    m_pad = nullptr;
+}
+
+void CExerciseDlg::ShowQuestion() {
+    ClearAnswers();
+    const Question& q = m_session->Current();
+    m_progressText->setText(Text(ExerciseText::Progress).arg(m_session->Index() + 1).arg(m_session->Count()));
+    m_progress->setValue(m_session->Index());
+    m_instruction->setText(QString::fromStdString(m_setup.texts->Instruction(q.kind)));
+    m_feedback->clear();
+    m_answerPicture->clear();
+    ShowPrompt(false);
+    switch (q.kind) {
+    case QuestionKind::WordOrder:
+        ShowTiles();
+        break;
+    case QuestionKind::Writing:
+        ShowWritingPad();
+        break;
+    default:
+        ShowChoices();
+        break;
+    }
+    m_answers->show();
+    UpdateCommands();
+    // Questions that are about hearing start with the sound.
+    if (q.kind == QuestionKind::Listening || q.kind == QuestionKind::Tones)
+        PlaySound(q.sound);
+}
+
+void CExerciseDlg::ShowPrompt(bool answered) {
+    const Question& q = m_session->Current();
+    const WordColours colours = CurrentWordColours();
+    QImage picture;
+    QString text;
+    if (answered) {
+        picture = WordPicture(q.chinese, q.pinyin);
+        text = QString::fromStdString(q.text);
+    } else {
+        switch (q.kind) {
+        case QuestionKind::Listening:
+            break;
+        case QuestionKind::Meaning:
+            picture = WordPicture(q.chinese, q.pinyin);
+            break;
+        case QuestionKind::WordFromMeaning:
+        case QuestionKind::WordOrder:
+            text = QString::fromStdString(q.text);
+            break;
+        case QuestionKind::Tones:
+            picture = WordPicture(q.chinese, {});
+            break;
+        case QuestionKind::Writing:
+            picture = WordPicture({}, q.pinyin);
+            text = QString::fromStdString(q.text);
+            break;
+        case QuestionKind::Reading:
+            picture = wordimage::DrawSentence(exercise::SplitWords(q.chinese), exercise::SplitWords(q.pinyin),
+                                              q.blank, m_setup.lesson->number, kPromptPictureWidth,
+                                              CChoiceButton::kGround, colours);
+            text = QString::fromStdString(q.text);
+            break;
+        }
+    }
+    m_promptPicture->setPixmap(QPixmap::fromImage(picture));
+    if (picture.isNull())
+        m_promptPicture->clear();
+    m_promptText->setText(text);
+}
+
+void CExerciseDlg::ShowChoices() {
+    const Question& q = m_session->Current();
+    for (int i = 0; i < static_cast<int>(q.choices.size()); ++i) {
+        auto* card = new CChoiceButton(m_answers);
+        card->setObjectName(QStringLiteral("choice%1").arg(i + 1));
+        card->SetKey(i + 1);
+        const exercise::Choice& choice = q.choices[static_cast<size_t>(i)];
+        if (!choice.text.empty())
+            card->SetCaption(QString::fromStdString(choice.text));
+        else if (choice.chinese.empty())
+            // Pinyin alone is about its tone marks: written large enough to tell them apart.
+            card->SetCaption(QString::fromStdU16String(choice.pinyin), kPinyinCaptionSize);
+        else
+            card->SetPicture(WordPicture(choice.chinese, choice.pinyin));
+        card->setGeometry(Choice(i).translated(-kAnswers.topLeft()));
+        connect(card, &QAbstractButton::clicked, this, [this, i] { Choose(i); });
+        card->show();
+        m_choices.push_back(card);
+    }
+}
+
+void CExerciseDlg::ShowTiles() {
+    const Question& q = m_session->Current();
+    int x = 0;
+    int y = kPoolRowY;
+    for (int i = 0; i < static_cast<int>(q.choices.size()); ++i) {
+        auto* tile = new CChoiceButton(m_answers);
+        tile->setObjectName(QStringLiteral("tile%1").arg(i + 1));
+        tile->SetKey(i + 1);
+        tile->SetPicture(
+            WordPicture(q.choices[static_cast<size_t>(i)].chinese, q.choices[static_cast<size_t>(i)].pinyin));
+        const QSize size = tile->sizeHint();
+        if (x > 0 && x + size.width() > kAnswers.width()) {
+            x = 0;
+            y += size.height() + kTileGap;
+        }
+        tile->setGeometry(QRect(QPoint(x, y), size));
+        tile->setProperty("poolPosition", QPoint(x, y));
+        tile->setProperty("tile", i);
+        x += size.width() + kTileGap;
+        connect(tile, &QAbstractButton::clicked, this, [this, i, tile] {
+            if (std::find(m_placed.begin(), m_placed.end(), tile) == m_placed.end())
+                PlaceTile(i);
+            else if (!m_session->IsAnswered()) {
+                m_placed.erase(std::find(m_placed.begin(), m_placed.end(), tile));
+                ArrangeTiles();
+            }
+        });
+        tile->show();
+        m_choices.push_back(tile);
+    }
+}
+
+void CExerciseDlg::ArrangeTiles() {
+    for (CChoiceButton* tile : m_choices)
+        tile->move(tile->property("poolPosition").toPoint());
+    int x = 0;
+    int y = kTileRowY;
+    for (CChoiceButton* tile : m_placed) {
+        if (x > 0 && x + tile->width() > kAnswers.width()) {
+            x = 0;
+            y += tile->height() + kTileGap;
+        }
+        tile->move(x, y);
+        x += tile->width() + kTileGap;
+    }
+    UpdateCommands();
+}
+
+void CExerciseDlg::ShowWritingPad() {
+    const Question& q = m_session->Current();
+    m_pad = new CWritingPad(m_answers);
+    m_pad->setObjectName(QStringLiteral("pad"));
+    m_pad->Create(m_answers, (kAnswers.width() - CWritingPad::kWidth) / 2, 0);
+    m_pad->SetStrokeOrderPrompt(m_setup.texts->Get(ExerciseText::StrokeOrder));
+    m_pad->SetStrokeRejectedDisplay([this](const std::string& prompt) {
+        m_feedback->setStyleSheet(
+            QStringLiteral("color: %1; background: transparent;").arg(kWrongInk.name()));
+        m_feedback->setText(QString::fromStdString(prompt));
+    });
+    m_pad->SetGradeDisplay([](const std::string&) {});
+    m_pad->installEventFilter(this);
+    m_strokesAccepted = 0;
+    WordData data(true);
+    data.SetWord(q.chinese, q.pinyin, q.chinese, WordData::kNoWordId);
+    std::u16string explanation;
+    int strokeCount = 0;
+    QImage pinyinPicture, wordPicture;
+    data.Load(explanation, strokeCount, pinyinPicture, wordPicture, true);
+    const std::string id = data.CharacterIdOfWord();
+    data.LoadStrokeImages(id);
+    m_pad->SetStrokeImages(data.StrokeImages());
+    m_pad->SetCharacter(data.LoadEmptyImage(id));
+    m_pad->ShowBackground();
+    m_pad->StartPractice(data.WriteStrokeFile(id));
+}
+
+bool CExerciseDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_pad && event->type() == QEvent::MouseButtonRelease) {
+        // The pad takes the stroke first; the answer is decided once it has.
+        QMetaObject::invokeMethod(this, &CExerciseDlg::OnPadReleased, Qt::QueuedConnection);
+    }
+    return SkinDialog::eventFilter(watched, event);
+}
+
+void CExerciseDlg::OnPadReleased() {
+    if (!m_pad || m_session->IsFinished() || m_session->IsAnswered())
+        return;
+    if (m_pad->Practice().AllStrokesWritten()) {
+        m_pad->Grade();
+        AfterAnswer(m_session->AnswerWriting(true));
+    } else if (m_pad->Practice().StrokeCounter() > m_strokesAccepted) {
+        // An accepted stroke clears the prompt a stroke out of order left.
+        m_strokesAccepted = m_pad->Practice().StrokeCounter();
+        m_feedback->clear();
+    }
+}
+
+void CExerciseDlg::Choose(int choice) {
+    if (m_session->IsFinished() || m_session->IsAnswered() || !m_session->Current().IsChoice() ||
+        choice < 0 || choice >= static_cast<int>(m_choices.size()))
+        return;
+    m_choices[static_cast<size_t>(choice)]->setProperty("chosen", true);
+    AfterAnswer(m_session->AnswerChoice(choice));
+}
+
+void CExerciseDlg::PlaceTile(int tile) {
+    if (m_session->IsFinished() || m_session->IsAnswered() ||
+        m_session->Current().kind != QuestionKind::WordOrder || tile < 0 ||
+        tile >= static_cast<int>(m_choices.size()))
+        return;
+    CChoiceButton* chosen = m_choices[static_cast<size_t>(tile)];
+    if (std::find(m_placed.begin(), m_placed.end(), chosen) != m_placed.end())
+        return;
+    m_placed.push_back(chosen);
+    ArrangeTiles();
+}
+
+void CExerciseDlg::TakeBackTile() {
+    if (m_session->IsFinished() || m_session->IsAnswered() || m_placed.empty())
+        return;
+    m_placed.pop_back();
+    ArrangeTiles();
+}
+
+void CExerciseDlg::Check() {
+    if (m_session->IsFinished() || m_session->IsAnswered() ||
+        m_session->Current().kind != QuestionKind::WordOrder || m_placed.size() != m_choices.size())
+        return;
+    std::vector<int> order;
+    for (CChoiceButton* tile : m_placed)
+        order.push_back(tile->property("tile").toInt());
+    AfterAnswer(m_session->AnswerOrder(order));
+}
+
+void CExerciseDlg::GiveUp() {
+    if (m_session->IsFinished() || m_session->IsAnswered())
+        return;
+    m_session->GiveUp();
+    AfterAnswer(false);
+}
+
+void CExerciseDlg::AfterAnswer(bool right) {
+    const Question& q = m_session->Current();
+    MarkChoices();
+    ShowPrompt(true);
+    ShowFeedback(right);
+    if (m_pad) {
+        m_pad->ShowWhole();
+        if (!right)
+            m_pad->StartAnimation();
+    }
+    m_progress->setValue(m_session->Index() + 1);
+    UpdateCommands();
+    PlaySound(q.sound);
+}
+
+void CExerciseDlg::MarkChoices() {
+    const Question& q = m_session->Current();
+    if (q.kind == QuestionKind::WordOrder) {
+        for (size_t i = 0; i < m_placed.size() && i < q.order.size(); ++i) {
+            const auto tile = static_cast<size_t>(m_placed[i]->property("tile").toInt());
+            const bool right = q.choices[tile].chinese == q.choices[static_cast<size_t>(q.order[i])].chinese;
+            m_placed[i]->SetMark(right ? CChoiceButton::Mark::Right : CChoiceButton::Mark::Wrong);
+        }
+        return;
+    }
+    for (size_t i = 0; i < m_choices.size(); ++i) {
+        if (static_cast<int>(i) == q.answer)
+            m_choices[i]->SetMark(CChoiceButton::Mark::Right);
+        else if (m_choices[i]->property("chosen").toBool())
+            m_choices[i]->SetMark(CChoiceButton::Mark::Wrong);
+        m_choices[i]->setEnabled(false);
+    }
+}
+
+void CExerciseDlg::ShowFeedback(bool right) {
+    const Question& q = m_session->Current();
+    m_feedback->setStyleSheet(
+        QStringLiteral("color: %1; background: transparent;").arg((right ? kRightInk : kWrongInk).name()));
+    if (q.kind == QuestionKind::Writing)
+        m_feedback->setText(
+            right ? Text(ExerciseText::WritingRight).arg(m_pad ? m_pad->LastGrade() : 0.0, 0, 'f', 1)
+                  : Text(ExerciseText::WritingWrong));
+    else
+        m_feedback->setText(right ? Text(ExerciseText::Right) : Text(ExerciseText::Wrong));
+    if (!right)
+        ShowAnswerPicture();
+}
+
+void CExerciseDlg::ShowAnswerPicture() {
+    const Question& q = m_session->Current();
+    if (q.IsChoice() && q.answer >= 0) {
+        const exercise::Choice& answer = q.choices[static_cast<size_t>(q.answer)];
+        if (!answer.text.empty() || answer.chinese.empty()) {
+            m_answerPicture->setText(answer.text.empty() ? QString::fromStdU16String(answer.pinyin)
+                                                         : QString::fromStdString(answer.text));
+            return;
+        }
+        m_answerPicture->setPixmap(QPixmap::fromImage(WordPicture(answer.chinese, answer.pinyin)));
+        return;
+    }
+    m_answerPicture->setPixmap(QPixmap::fromImage(WordPicture(q.chinese, q.pinyin)));
+}
+
+void CExerciseDlg::UpdateCommands() {
+    const bool finished = m_session->IsFinished() || m_session->Count() == 0;
+    const bool answered = !finished && m_session->IsAnswered();
+    const bool ordering = !finished && m_session->Current().kind == QuestionKind::WordOrder;
+    m_check->setVisible(ordering && !answered);
+    m_check->setEnabled(ordering && m_placed.size() == m_choices.size());
+    m_giveUp->setVisible(!finished && !answered);
+    m_next->setVisible(answered || finished);
+    // The visible commands line up from the right edge.
+    int place = 0;
+    for (BitmapButton* command : {m_next, m_check, m_giveUp})
+        if (command->isVisibleTo(this))
+            command->setGeometry(Command(place++));
+    m_replay->setVisible(!finished && !ShowsResult());
+    const bool last = !finished && m_session->Index() + 1 == m_session->Count();
+    const ExerciseText nextLabel = finished ? ExerciseText::TryAgain
+                                   : last   ? ExerciseText::Finish
+                                            : ExerciseText::Next;
+    m_next->setText(Text(nextLabel));
+    m_next->SetBitmaps(finished ? artwork::kTryAgainHover : artwork::kNextHover, 0xFFFF0000,
+                       finished ? artwork::kTryAgainNormal : artwork::kNextNormal, 0xFFFF0000);
+}
+
+void CExerciseDlg::Next() {
+    if (m_session->IsFinished() || m_session->Count() == 0) {
+        StartAgain();
+        return;
+    }
+    if (!m_session->IsAnswered())
+        return;
+    if (m_session->Next())
+        ShowQuestion();
+    else
+        ShowResult();
+}
+
+void CExerciseDlg::ShowResult() {
+    const int score = m_session->Score();
+    m_kept = m_setup.keepScore(score);
+    QString kept;
+    if (!m_kept.saved)
+        kept = Text(ExerciseText::NotSaved).arg(QString::fromStdString(m_kept.error));
+    else if (m_kept.improved)
+        kept = Text(ExerciseText::SavedBetter);
+    else
+        kept = Text(ExerciseText::Saved).arg(m_kept.bestScore);
+    g_log.Write("exercise: score %d, %s", score, m_kept.saved ? "kept" : m_kept.error.c_str());
+    ClearAnswers();
+    m_answers->hide();
+    m_instruction->clear();
+    m_promptPicture->clear();
+    m_promptText->clear();
+    m_feedback->clear();
+    m_answerPicture->clear();
+    m_progressText->setText(Text(ExerciseText::Finish));
+    m_progress->setValue(m_session->Count());
+    const auto& review = m_session->ReviewItems();
+    m_result->ShowResult(
+        Text(ExerciseText::ScoreTitle), score, kept, m_kept.saved,
+        review.empty() ? Text(ExerciseText::NothingToReview) : Text(ExerciseText::ReviewTitle), review);
+    m_result->show();
+    m_result->raise();
+    UpdateCommands();
+}
+
+void CExerciseDlg::StartAgain() {
+    StartRun(QRandomGenerator::global()->generate());
+}
+
+void CExerciseDlg::Replay() {
+    if (!m_session->IsFinished() && m_session->Count() > 0)
+        PlaySound(m_session->Current().sound);
+}
+
+void CExerciseDlg::PlaySound(const exercise::SoundSource& source) {
+    if (source.IsEmpty())
+        return;
+    const bool saved = source.IsSentence()
+                           ? m_setup.content->SaveSentenceSound(source.sentenceId, m_soundFile)
+                           : m_setup.content->SaveWordSound(source.word, source.pinyin, m_soundFile);
+    const std::string wave = saved ? ConvertMp3ToWav(m_soundFile) : std::string();
+    if (wave.empty()) {
+        g_log.Write("exercise: no sound for this question");
+        return;
+    }
+    PlaySoundFile(wave, SND_ASYNC | SND_FILENAME);
+}
+
+void CExerciseDlg::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    event->accept();
+    const bool open = !m_session->IsFinished() && m_session->Count() > 0 && !m_session->IsAnswered();
+    if (key == Qt::Key_Space) {
+        Replay();
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (open && m_session->Current().kind == QuestionKind::WordOrder)
+            Check();
+        else
+            Next();
+    } else if (key == Qt::Key_Backspace) {
+        TakeBackTile();
+    } else if (open && key >= Qt::Key_1 && key <= Qt::Key_9) {
+        const int number = key - Qt::Key_1;
+        if (m_session->Current().kind == QuestionKind::WordOrder)
+            PlaceTile(number);
+        else
+            Choose(number);
+    } else if (key != Qt::Key_Escape) {
+        SkinDialog::keyPressEvent(event);
+    }
+}
