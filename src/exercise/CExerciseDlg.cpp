@@ -186,7 +186,7 @@ void CExerciseDlg::StartRun(std::uint32_t seed) {
 }
 
 bool CExerciseDlg::ShowsResult() const {
-    return m_result->isVisible();
+    return !m_result->isHidden();
 }
 
 void CExerciseDlg::ClearAnswers() {

@@ -10,6 +10,7 @@
 #include "lesson/CUser.h"
 #include "lesson/LessonSettings.h"
 #include "lesson/UserAccounts.h"
+#include "ui/BitmapButton.h"
 #include "ui/CColourPicker.h"
 
 #include <QApplication>
@@ -28,9 +29,15 @@ class RecordingCatalog : public CLessonCatalogDlg {
 public:
     RecordingCatalog() : CLessonCatalogDlg("English") {}
     std::vector<int> m_opened;
+    // What happens while the lesson window is open (a companion program keeping a score).
+    std::function<void(int)> m_whileOpen;
 
 protected:
-    void RunLessonWindow(int lesson) override { m_opened.push_back(lesson); }
+    void RunLessonWindow(int lesson) override {
+        m_opened.push_back(lesson);
+        if (m_whileOpen)
+            m_whileOpen(lesson);
+    }
 };
 
 // Fills the login dialog and presses OK; `then` answers what opens next.
@@ -86,6 +93,21 @@ TEST_F(CatalogTest, LoginReadsTheUsersOwnSettingsAndProgress) {
     EXPECT_EQ(g_lessonSettings.m_effective.lineDistance, 8);
     EXPECT_EQ(g_lessonSettings.m_effective.sentenceDistance, 12);
     EXPECT_EQ(g_profile.GetProfileString("lesson", "Lastuser"), "li");
+}
+
+TEST_F(CatalogTest, ComingBackFromALessonShowsItsNewStateAndEachButtonNamesItsLesson) {
+    AddUser("U1", "Li", "pw");
+    AddSettings("[U1]\nTip=0\n");
+    RecordingCatalog catalog;
+    LogIn("Li", "pw");
+    catalog.Login();
+    EXPECT_EQ(catalog.findChild<BitmapButton*>(QStringLiteral("1104"))->TooltipText(),
+              QStringLiteral("1. Hello!"));
+    catalog.EnterLesson(2);
+    EXPECT_EQ(catalog.LessonState(2), catalog::kStarted) << "an opened lesson is started";
+    catalog.m_whileOpen = [this](int lesson) { SetScore("U1", lesson, 80); };
+    catalog.EnterLesson(1);
+    EXPECT_EQ(catalog.LessonState(1), catalog::kFinished) << "the score kept meanwhile shows at once";
 }
 
 TEST_F(CatalogTest, WithTheResumePromptOffLoggingInNeverOpensALesson) {
