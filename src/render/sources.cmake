@@ -6,6 +6,7 @@ target_sources(core PRIVATE
   src/render/ContentImage.cpp
   src/render/LetterPicture.cpp
   src/render/PinyinBitmap.cpp
+  src/render/PinyinSyllable.cpp
   src/render/PinyinText.cpp
   src/render/SentenceGrid.cpp
   src/render/WordColours.cpp

@@ -1,4 +1,4 @@
-#include "PinyinSyllable.h"
+#include "render/PinyinSyllable.h"
 
 #include <gtest/gtest.h>
 

@@ -3,12 +3,12 @@
 #include "DatabaseWriter.h"
 #include "LetterPictures.h"
 #include "OpenDataSources.h"
-#include "PinyinSyllable.h"
 #include "SpeechEncoder.h"
 #include "StrokeGraphics.h"
 #include "app/FileUtils.h"
 #include "data/Schema.h"
 #include "render/BmpWriter.h"
+#include "render/PinyinSyllable.h"
 
 #include <QChar>
 #include <cstdio>

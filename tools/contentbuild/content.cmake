@@ -18,7 +18,6 @@ add_library(contentlib STATIC
   ${contentbuild_dir}/DatabaseWriter.cpp
   ${contentbuild_dir}/LetterPictures.cpp
   ${contentbuild_dir}/OpenDataSources.cpp
-  ${contentbuild_dir}/PinyinSyllable.cpp
   ${contentbuild_dir}/SpeechEncoder.cpp
   ${contentbuild_dir}/StrokeGraphics.cpp
   ${contentbuild_dir}/WordDatabaseBuilder.cpp

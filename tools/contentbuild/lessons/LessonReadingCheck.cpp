@@ -1,8 +1,8 @@
 #include "LessonReadingCheck.h"
 
 #include "OpenDataSources.h"
-#include "PinyinSyllable.h"
 #include "PinyinText.h"
+#include "render/PinyinSyllable.h"
 
 #include <optional>
 #include <sqlite3.h>

@@ -2,9 +2,9 @@
 
 #include "LessonDatabaseWriter.h"
 #include "LessonIds.h"
-#include "PinyinSyllable.h"
 #include "PinyinText.h"
 #include "SpeechEncoder.h"
+#include "render/PinyinSyllable.h"
 
 #include <map>
 

@@ -31,6 +31,9 @@ namespace pinyin {
 // Every final the tables hold, in a fixed order.
 const std::vector<std::string>& AllFinals();
 
+// Every Mandarin syllable without its tone, spelt as PinyinSyllable::Plain() spells it ("lü", "nüe").
+const std::set<std::string>& PlainSyllables();
+
 // The 20 letters that begin a syllable, in the order "bpmfdtnlzcsrjqxgkhwy".
 const std::string& InitialLetters();
 
