@@ -1,6 +1,6 @@
-// Command lines of any bytes (arguments separated by NUL): the exercise program either refuses them
-// with a reason or takes a lesson from 1 to 35 and a user id that is not empty.
-#include "exercise/ExerciseCommandLine.h"
+// Command lines of any bytes (arguments separated by NUL): the practice programs either refuse them
+// with a reason or take a lesson from 1 to 35 and, where one is asked for, a user id that is not empty.
+#include "app/PracticeCommandLine.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -15,9 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         else
             arguments.back().push_back(static_cast<char>(data[i]));
     }
-    std::string error;
-    const auto line = ExerciseCommandLine::Parse(arguments, error);
-    if (line ? (line->lesson < 1 || line->lesson > 35 || line->userId.empty()) : error.empty())
-        std::abort();
+    for (bool withUser : {true, false}) {
+        std::string error;
+        const auto line = PracticeCommandLine::Parse(arguments, withUser, error);
+        if (line ? (line->lesson < 1 || line->lesson > 35 || line->userId.empty() == withUser)
+                 : error.empty())
+            std::abort();
+    }
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "exercise/ExerciseCommandLine.h"
+#include "app/PracticeCommandLine.h"
 
 #include "lesson/LessonCatalogData.h"
 
@@ -13,9 +13,14 @@ std::optional<long long> ParseWholeNumber(const std::string& text, long long low
     return value;
 }
 
-std::optional<ExerciseCommandLine> ExerciseCommandLine::Parse(const std::vector<std::string>& arguments,
-                                                              std::string& error) {
-    ExerciseCommandLine line;
+std::string PracticeCommandLine::Usage(const std::string& program, bool withUser) {
+    return "usage: " + program + " <lesson 1-" + std::to_string(catalog::kLessonCount) + ">" +
+           (withUser ? " <user id>" : "");
+}
+
+std::optional<PracticeCommandLine> PracticeCommandLine::Parse(const std::vector<std::string>& arguments,
+                                                              bool withUser, std::string& error) {
+    PracticeCommandLine line;
     std::vector<std::string> positional;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -35,8 +40,11 @@ std::optional<ExerciseCommandLine> ExerciseCommandLine::Parse(const std::vector<
             positional.push_back(argument);
         }
     }
-    if (positional.size() != 2) {
-        error = positional.size() < 2 ? "a lesson number and a user id are needed" : "too many arguments";
+    const size_t wanted = withUser ? 2 : 1;
+    if (positional.size() != wanted) {
+        error = positional.size() > wanted ? "too many arguments"
+                : withUser                 ? "a lesson number and a user id are needed"
+                                           : "a lesson number is needed";
         return std::nullopt;
     }
     const auto lesson = ParseWholeNumber(positional[0], 1, catalog::kLessonCount);
@@ -45,11 +53,12 @@ std::optional<ExerciseCommandLine> ExerciseCommandLine::Parse(const std::vector<
                 ", not \"" + positional[0] + "\"";
         return std::nullopt;
     }
-    if (positional[1].empty()) {
+    if (withUser && positional[1].empty()) {
         error = "the user id is empty";
         return std::nullopt;
     }
     line.lesson = static_cast<int>(*lesson);
-    line.userId = positional[1];
+    if (withUser)
+        line.userId = positional[1];
     return line;
 }

@@ -5,18 +5,20 @@
 #include <string>
 #include <vector>
 
-// The exercise program's command line: "exercise <lesson> <user id>", as the lesson window starts
-// it, and "--seed N" for a run that is the same every time (tests).
-struct ExerciseCommandLine {
+// The command line of the practice programs the lesson window starts: "<lesson>" for the spelling
+// program, "<lesson> <user id>" for the exercise program, and "--seed N" for a run that is the
+// same every time (tests).
+struct PracticeCommandLine {
     int lesson = 0;
     std::string userId;
     std::optional<std::uint32_t> seed;
 
-    static constexpr const char* kUsage = "usage: exercise <lesson 1-35> <user id>";
+    // The one-line usage text of a program: "usage: exercise <lesson 1-35> <user id>".
+    static std::string Usage(const std::string& program, bool withUser);
 
-    // False with `error` for anything else: a missing, non-numeric or out-of-range lesson, no
-    // user id, an unknown option or a seed that is not a number.
-    static std::optional<ExerciseCommandLine> Parse(const std::vector<std::string>& arguments,
+    // False with `error` for anything else: a missing, non-numeric or out-of-range lesson, a
+    // missing or empty user id (when one is taken), an unknown option or a seed that is not a number.
+    static std::optional<PracticeCommandLine> Parse(const std::vector<std::string>& arguments, bool withUser,
                                                     std::string& error);
 };
 

@@ -7,7 +7,9 @@ target_sources(core PRIVATE
   src/app/FileUtils.cpp
   src/app/Globals.cpp
   src/app/IniDocument.cpp
+  src/app/InterfaceTexts.cpp
   src/app/LanguageRecord.cpp
+  src/app/PracticeCommandLine.cpp
   src/app/TextEncoding.cpp
   src/app/UserNotice.cpp
 )

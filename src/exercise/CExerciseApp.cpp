@@ -4,8 +4,8 @@
 #include "app/CLog.h"
 #include "app/ContentPath.h"
 #include "app/Globals.h"
+#include "app/PracticeCommandLine.h"
 #include "exercise/CExerciseDlg.h"
-#include "exercise/ExerciseCommandLine.h"
 #include "exercise/ExerciseGenerator.h"
 #include "lesson/LessonContentService.h"
 #include "lesson/LessonSettings.h"
@@ -42,11 +42,12 @@ private:
 } // namespace
 
 int CExerciseApp::RefuseCommandLine(const std::string& why) {
-    std::fprintf(stderr, "exercise: %s. %s\n", why.c_str(), ExerciseCommandLine::kUsage);
+    std::fprintf(stderr, "exercise: %s. %s\n", why.c_str(),
+                 PracticeCommandLine::Usage("exercise", true).c_str());
     return 2;
 }
 
-int CExerciseApp::Run(const ExerciseCommandLine& line) {
+int CExerciseApp::Run(const PracticeCommandLine& line) {
     CLessonApp content;
     std::string languageName;
     if (!content.OpenContent(languageName))

@@ -1,16 +1,9 @@
 #include "exercise/ExerciseTexts.h"
 
-#include "app/CIniFile.h"
-
 namespace {
 
-struct TextEntry {
-    const char* key;
-    const char* english;
-};
-
 // In the order of ExerciseText.
-constexpr TextEntry kEntries[] = {
+constexpr InterfaceTexts::Entry kEntries[] = {
     {"Title", "Exercise \u00B7 Lesson %1"},
     {"Progress", "Question %1 of %2"},
     {"AskListening", "Listen to the sentence and choose what it means."},
@@ -56,13 +49,8 @@ const char* ExerciseTexts::English(ExerciseText which) {
 }
 
 void ExerciseTexts::Load(const std::string& programFolder, const std::string& languageSuffix) {
-    const CIniFile file(programFolder + "exercise_" + languageSuffix + ".ini");
-    for (size_t i = 0; i < m_texts.size(); ++i) {
-        const auto which = static_cast<ExerciseText>(i);
-        m_texts[i] = file.GetString("Exercise", Key(which), English(which));
-        if (m_texts[i].empty())
-            m_texts[i] = English(which);
-    }
+    m_texts.Load(programFolder + "exercise_" + languageSuffix + ".ini", "Exercise", kEntries,
+                 std::size(kEntries));
 }
 
 const std::string& ExerciseTexts::Instruction(exercise::QuestionKind kind) const {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/InterfaceTexts.h"
 #include "exercise/ExerciseQuestion.h"
 
-#include <array>
 #include <string>
 
 // The exercise program's interface texts in the interface language, from the section "Exercise"
@@ -46,7 +46,7 @@ class ExerciseTexts {
 public:
     // Reads the file for the language suffix; English where it is missing.
     void Load(const std::string& programFolder, const std::string& languageSuffix);
-    const std::string& Get(ExerciseText which) const { return m_texts[static_cast<size_t>(which)]; }
+    const std::string& Get(ExerciseText which) const { return m_texts.Get(static_cast<size_t>(which)); }
     // The instruction of a kind of question.
     const std::string& Instruction(exercise::QuestionKind kind) const;
 
@@ -54,5 +54,5 @@ public:
     static const char* English(ExerciseText which);
 
 private:
-    std::array<std::string, static_cast<size_t>(ExerciseText::Count)> m_texts;
+    InterfaceTexts m_texts;
 };

@@ -1,6 +1,6 @@
+#include "app/PracticeCommandLine.h"
 #include "app/UserNotice.h"
 #include "exercise/CExerciseApp.h"
-#include "exercise/ExerciseCommandLine.h"
 #include "ui/CMessageBoxNotice.h"
 
 #ifdef TESSALYNE_AUTOMATION
@@ -13,8 +13,8 @@
 int main(int argc, char* argv[]) {
     // A command line that cannot be right is refused before anything else, even without a display.
     std::string error;
-    const std::optional<ExerciseCommandLine> line =
-        ExerciseCommandLine::Parse(std::vector<std::string>(argv + 1, argv + argc), error);
+    const std::optional<PracticeCommandLine> line =
+        PracticeCommandLine::Parse(std::vector<std::string>(argv + 1, argv + argc), true, error);
     if (!line)
         return CExerciseApp::RefuseCommandLine(error);
     QApplication application(argc, argv);

@@ -1,5 +1,5 @@
 #include "exercise/ExerciseSession.h"
-#include "exercise/ExerciseCommandLine.h"
+#include "app/PracticeCommandLine.h"
 
 #include <gtest/gtest.h>
 
@@ -62,14 +62,14 @@ TEST(ExerciseSession, GivingUpCountsAsWrongAndEachItemIsReviewedOnce) {
     EXPECT_EQ(ExerciseSession({}).Score(), 0);
 }
 
-TEST(ExerciseCommandLine, TakesALessonAndAUserAndRefusesEverythingElse) {
+TEST(PracticeCommandLine, TakesALessonAndAUserAndRefusesEverythingElse) {
     std::string error;
-    const auto line = ExerciseCommandLine::Parse({"5", "1701234567"}, error);
+    const auto line = PracticeCommandLine::Parse({"5", "1701234567"}, true, error);
     ASSERT_TRUE(line);
     EXPECT_EQ(line->lesson, 5);
     EXPECT_EQ(line->userId, "1701234567");
     EXPECT_FALSE(line->seed);
-    const auto seeded = ExerciseCommandLine::Parse({"--seed", "7", "35", "u"}, error);
+    const auto seeded = PracticeCommandLine::Parse({"--seed", "7", "35", "u"}, true, error);
     ASSERT_TRUE(seeded);
     EXPECT_EQ(*seeded->seed, 7u);
     for (const std::vector<std::string>& bad : {std::vector<std::string>{},
@@ -87,9 +87,13 @@ TEST(ExerciseCommandLine, TakesALessonAndAUserAndRefusesEverythingElse) {
                                                 {"5", "u", "--verbose"},
                                                 {"99999999999999999999", "u"}}) {
         error.clear();
-        EXPECT_FALSE(ExerciseCommandLine::Parse(bad, error));
+        EXPECT_FALSE(PracticeCommandLine::Parse(bad, true, error));
         EXPECT_FALSE(error.empty());
     }
+    // The spelling program takes the lesson alone.
+    ASSERT_TRUE(PracticeCommandLine::Parse({"12"}, false, error));
+    EXPECT_FALSE(PracticeCommandLine::Parse({"12", "u"}, false, error));
+    EXPECT_EQ(PracticeCommandLine::Usage("spell", false), "usage: spell <lesson 1-35>");
 }
 
 } // namespace
