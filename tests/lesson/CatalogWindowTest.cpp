@@ -4,6 +4,7 @@
 #include "app/FileUtils.h"
 #include "app/Globals.h"
 #include "app/UserNotice.h"
+#include "fixtures/FileSizeLimit.h"
 #include "lesson/CLessonCatalogDlg.h"
 #include "lesson/CSystemSettingDlg.h"
 #include "lesson/CTipDlg.h"
@@ -233,6 +234,43 @@ TEST_F(CatalogTest, SettingsDialogKeepsEditsOnCancelAndRestoresDefaults) {
     EXPECT_EQ(d.sentenceDistance, 12);
     EXPECT_EQ(d.lineDistance, 4);
     EXPECT_TRUE(g_lessonSettings.m_resumePrompt);
+}
+
+// Confirmed settings are in the file at once; a save that fails is told once, with its reason.
+TEST_F(CatalogTest, ConfirmedSettingsAreSavedAtOnceAndAFailedSaveIsToldOnce) {
+    g_strUserId = "U4";
+    {
+        CSystemSettingDlg settings;
+        settings.findChild<QSpinBox*>(QStringLiteral("1116"))->setValue(44);
+        ClickControl(&settings, 1);
+    }
+    const std::string saved = SettingsFileText();
+    const size_t section = saved.find("[U4]");
+    ASSERT_NE(section, std::string::npos) << saved;
+    EXPECT_NE(saved.find("iSentenceDis=44", section), std::string::npos) << saved;
+
+    struct Recorded final : UserNotice {
+        void Show(Kind, const std::string& title, const std::string& text) override {
+            shown.push_back(title + "|" + text);
+        }
+        bool Ask(const std::string&, const std::string&) override { return false; }
+        std::vector<std::string> shown;
+    } notices;
+    UserNotice* previous = SetUserNotice(&notices);
+    {
+        fixtures::FileSizeLimit fullDisk(16);
+        for (int value : {45, 46}) {
+            CSystemSettingDlg settings;
+            settings.findChild<QSpinBox*>(QStringLiteral("1116"))->setValue(value);
+            ClickControl(&settings, 1);
+        }
+    }
+    SetUserNotice(previous);
+    ASSERT_EQ(notices.shown.size(), 1u);
+    EXPECT_EQ(notices.shown[0].rfind("Display settings|Your display settings could not be saved", 0), 0u)
+        << notices.shown[0];
+    EXPECT_NE(notices.shown[0].find("File too large"), std::string::npos) << notices.shown[0];
+    EXPECT_EQ(SettingsFileText(), saved);
 }
 
 // Answers every question with a fixed answer and keeps what was asked.
