@@ -12,6 +12,7 @@
 #include "lesson/LessonSettings.h"
 #include "lesson/UserAccounts.h"
 #include "ui/CColourPicker.h"
+#include "ui/SkinLayout.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -165,6 +166,28 @@ TEST_F(CatalogTest, ANewUserWithAQuoteIsCreatedAndStoredIntact) {
     std::string failed;
     ASSERT_TRUE(accounts::UserNames(&m_db, names, failed));
     EXPECT_EQ(names, std::vector<std::string>{"O'Brien"});
+}
+
+TEST_F(CatalogTest, AUserThatCannotBeCreatedIsToldWithTheWholeReason) {
+    std::string id, error;
+    ASSERT_FALSE(accounts::CreateUser(nullptr, "Mia", "pw", id, error));
+    const QString text = QString::fromStdString(error);
+    bool checked = false;
+    WhenModalOpens([&](QWidget* tip) {
+        // The whole wrapped text fits above the button and inside the window.
+        const QRect wrapped = tip->fontMetrics().boundingRect(
+            QRect(skinlayout::tip::kText.topLeft(), QSize(skinlayout::tip::kText.width(), 100000)),
+            Qt::TextWordWrap, text);
+        auto* ok = tip->findChild<QWidget*>(QStringLiteral("2"));
+        EXPECT_LT(wrapped.bottom(), ok->y());
+        EXPECT_LE(ok->geometry().bottom(), tip->height());
+        EXPECT_TRUE(tip->mask().isEmpty() || tip->mask().contains(ok->geometry()));
+        tip->grab().save(QStringLiteral(TESSALYNE_LESSON_OUTPUT_DIR "/tip_long_message.png"));
+        checked = true;
+        ClickControl(tip, 2);
+    });
+    CTipDlg::Run(nullptr, text, true);
+    EXPECT_TRUE(checked);
 }
 
 TEST_F(CatalogTest, LoginRejectsBlankNamesAndPasswordsDifferingInCase) {
