@@ -529,4 +529,23 @@ TEST_F(LearnerSession, WithAnEmptyAlsaConfigurationALessonOpensAndPlaysSilently)
     ASSERT_TRUE(program->WaitFor([](const Widgets& all) { return Find(all, "CLessonWindow").empty(); }));
     Exit(*program);
 }
+
+// A lesson database whose sentence table is lost: the lesson still opens, and one message over it
+// says what cannot be read and what still works.
+TEST_F(LearnerSession, ALessonWithoutItsSentencesOpensWithOneMessage) {
+    ASSERT_TRUE(m_courseDb.Execute(SqlQuery("DROP TABLE tbl_lesson_sentence")));
+    auto program = StartProgram();
+    LogInAsNewUser(*program, false);
+    ASSERT_FALSE(HasFatalFailure());
+    OpenFirstLesson(*program);
+    const Widget message = Await(*program, "QMessageBox");
+    EXPECT_NE(message.text.find("Damaged lesson content"), std::string::npos) << message.text;
+    Shoot("damaged_lesson_message");
+    m_desktop.Key("Return");
+    ASSERT_TRUE(program->WaitFor([](const Widgets& all) { return Find(all, "QMessageBox").empty(); }));
+    EXPECT_TRUE(program->IsRunning());
+    ClickWidget(*program, "BitmapButton", "1048", "CLessonWindow");
+    ASSERT_TRUE(program->WaitFor([](const Widgets& all) { return Find(all, "CLessonWindow").empty(); }));
+    Exit(*program);
+}
 } // namespace
