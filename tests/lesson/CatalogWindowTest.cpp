@@ -182,7 +182,14 @@ TEST_F(CatalogTest, AUserThatCannotBeCreatedIsToldWithTheWholeReason) {
         EXPECT_LT(wrapped.bottom(), ok->y());
         EXPECT_LE(ok->geometry().bottom(), tip->height());
         EXPECT_TRUE(tip->mask().isEmpty() || tip->mask().contains(ok->geometry()));
-        tip->grab().save(QStringLiteral(TESSALYNE_LESSON_OUTPUT_DIR "/tip_long_message.png"));
+        // The message is painted white: its last line shows below the skin's own text area.
+        const QImage shown = tip->grab().toImage();
+        shown.save(QStringLiteral(TESSALYNE_LESSON_OUTPUT_DIR "/tip_long_message.png"));
+        int whiteBelow = 0;
+        for (int y = skinlayout::tip::kText.bottom() + 1; y <= wrapped.bottom(); ++y)
+            for (int x = wrapped.left(); x <= wrapped.right(); ++x)
+                whiteBelow += shown.pixel(x, y) == qRgb(255, 255, 255) ? 1 : 0;
+        EXPECT_GT(whiteBelow, 0) << "the end of the message is cut off";
         checked = true;
         ClickControl(tip, 2);
     });
