@@ -42,11 +42,20 @@ int CIniFile::GetInt(const std::string& section, const std::string& key, int def
 }
 
 bool CIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+    return WriteValues(section, {{key, value}});
+}
+
+bool CIniFile::WriteValues(const std::string& section,
+                           const std::vector<std::pair<std::string, std::string>>& values) {
+    m_lastError.clear();
     const std::string path = ResolveContentPath(m_path);
     IniDocument doc = ReadDocument(path);
-    if (!doc.Set(section, key, value))
-        return false;
-    return WriteFileAtomically(path, doc.Serialize());
+    for (const auto& [key, value] : values)
+        if (!doc.Set(section, key, value)) {
+            m_lastError = "The key \"" + key + "\" of section \"" + section + "\" cannot be stored.";
+            return false;
+        }
+    return WriteFileAtomically(path, doc.Serialize(), &m_lastError);
 }
 
 bool CIniFile::WriteInt(const std::string& section, const std::string& key, int value, int base) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // Reads and writes one ini file. Nothing is cached: every call reads the file again, so edits
@@ -20,8 +21,16 @@ public:
     bool WriteString(const std::string& section, const std::string& key, const std::string& value);
     bool WriteInt(const std::string& section, const std::string& key, int value, int base = 10);
     bool WriteBool(const std::string& section, const std::string& key, bool flag);
+    // Sets every key of `values` in the section and writes the file once, so that a crash leaves
+    // either all of the new values or none of them.
+    bool WriteValues(const std::string& section,
+                     const std::vector<std::pair<std::string, std::string>>& values);
     std::vector<std::string> GetSectionNames() const;
+
+    // Why the last write failed (which step, which file, the system's reason).
+    const std::string& LastError() const { return m_lastError; }
 
 private:
     std::string m_path;
+    std::string m_lastError;
 };

@@ -68,6 +68,10 @@ bool CLessonApp::InitInstance() {
     m_ownsTempFolder = true;
     MakeDirectoryPath(g_strTempLessonDir);
 
+    // Saves killed half-way leave their temporary files beside the ini files they were replacing.
+    RemoveLeftoverTemporaryFiles(GetProgramFolder());
+    RemoveLeftoverTemporaryFiles(ResolveContentPath(GetProgramFolder() + "lesson_res"));
+
     DrawWordsInDisplayColours();
     // Nobody has logged in yet: only the default display settings are read.
     g_lessonSettings.Load(GetProgramFolder() + "lesson_res\\lessonres_" + g_strLangSuffix + ".ini");

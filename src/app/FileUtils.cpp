@@ -1,6 +1,9 @@
 #include "app/FileUtils.h"
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
@@ -109,16 +112,43 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return data;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view contents) {
+namespace {
+
+constexpr std::string_view kTempMarker = ".tmp";
+
+// Stores why a file step failed, with the system's reason.
+bool Failed(std::string* error, const std::string& step, const std::string& path) {
+    if (error)
+        *error = step + " " + path + ": " + std::strerror(errno);
+    return false;
+}
+
+// Flushes a folder's entries, so that a rename inside it survives a power cut.
+void SyncFolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
+} // namespace
+
+bool WriteFileAtomically(const std::string& path, std::string_view contents, std::string* error) {
     const std::string target = ToSlashes(path);
-    const std::string temp = target + ".tmp" + std::to_string(getpid());
+    const std::string temp = target + std::string(kTempMarker) + std::to_string(getpid());
     const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
-        return false;
+        return Failed(error, "Cannot create", temp);
     size_t written = 0;
     while (written < contents.size()) {
         const ssize_t n = write(fd, contents.data() + written, contents.size() - written);
         if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            Failed(error, "Cannot write", temp);
             close(fd);
             unlink(temp.c_str());
             return false;
@@ -128,11 +158,46 @@ bool WriteFileAtomically(const std::string& path, std::string_view contents) {
     struct stat st;
     if (stat(target.c_str(), &st) == 0)
         fchmod(fd, st.st_mode & 07777);
-    if (fsync(fd) != 0 || close(fd) != 0 || rename(temp.c_str(), target.c_str()) != 0) {
+    if (fsync(fd) != 0) {
+        Failed(error, "Cannot write", temp);
+        close(fd);
         unlink(temp.c_str());
         return false;
     }
+    if (close(fd) != 0 || rename(temp.c_str(), target.c_str()) != 0) {
+        Failed(error, "Cannot replace", target);
+        unlink(temp.c_str());
+        return false;
+    }
+    SyncFolderOf(target);
     return true;
+}
+
+int RemoveLeftoverTemporaryFiles(const std::string& folder) {
+    const std::string dirPath = WithoutTrailingSeparators(folder);
+    DIR* dir = opendir(dirPath.c_str());
+    if (!dir)
+        return 0;
+    std::vector<std::string> stale;
+    while (const dirent* e = readdir(dir)) {
+        const std::string_view name = e->d_name;
+        const size_t marker = name.rfind(kTempMarker);
+        if (marker == std::string_view::npos || marker == 0)
+            continue;
+        const std::string_view digits = name.substr(marker + kTempMarker.size());
+        if (digits.empty() || digits.size() > 9 ||
+            digits.find_first_not_of("0123456789") != std::string_view::npos)
+            continue;
+        // A writer that still runs may be about to rename its file into place.
+        const pid_t writer = static_cast<pid_t>(std::stol(std::string(digits)));
+        if (writer > 0 && kill(writer, 0) != 0 && errno == ESRCH)
+            stale.push_back(dirPath + "/" + std::string(name));
+    }
+    closedir(dir);
+    int removed = 0;
+    for (const std::string& file : stale)
+        removed += unlink(file.c_str()) == 0 ? 1 : 0;
+    return removed;
 }
 
 std::string MakeTimeId() {

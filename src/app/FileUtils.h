@@ -21,9 +21,14 @@ bool DeleteDirectoryTree(const std::string& path);
 // Whole file contents, or nothing when the file cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
-// Replaces the file's contents through a temporary file and a rename, so that a crash or a full
-// disk leaves either the old or the new contents, never a half-written file.
-bool WriteFileAtomically(const std::string& path, std::string_view contents);
+// Replaces the file's contents through a temporary file ("<path>.tmp<process id>"), fsync and a
+// rename, so that a crash or a full disk leaves either the old or the new contents, never a
+// half-written file. On failure `error`, when given, says which step failed and why.
+bool WriteFileAtomically(const std::string& path, std::string_view contents, std::string* error = nullptr);
+
+// Deletes the temporary files that writers killed in the middle of WriteFileAtomically left in
+// the folder (those of processes still running are kept). Returns how many were deleted.
+int RemoveLeftoverTemporaryFiles(const std::string& folder);
 
 // Backslashes turned into slashes.
 std::string ToSlashes(std::string_view path);

@@ -37,6 +37,7 @@ constexpr int kModelPlayThreshold = 0;
 constexpr int kModelThreshold = 2000;
 constexpr int kLearnerThreshold = 3000;
 constexpr QRgb kButtonTransparent = 0xFFFF0000;
+constexpr char kNoModelSound[] = "This sentence has no sound to repeat.";
 
 QRect DialogRect(int x, int y, int w, int h) {
     constexpr int k = CListenSpeakDlg::kPixelsPerDialogUnit;
@@ -203,6 +204,30 @@ void CListenSpeakDlg::EndSoundThreads() {
 
 void CListenSpeakDlg::SetSentenceText(const std::u16string& sentence) {
     m_strSentence = sentence;
+    ForgetAttempt();
+}
+
+// A rating or recording of the previous sentence would pass for one of the new sentence.
+void CListenSpeakDlg::ForgetAttempt() {
+    m_timer1.Kill();
+    if (m_bRecording && m_pRecordSound) {
+        m_pRecordSound->PostThreadMessage(WM_RECORD_STOP);
+        // The writer must be done with the file before it is deleted.
+        WaitUntilSoundIdle(kRecordingPollStep * kRecordingPollTries);
+    }
+    m_bRecording = false;
+    m_pLearnerWave->Unload();
+    m_pLearnerWave->Invalidate();
+    std::remove(ResolveContentPath(m_strRecordPath).c_str());
+    m_pPrompt->setText(QString());
+}
+
+bool CListenSpeakDlg::HasModelSound() const {
+    return m_pModelWave->IsLoaded() && m_pModelWave->Wave().SampleByteCount() > 0;
+}
+
+void CListenSpeakDlg::TellNoModelSound() {
+    m_pPrompt->setText(QString::fromUtf8(kNoModelSound));
 }
 
 bool CListenSpeakDlg::SetModel(const std::string& modelMp3Path) {
@@ -216,6 +241,10 @@ bool CListenSpeakDlg::SetModel(const std::string& modelMp3Path) {
     }
     m_pModelWave->Invalidate();
     m_pictures = LoadSentencePictures(m_strSentence);
+    if (!HasModelSound()) {
+        g_log.Write("CListenSpeakDlg::SetModel %s has no samples", m_strModelPath.c_str());
+        TellNoModelSound();
+    }
     update();
     return true;
 }
@@ -226,8 +255,13 @@ void CListenSpeakDlg::OnPlayModel() {
 }
 
 void CListenSpeakDlg::PlayModel() {
-    if (!m_pModelWave->PlayWithCursor())
+    // Without samples there is nothing to hear or to repeat: the learner is told so, and no
+    // recording is armed.
+    if (!HasModelSound() || !m_pModelWave->PlayWithCursor()) {
+        if (!m_bRecording)
+            TellNoModelSound();
         return;
+    }
     if (m_bRecording)
         return;
     if (m_pRecordSound)

@@ -41,11 +41,13 @@ public:
     explicit CListenSpeakDlg(QWidget* parent = nullptr, IClock& clock = GetSystemClock());
     ~CListenSpeakDlg() override;
 
-    // The sentence's Chinese text; the character line is rebuilt by the next SetModel.
+    // The sentence's Chinese text; the character line is rebuilt by the next SetModel. The previous
+    // sentence's recording and rating are dropped (a recording under way is stopped).
     void SetSentenceText(const std::u16string& sentence);
     const std::u16string& SentenceText() const { return m_strSentence; }
     // Converts the model MP3 to WAV, shows it in the model waveform and rebuilds the character
-    // line. False, with nothing changed, when there is no file at the path.
+    // line; a model without samples is told in the prompt line. False, with nothing changed, when
+    // there is no file at the path.
     bool SetModel(const std::string& modelMp3Path);
 
     // Button 1061: plays the model and, unless a recording is under way, arms the practice.
@@ -75,6 +77,9 @@ private:
     bool CreateSoundThreads();
     void EndSoundThreads();
 
+    void ForgetAttempt();
+    bool HasModelSound() const;
+    void TellNoModelSound();
     void PlayModel();
     void OnTimer1();
     void StartRecording();

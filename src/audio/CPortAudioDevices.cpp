@@ -3,6 +3,7 @@
 #include "app/CLog.h"
 #include "audio/CPortAudioInput.h"
 #include "audio/CPortAudioOutput.h"
+#include "audio/ChildProcessTrial.h"
 #include "audio/PortAudioStream.h"
 
 #include <portaudio.h>
@@ -12,7 +13,23 @@ std::mutex& CPortAudioDevices::StreamLock() {
     return lock;
 }
 
+namespace {
+
+// Long enough for a slow sound server to answer, short enough that a hung scan only delays the
+// first sound.
+constexpr std::chrono::seconds kTrialLimit{15};
+
+} // namespace
+
 CPortAudioDevices::CPortAudioDevices() {
+    // PortAudio's ALSA host asserts, and so aborts the program, when ALSA has no configuration to
+    // list devices from (a missing or empty ALSA_CONFIG_PATH, no ALSA data folder). The same scan
+    // runs first in a child process; only when it survives there does it run here.
+    std::string why;
+    if (!SurvivesInChildProcess([] { Pa_Initialize(); }, kTrialLimit, why)) {
+        m_initError = "its device scan failed in a trial run: " + why;
+        return;
+    }
     std::lock_guard<std::mutex> guard(StreamLock());
     const PaError error = Pa_Initialize();
     m_initialized = error == paNoError;

@@ -4,6 +4,7 @@ pkg_check_modules(MPG123 REQUIRED IMPORTED_TARGET libmpg123)
 target_sources(core PRIVATE
   src/audio/AudioNotice.cpp
   src/audio/CClockTimer.cpp
+  src/audio/ChildProcessTrial.cpp
   src/audio/CFileSoundDevices.cpp
   src/audio/CFileWaveInput.cpp
   src/audio/CFileWaveOutput.cpp

@@ -4,6 +4,7 @@
 #include "app/ContentPath.h"
 #include "app/FileUtils.h"
 #include "app/Globals.h"
+#include "app/UserNotice.h"
 #include "audio/AudioMessages.h"
 #include "audio/CSoundPlayer.h"
 #include "audio/ConvertMp3ToWav.h"
@@ -222,7 +223,16 @@ void CWordStudyDlg::OnPractise() {
     if (!CanUseCharacterButtons())
         return;
     m_pad->StopAnimation();
-    const std::string path = m_data.WriteStrokeFile(m_data.CharacterIdOfWord());
+    std::string writeError;
+    const std::string path = m_data.WriteStrokeFile(m_data.CharacterIdOfWord(), &writeError);
+    if (!writeError.empty()) {
+        // Without the stroke file there is nothing to grade against: the practice does not start.
+        GetUserNotice().Show(UserNotice::Kind::Warning, "Character practice",
+                             "The writing practice cannot start: its working file could not be "
+                             "written to the scratch folder (the disk may be full).\n\nReason: " +
+                                 writeError + "\n\nEverything else keeps working.");
+        return;
+    }
     m_practice = true;
     m_pad->ResetWriting();
     m_pad->StartPractice(path);

@@ -4,7 +4,6 @@
 #include "app/FileUtils.h"
 #include "app/Globals.h"
 #include "app/TextEncoding.h"
-#include "app/UserNotice.h"
 #include "data/ContentQuery.h"
 #include "data/Queries.h"
 #include "render/ContentImage.h"
@@ -26,7 +25,6 @@ constexpr char kMissingCharacterLog[] = "输入的汉字在库中不存在！";
 constexpr char kNoStrokeDataLog[] = "There is no pan duan file exist in database!";
 constexpr char kNoSoundFileLog[] = "Invalid File Handle. Get Last Error reports %d\n";
 constexpr char kExceptionTextLog[] = "异常错误：%s";
-constexpr char kOpenFileFailed[] = "Open File failed!";
 
 std::string Utf8(std::u16string_view text) {
     return text::Utf16ToUtf8(text);
@@ -271,7 +269,7 @@ QImage WordData::LoadEmptyImage(const std::string& characterId) const {
     return BitmapFromBmpBytes(bytes);
 }
 
-std::string WordData::WriteStrokeFile(const std::string& characterId) const {
+std::string WordData::WriteStrokeFile(const std::string& characterId, std::string* writeError) const {
     bool found = false;
     std::vector<unsigned char> bytes;
     const bool ran =
@@ -291,17 +289,14 @@ std::string WordData::WriteStrokeFile(const std::string& characterId) const {
     char name[64];
     std::snprintf(name, sizeof name, "PLineForRead_%d.data", RandomBelow(10));
     const std::string path = g_strTempLessonDir + "\\" + name;
-    const int fd = ::open(ToSlashes(path).c_str(), O_CREAT | O_TRUNC | O_WRONLY | O_CLOEXEC, 0644);
-    bool written = fd >= 0;
-    for (size_t done = 0; written && done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        written = n > 0;
-        done += written ? static_cast<size_t>(n) : 0;
+    std::string error;
+    if (!WriteFileAtomically(
+            path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), &error)) {
+        g_log.Write("WriteStrokeFile: %s", error.c_str());
+        if (writeError)
+            *writeError = error;
+        return {};
     }
-    if (fd >= 0)
-        ::close(fd);
-    if (!written)
-        GetUserNotice().Show(UserNotice::Kind::Error, "", kOpenFileFailed);
     return path;
 }
 

@@ -50,8 +50,9 @@ public:
     // The outline of the whole character (190 x 190), or a null image.
     QImage LoadEmptyImage(const std::string& characterId) const;
     // Copies the character's reference strokes into "PLineForRead_<0-9>.data" in the scratch
-    // folder; the path, or empty when the database has no stroke data for it.
-    std::string WriteStrokeFile(const std::string& characterId) const;
+    // folder; the path, or empty when the database has no stroke data for it or the file cannot be
+    // written (a full or unwritable scratch folder: then `writeError` says why).
+    std::string WriteStrokeFile(const std::string& characterId, std::string* writeError = nullptr) const;
     // Writes the sound of the syllable (`bySyllable`) or of the phrase with this pinyin to `path`;
     // true when a sound was written.
     bool ExtractSound(bool bySyllable, const std::string& path) const;

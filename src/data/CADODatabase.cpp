@@ -23,6 +23,26 @@ std::string DataSourceOf(const std::string& connectionString) {
     return {};
 }
 
+std::string WithoutPasswords(const std::string& connectionString) {
+    std::string out;
+    size_t pos = 0;
+    while (pos < connectionString.size()) {
+        size_t end = connectionString.find(';', pos);
+        if (end == std::string::npos)
+            end = connectionString.size();
+        std::string part = connectionString.substr(pos, end - pos);
+        const size_t eq = part.find('=');
+        if (eq != std::string::npos &&
+            text::AsciiLower(part.substr(0, eq)).find("password") != std::string::npos)
+            part = part.substr(0, eq + 1) + "***";
+        out += part;
+        if (end < connectionString.size())
+            out += ';';
+        pos = end + 1;
+    }
+    return out;
+}
+
 CADODatabase::~CADODatabase() {
     Close();
 }
@@ -37,8 +57,8 @@ std::string CADODatabase::FormatError(const char* className, long code, const st
 void CADODatabase::StoreError(long code, const std::string& description) {
     m_lastErrorCode = code;
     m_errorDescription = description;
-    m_lastError =
-        "Connection String = " + m_connectionString + "\n" + FormatError("CADODataBase", code, description);
+    m_lastError = "Connection String = " + WithoutPasswords(m_connectionString) + "\n" +
+                  FormatError("CADODataBase", code, description);
 }
 
 bool CADODatabase::Open(const std::string& connectionString, const std::string&, const std::string&) {

@@ -51,5 +51,9 @@ private:
     int m_recordsAffected = 0;
 };
 
+// The connection string with the value of every password key replaced by "***", for error texts
+// that end up in the log.
+std::string WithoutPasswords(const std::string& connectionString);
+
 // The "Data Source" of an OLE DB connection string, or empty.
 std::string DataSourceOf(const std::string& connectionString);

@@ -56,6 +56,7 @@ std::string FormatDate(const std::tm& when, const std::string& format) {
 
 void CADORecordset::StoreError(long code, const std::string& description) {
     m_lastErrorCode = code;
+    m_errorDescription = description;
     m_lastError = "Query = " + m_query + "\n" + CADODatabase::FormatError("CADORecordset", code, description);
 }
 

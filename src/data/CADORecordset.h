@@ -44,6 +44,8 @@ public:
 
     const std::string& GetQuery() const { return m_query; }
     const std::string& GetLastErrorString() const { return m_lastError; }
+    // The reason of the last error alone (such as "no such table: tbl_hz_main").
+    const std::string& GetErrorDescription() const { return m_errorDescription; }
     long GetLastError() const { return m_lastErrorCode; }
 
 private:
@@ -63,6 +65,7 @@ private:
     CADODatabase* m_connection = nullptr;
     std::string m_query;
     std::string m_lastError;
+    std::string m_errorDescription;
     long m_lastErrorCode = 0;
     bool m_open = false;
     std::vector<std::string> m_columns;

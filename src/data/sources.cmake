@@ -1,6 +1,7 @@
 target_sources(core PRIVATE
   src/data/CADODatabase.cpp
   src/data/CADORecordset.cpp
+  src/data/ContentProblems.cpp
   src/data/ContentQuery.cpp
   src/data/Schema.cpp
   src/data/SqliteStatement.cpp

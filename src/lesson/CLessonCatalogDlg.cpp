@@ -305,7 +305,7 @@ void CLessonCatalogDlg::ExitPath() {
     if (m_bExiting)
         return;
     m_bExiting = true;
-    g_lessonSettings.SaveUser();
+    CSystemSettingDlg::SaveDisplaySettings();
     PlaySoundFile(GetProgramFolder() + "sound\\button.wav", SND_ASYNC | SND_FILENAME);
     done(QDialog::Rejected);
 }

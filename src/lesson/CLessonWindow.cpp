@@ -3,10 +3,13 @@
 #include "app/CLog.h"
 #include "app/ContentPath.h"
 #include "app/Globals.h"
+#include "app/UserNotice.h"
 #include "audio/IClock.h"
 #include "data/CADORecordset.h"
+#include "data/ContentProblems.h"
 #include "data/ContentQuery.h"
 #include "data/Queries.h"
+#include "lesson/ContentProblemMessage.h"
 #include "lesson/DialogControls.h"
 #include "lesson/LessonSettings.h"
 #include "lesson/ReadAll.h"
@@ -21,6 +24,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QProcess>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace skinlayout::lesson;
@@ -78,7 +82,17 @@ CLessonWindow::~CLessonWindow() {
 
 int CLessonWindow::exec() {
     InitDialog();
+    // Told once the window shows, over it rather than before it.
+    QTimer::singleShot(0, this, &CLessonWindow::TellContentProblems);
     return SkinDialog::exec();
+}
+
+void CLessonWindow::TellContentProblems() {
+    const std::string message = LessonContentProblemMessage(g_contentProblems.Take(), m_nLessonNumber);
+    if (message.empty() || m_bProblemsTold)
+        return;
+    m_bProblemsTold = true;
+    GetUserNotice().Show(UserNotice::Kind::Warning, "Damaged lesson content", message);
 }
 
 void CLessonWindow::done(int result) {
@@ -91,6 +105,8 @@ void CLessonWindow::InitDialog() {
     if (m_bInitialised)
         return;
     m_bInitialised = true;
+    // Only what fails while this window loads is its to tell.
+    g_contentProblems.Take();
     InitSkin(GetProgramFolder() + "skins\\Lesson\\lesson.bmp");
     ShowLoading();
     m_childTitle = new QLabel(this);

@@ -27,6 +27,9 @@ public:
     void done(int result) override;
     // Builds the window for its lesson (run by exec; tests call it to look at the window unshown).
     void InitDialog();
+    // Tells the learner, once per window, which content could not be read while it loaded and
+    // what still works (exec calls it as soon as the window shows).
+    void TellContentProblems();
 
     // LessonWindowServices
     int LessonNumber() const override { return m_nLessonNumber; }
@@ -96,4 +99,5 @@ private:
     bool m_bReading = false;
     bool m_bClosing = false;
     bool m_bInitialised = false;
+    bool m_bProblemsTold = false;
 };

@@ -1,6 +1,7 @@
 #include "lesson/CSystemSettingDlg.h"
 
 #include "app/ContentPath.h"
+#include "app/UserNotice.h"
 #include "lesson/DialogControls.h"
 #include "lesson/LessonSettings.h"
 #include "ui/ArtworkIds.h"
@@ -91,8 +92,18 @@ void CSystemSettingDlg::StoreSettings() {
     d.lineDistance = m_lineDistance->value();
 }
 
-// Cancel keeps the edits as well: both buttons store what the controls show.
+// Cancel keeps the edits as well: both buttons store what the controls show, and what is in effect
+// is saved at once, so that a crash later does not lose it.
 void CSystemSettingDlg::done(int result) {
     StoreSettings();
+    SaveDisplaySettings();
     SkinDialog::done(result);
+}
+
+void CSystemSettingDlg::SaveDisplaySettings() {
+    if (g_lessonSettings.SaveUser())
+        return;
+    const std::string failure = g_lessonSettings.SaveFailureToTell();
+    if (!failure.empty())
+        GetUserNotice().Show(UserNotice::Kind::Warning, "Display settings", failure);
 }

@@ -10,12 +10,15 @@ class QSpinBox;
 
 // The display settings of the logged-in user: the colours of new words, words, pinyin and meanings,
 // the resume prompt and the distances between sentences and lines. OK and Cancel both keep what the
-// controls show; the catalogue writes the settings to the file when it closes.
+// controls show and save it to the file; the catalogue saves once more when it closes.
 class CSystemSettingDlg : public SkinDialog {
 public:
     explicit CSystemSettingDlg(QWidget* parent = nullptr);
 
     void done(int result) override;
+
+    // Saves the logged-in user's display settings; a failure is told to the learner once.
+    static void SaveDisplaySettings();
 
 private:
     // Puts the process-wide display settings into the controls.

@@ -2,6 +2,7 @@
 
 #include "ui/SkinDialog.h"
 
+#include <QRect>
 #include <QString>
 
 class BitmapButton;
@@ -24,6 +25,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void FitText();
+
+    QRect m_textRect;
     BitmapButton* m_yes = nullptr;
     BitmapButton* m_no = nullptr;
 };

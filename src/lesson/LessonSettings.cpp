@@ -1,6 +1,7 @@
 #include "lesson/LessonSettings.h"
 
 #include "app/CIniFile.h"
+#include "app/CLog.h"
 #include "app/ContentPath.h"
 #include "app/FileUtils.h"
 #include "app/Globals.h"
@@ -126,17 +127,32 @@ bool LessonSettings::Load(const std::string& path) {
     return true;
 }
 
-bool LessonSettings::SaveUser() const {
+bool LessonSettings::SaveUser() {
     if (m_path.empty() || g_strUserId.empty())
         return false;
-    CIniFile ini(m_path);
-    const std::string& section = g_strUserId;
-    bool ok = ini.WriteInt(section, "CharSet", m_effective.charSet) &&
-              ini.WriteString(section, "FontName", m_effective.fontName);
+    std::vector<std::pair<std::string, std::string>> values = {
+        {"CharSet", std::to_string(m_effective.charSet)}, {"FontName", m_effective.fontName}};
     for (const IntKey& key : kIntKeys)
         if (std::string(key.name) != "CharSet")
-            ok = ok && ini.WriteInt(section, key.name, m_effective.*key.field);
-    return ok && ini.WriteBool(section, "Tip", m_resumePrompt);
+            values.emplace_back(key.name, std::to_string(m_effective.*key.field));
+    values.emplace_back("Tip", m_resumePrompt ? "1" : "0");
+    CIniFile ini(m_path);
+    if (ini.WriteValues(g_strUserId, values)) {
+        m_saveError.clear();
+        return true;
+    }
+    m_saveError = ini.LastError();
+    g_log.Write("LessonSettings: display settings not saved: %s", m_saveError.c_str());
+    return false;
+}
+
+std::string LessonSettings::SaveFailureToTell() {
+    if (m_saveError.empty() || m_saveFailureTold)
+        return {};
+    m_saveFailureTold = true;
+    return "Your display settings could not be saved, so they will be lost when the program ends.\n\n"
+           "Reason: " +
+           m_saveError;
 }
 
 // The normal weight is used: the lightest weight would pick the hairline faces that Linux CJK

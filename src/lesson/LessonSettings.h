@@ -76,8 +76,14 @@ class LessonSettings {
 public:
     // Reads the whole file; false (and everything empty or 0) when it does not exist.
     bool Load(const std::string& path);
-    // Writes the effective settings and the resume flag into the current user's section.
-    bool SaveUser() const;
+    // Writes the effective settings and the resume flag into the current user's section, all in
+    // one atomic write of the file. False when nobody is logged in or the write failed.
+    bool SaveUser();
+    // Why the last save failed; empty after a save that worked.
+    const std::string& SaveError() const { return m_saveError; }
+    // The message that tells the learner about a failed save, with its reason: given once in the
+    // program's run, so that repeated saves do not repeat it; empty otherwise.
+    std::string SaveFailureToTell();
 
     const std::string& Path() const { return m_path; }
     const std::string& Text(LessonText which) const { return m_texts[static_cast<size_t>(which)]; }
@@ -95,6 +101,8 @@ public:
 
 private:
     std::string m_path;
+    std::string m_saveError;
+    bool m_saveFailureTold = false;
     std::array<std::string, static_cast<size_t>(LessonText::Count)> m_texts;
 };
 

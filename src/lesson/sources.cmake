@@ -1,4 +1,5 @@
 target_sources(core PRIVATE
+  src/lesson/ContentProblemMessage.cpp
   src/lesson/LessonCatalogData.cpp
   src/lesson/LessonContent.cpp
   src/lesson/LessonContentService.cpp

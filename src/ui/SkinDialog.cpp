@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <cstring>
 
 SkinDialog::SkinDialog(QSize templateSize, QWidget* parent) : QDialog(parent) {
     // Skinned windows have no caption; the template size holds until a skin replaces it.
@@ -41,6 +42,29 @@ bool SkinDialog::InitSkin(const std::string& path) {
         setMask(m_region);
     }
     return true;
+}
+
+void SkinDialog::StretchSkin(int atRow, int extra) {
+    if (extra <= 0)
+        return;
+    if (m_skin.isNull() || atRow < 0 || atRow >= m_skin.height()) {
+        resize(width(), height() + extra);
+        return;
+    }
+    QImage taller(m_skin.width(), m_skin.height() + extra, m_skin.format());
+    taller.setColorTable(m_skin.colorTable());
+    const qsizetype rowBytes = m_skin.bytesPerLine();
+    for (int y = 0; y < taller.height(); ++y) {
+        const int from = y <= atRow ? y : y < atRow + extra ? atRow : y - extra;
+        std::memcpy(taller.scanLine(y), m_skin.constScanLine(from), static_cast<size_t>(rowBytes));
+    }
+    m_skin = taller;
+    m_nHeight = taller.height();
+    resize(m_nWidth, m_nHeight);
+    if (std::optional<QRegion> region = BuildSkinRegion(m_skin, kSkinTransparent)) {
+        m_region = *region;
+        setMask(m_region);
+    }
 }
 
 int SkinDialog::DisplayColourDepth() const {

@@ -29,6 +29,10 @@ protected:
     // Colour depth of the display (planes × bits per pixel).
     virtual int DisplayColourDepth() const;
 
+    // Makes the dialog `extra` pixels taller by repeating the skin's row `atRow` (a row of plain
+    // ground, so the picture above and below it stays as drawn); the shape follows.
+    void StretchSkin(int atRow, int extra);
+
     std::string m_strSkinPath;
     int m_bSkin = 0;
     QImage m_skin;

@@ -130,4 +130,24 @@ TEST(SoundDeviceChoice, WithoutAnyDeviceTheSilentStandInIsChosen) {
     EXPECT_EQ(silent.OpenInput(MakePcmFormat(16, 1, 8000), recorder, input), MMSYSERR_BADDEVICEID);
 }
 
+TEST(SoundDeviceChoice, WithoutAnAlsaConfigurationTheProgramGoesOnSilently) {
+    // ALSA with nothing to list devices from makes PortAudio's device scan assert: that must end
+    // only the trial scan, never the program.
+    TempFolder dir;
+    ASSERT_TRUE(WriteTextFile(dir / "empty.conf", ""));
+    setenv("JACK_NO_START_SERVER", "1", 1);
+    CFileSoundDevices silent(GetSystemClock(), "", "");
+    for (const std::string& config : {dir / "empty.conf", dir / "missing.conf"}) {
+        setenv("ALSA_CONFIG_PATH", config.c_str(), 1);
+        CPortAudioDevices portAudio;
+        EXPECT_FALSE(portAudio.HasDevice()) << config;
+        EXPECT_NE(portAudio.Description().find("trial"), std::string::npos) << portAudio.Description();
+        EXPECT_EQ(&portAudio.OrWhenNoDevice(silent), &silent);
+        std::unique_ptr<IWaveOutput> output;
+        CRecordSound owner(8000);
+        EXPECT_EQ(portAudio.OpenOutput(MakePcmFormat(16, 1, 8000), owner, output), MMSYSERR_NODRIVER);
+    }
+    unsetenv("ALSA_CONFIG_PATH");
+}
+
 } // namespace

@@ -148,7 +148,33 @@ TEST_F(ListenSpeakTest, DamagedModelLeavesTheWaveformEmptyAndArmsNothing) {
     EXPECT_EQ(m_panel->Timer1DelayMs(), 0);
     Run(3s);
     EXPECT_FALSE(m_panel->IsRecording());
-    EXPECT_EQ(Prompt(), "Prompt something.");
+    EXPECT_EQ(Prompt(), "This sentence has no sound to repeat.");
+}
+
+TEST_F(ListenSpeakTest, AModelWithoutSamplesIsToldAndANewSentenceForgetsTheLastAttempt) {
+    UseMicrophone(Join({Silence(0.3), Square(1.2, 9000), Silence(3)}));
+    MakePanel();
+    m_panel->SetSentenceText(u"你好");
+    Practise();
+    ASSERT_EQ(Prompt(), "good!");
+    ASSERT_TRUE(LearnerWave()->IsLoaded());
+
+    // The next sentence's model decodes to nothing.
+    const std::string silentModel = m_dir / "templesson/S010102.mp3";
+    ASSERT_TRUE(fixtures::WriteBinaryFile(silentModel, std::string(4096, '\0')));
+    m_panel->SetSentenceText(u"我是学生");
+    ASSERT_TRUE(m_panel->SetModel(silentModel));
+    EXPECT_FALSE(LearnerWave()->IsLoaded());
+    EXPECT_FALSE(FileExists(m_panel->RecordPath()));
+    EXPECT_EQ(Prompt(), "This sentence has no sound to repeat.");
+    ClickPlayModel();
+    EXPECT_EQ(m_panel->Timer1DelayMs(), 0);
+    EXPECT_EQ(Prompt(), "This sentence has no sound to repeat.");
+
+    // A sentence with sound starts with an empty prompt line.
+    m_panel->SetSentenceText(u"你好");
+    ASSERT_TRUE(m_panel->SetModel(ModelWav()));
+    EXPECT_EQ(Prompt(), "");
 }
 
 TEST_F(ListenSpeakTest, RepeatOfAboutTheModelsLengthIsGood) {

@@ -6,6 +6,7 @@
 #include "charstudy/CWordStudyDlg.h"
 #include "charstudy/CWritingPad.h"
 #include "charstudy/DrawObjectFile.h"
+#include "fixtures/FileSizeLimit.h"
 #include "fixtures/FixtureDatabases.h"
 
 #include <QApplication>
@@ -90,6 +91,24 @@ TEST_F(WordStudyDlgTest, GradingNeedsThePractiseButtonFirst) {
     EXPECT_FALSE(m_dlg->IsPractising());
     Click(CWordStudyDlg::kGradeButton);
     EXPECT_EQ(m_grades.size(), 1u);
+}
+
+TEST_F(WordStudyDlgTest, AFullScratchFolderGivesOneTitledMessageAndThePracticeWaits) {
+    m_dlg->SetWord(u"你", u"nǐ", u"你", "");
+    {
+        fixtures::FileSizeLimit fullDisk(8);
+        Click(CWordStudyDlg::kPractiseButton);
+    }
+    ASSERT_EQ(m_notice.shown.size(), 1u);
+    EXPECT_EQ(m_notice.shown[0].rfind("Character practice|The writing practice cannot start", 0), 0u)
+        << m_notice.shown[0];
+    EXPECT_NE(m_notice.shown[0].find("File too large"), std::string::npos) << m_notice.shown[0];
+    EXPECT_FALSE(m_dlg->IsPractising());
+    // With room again, the same button starts the practice.
+    Click(CWordStudyDlg::kPractiseButton);
+    EXPECT_TRUE(m_dlg->IsPractising());
+    EXPECT_EQ(m_dlg->Pad().ReferenceObjects().size(), 7u);
+    EXPECT_EQ(m_notice.shown.size(), 1u);
 }
 
 TEST_F(WordStudyDlgTest, WritingTheCharacterOverItsReferenceGradesAHundred) {

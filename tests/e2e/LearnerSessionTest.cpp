@@ -92,10 +92,11 @@ protected:
 
     std::string Program() const { return m_root / "program"; }
 
-    std::unique_ptr<ProgramSession> StartProgram() {
+    std::unique_ptr<ProgramSession> StartProgram(bool emptyAlsaConfig = false) {
         ProgramSession::Folders folders{
             Program(),        m_root / "home",       m_root / "runtime",        m_root / "tmp",
-            m_root / "probe", m_root / "played.raw", m_root / "microphone.raw", m_root / "alsa.conf"};
+            m_root / "probe", m_root / "played.raw", m_root / "microphone.raw", m_root / "alsa.conf",
+            emptyAlsaConfig};
         auto session = std::make_unique<ProgramSession>(folders, m_desktop.Display());
         EXPECT_TRUE(session->Start());
         return session;
@@ -127,6 +128,48 @@ protected:
     void ClickWidget(ProgramSession& program, const std::string& type, const std::string& name,
                      const std::string& window) {
         m_desktop.Click(Await(program, type, name, window).Centre());
+    }
+
+    // Types a new user's name and password at the login and answers yes to adding the user; the
+    // catalogue shows next.
+    void LogInAsNewUser(ProgramSession& program, bool shoot) {
+        Await(program, "CUser");
+        if (shoot)
+            Shoot("01_login");
+        const Widget nameBox = Await(program, "QComboBox", "1035", "CUser");
+        m_desktop.DoubleClick(nameBox.Centre());
+        m_desktop.Key("ctrl+a");
+        m_desktop.Type(kUser);
+        ClickWidget(program, "QLineEdit", "1008", "CUser");
+        m_desktop.Type(kPassword);
+        ClickWidget(program, "BitmapButton", "1", "CUser");
+        Await(program, "CTipDlg");
+        if (shoot)
+            Shoot("02_new_user_question");
+        ClickWidget(program, "BitmapButton", "1", "CTipDlg"); // yes
+        ASSERT_TRUE(program.WaitFor([](const Widgets& all) {
+            return Find(all, "CUser").empty() && Find(all, "CTipDlg").empty() &&
+                   !Find(all, "CLessonCatalogDlg").empty();
+        }));
+    }
+
+    // Opens the first lesson of the catalogue and waits for its spoken title; the sentence panel.
+    Widget OpenFirstLesson(ProgramSession& program) {
+        Widgets lessonButtons;
+        for (const Widget& b : Find(program.Describe(), "BitmapButton", "", "CLessonCatalogDlg"))
+            if (b.rect.size() == QSize(80, 80))
+                lessonButtons.push_back(b);
+        if (lessonButtons.empty()) {
+            ADD_FAILURE() << "no lesson buttons";
+            return {};
+        }
+        const auto first = std::min_element(lessonButtons.begin(), lessonButtons.end(), [](auto& a, auto& b) {
+            return std::pair(a.rect.y(), a.rect.x()) < std::pair(b.rect.y(), b.rect.x());
+        });
+        m_desktop.Click(first->Centre());
+        const Widget panel = Await(program, "CSentencePanel", "", "CLessonWindow");
+        EXPECT_TRUE(program.WaitForFile(Program() + "/templesson/lessontitle.mp3")) << "no spoken title";
+        return panel;
     }
 
     // Opens the reading menu of the first sentence of the dialogue and picks an item.
@@ -215,22 +258,7 @@ TEST_F(LearnerSession, StudiesLessonOneFromTheFirstStartToTheSecond) {
     auto program = StartProgram();
 
     // 1. First start: the login; a new user is created; the catalogue has no lesson started.
-    Await(*program, "CUser");
-    Shoot("01_login");
-    const Widget nameBox = Await(*program, "QComboBox", "1035", "CUser");
-    m_desktop.DoubleClick(nameBox.Centre());
-    m_desktop.Key("ctrl+a");
-    m_desktop.Type(kUser);
-    ClickWidget(*program, "QLineEdit", "1008", "CUser");
-    m_desktop.Type(kPassword);
-    ClickWidget(*program, "BitmapButton", "1", "CUser");
-    Await(*program, "CTipDlg");
-    Shoot("02_new_user_question");
-    ClickWidget(*program, "BitmapButton", "1", "CTipDlg"); // yes
-    ASSERT_TRUE(program->WaitFor([](const Widgets& all) {
-        return Find(all, "CUser").empty() && Find(all, "CTipDlg").empty() &&
-               !Find(all, "CLessonCatalogDlg").empty();
-    }));
+    LogInAsNewUser(*program, true);
     Shoot("03_catalogue");
     {
         CADORecordset users;
@@ -244,17 +272,7 @@ TEST_F(LearnerSession, StudiesLessonOneFromTheFirstStartToTheSecond) {
     }
 
     // 2. Lesson 1 opens with its spoken title and the first dialogue with pinyin and translations.
-    Widgets lessonButtons;
-    for (const Widget& b : Find(program->Describe(), "BitmapButton", "", "CLessonCatalogDlg"))
-        if (b.rect.size() == QSize(80, 80))
-            lessonButtons.push_back(b);
-    ASSERT_FALSE(lessonButtons.empty());
-    const auto first = std::min_element(lessonButtons.begin(), lessonButtons.end(), [](auto& a, auto& b) {
-        return std::pair(a.rect.y(), a.rect.x()) < std::pair(b.rect.y(), b.rect.x());
-    });
-    m_desktop.Click(first->Centre());
-    const Widget panel = Await(*program, "CSentencePanel", "", "CLessonWindow");
-    EXPECT_TRUE(program->WaitForFile(Program() + "/templesson/lessontitle.mp3")) << "no spoken title";
+    const Widget panel = OpenFirstLesson(*program);
     const auto shown = program->WaitFor([&](const Widgets& all) {
         return !Inside(Find(all, "CMutiWord", "", "CLessonWindow"), panel.rect).empty();
     });
@@ -492,5 +510,42 @@ TEST_F(LearnerSession, StudiesLessonOneFromTheFirstStartToTheSecond) {
     Exit(*program);
     EXPECT_FALSE(FileExists(Program() + "/templesson"));
     EXPECT_EQ(Entries(m_root / "tmp"), std::vector<std::string>{});
+}
+
+// Without ALSA data (an empty configuration) the sound devices' scan finds nothing: the lesson
+// opens, its sounds are skipped without a word, and the program ends normally.
+TEST_F(LearnerSession, WithAnEmptyAlsaConfigurationALessonOpensAndPlaysSilently) {
+    auto program = StartProgram(true);
+    LogInAsNewUser(*program, false);
+    ASSERT_FALSE(HasFatalFailure());
+    OpenFirstLesson(*program);
+    PickSentenceMenuItem(*program, "Read the Sentence");
+    EXPECT_TRUE(program->WaitForFile(Program() + "/templesson/S010101.wav")) << "the sentence was not played";
+    ASSERT_TRUE(program->IsRunning()) << program->Output();
+    Shoot("silent_lesson");
+    EXPECT_NE(program->Log().find("No sound device"), std::string::npos) << program->Log();
+    EXPECT_EQ(program->PlayedBytes(), 0);
+    ClickWidget(*program, "BitmapButton", "1048", "CLessonWindow");
+    ASSERT_TRUE(program->WaitFor([](const Widgets& all) { return Find(all, "CLessonWindow").empty(); }));
+    Exit(*program);
+}
+
+// A lesson database whose sentence table is lost: the lesson still opens, and one message over it
+// says what cannot be read and what still works.
+TEST_F(LearnerSession, ALessonWithoutItsSentencesOpensWithOneMessage) {
+    ASSERT_TRUE(m_courseDb.Execute(SqlQuery("DROP TABLE tbl_lesson_sentence")));
+    auto program = StartProgram();
+    LogInAsNewUser(*program, false);
+    ASSERT_FALSE(HasFatalFailure());
+    OpenFirstLesson(*program);
+    const Widget message = Await(*program, "QMessageBox");
+    EXPECT_NE(message.text.find("Damaged lesson content"), std::string::npos) << message.text;
+    Shoot("damaged_lesson_message");
+    m_desktop.Key("Return");
+    ASSERT_TRUE(program->WaitFor([](const Widgets& all) { return Find(all, "QMessageBox").empty(); }));
+    EXPECT_TRUE(program->IsRunning());
+    ClickWidget(*program, "BitmapButton", "1048", "CLessonWindow");
+    ASSERT_TRUE(program->WaitFor([](const Widgets& all) { return Find(all, "CLessonWindow").empty(); }));
+    Exit(*program);
 }
 } // namespace

@@ -83,7 +83,9 @@ ProgramSession::~ProgramSession() {
 bool ProgramSession::Start() {
     MakeDirectoryPath(m_folders.probe);
     if (!WriteTextFile(m_folders.alsaConfig,
-                       fixtures::AlsaFileDeviceConfig(m_folders.played, m_folders.captured)))
+                       m_folders.emptyAlsaConfig
+                           ? std::string()
+                           : fixtures::AlsaFileDeviceConfig(m_folders.played, m_folders.captured)))
         return false;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     const auto set = [&](const char* name, const std::string& value) {

@@ -43,6 +43,8 @@ public:
         std::string played;   // raw samples played
         std::string captured; // raw samples the "microphone" gives
         std::string alsaConfig;
+        // An empty ALSA configuration instead of the file device, as on a machine without ALSA data.
+        bool emptyAlsaConfig = false;
     };
 
     ProgramSession(Folders folders, std::string display);

@@ -4,6 +4,7 @@
 #include "app/FileUtils.h"
 #include "app/Globals.h"
 #include "app/UserNotice.h"
+#include "fixtures/FileSizeLimit.h"
 #include "lesson/CLessonCatalogDlg.h"
 #include "lesson/CSystemSettingDlg.h"
 #include "lesson/CTipDlg.h"
@@ -12,6 +13,7 @@
 #include "lesson/UserAccounts.h"
 #include "ui/BitmapButton.h"
 #include "ui/CColourPicker.h"
+#include "ui/SkinLayout.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -188,6 +190,35 @@ TEST_F(CatalogTest, ANewUserWithAQuoteIsCreatedAndStoredIntact) {
     EXPECT_EQ(names, std::vector<std::string>{"O'Brien"});
 }
 
+TEST_F(CatalogTest, AUserThatCannotBeCreatedIsToldWithTheWholeReason) {
+    std::string id, error;
+    ASSERT_FALSE(accounts::CreateUser(nullptr, "Mia", "pw", id, error));
+    const QString text = QString::fromStdString(error);
+    bool checked = false;
+    WhenModalOpens([&](QWidget* tip) {
+        // The whole wrapped text fits above the button and inside the window.
+        const QRect wrapped = tip->fontMetrics().boundingRect(
+            QRect(skinlayout::tip::kText.topLeft(), QSize(skinlayout::tip::kText.width(), 100000)),
+            Qt::TextWordWrap, text);
+        auto* ok = tip->findChild<QWidget*>(QStringLiteral("2"));
+        EXPECT_LT(wrapped.bottom(), ok->y());
+        EXPECT_LE(ok->geometry().bottom(), tip->height());
+        EXPECT_TRUE(tip->mask().isEmpty() || tip->mask().contains(ok->geometry()));
+        // The message is painted white: its last line shows below the skin's own text area.
+        const QImage shown = tip->grab().toImage();
+        shown.save(QStringLiteral(TESSALYNE_LESSON_OUTPUT_DIR "/tip_long_message.png"));
+        int whiteBelow = 0;
+        for (int y = skinlayout::tip::kText.bottom() + 1; y <= wrapped.bottom(); ++y)
+            for (int x = wrapped.left(); x <= wrapped.right(); ++x)
+                whiteBelow += shown.pixel(x, y) == qRgb(255, 255, 255) ? 1 : 0;
+        EXPECT_GT(whiteBelow, 0) << "the end of the message is cut off";
+        checked = true;
+        ClickControl(tip, 2);
+    });
+    CTipDlg::Run(nullptr, text, true);
+    EXPECT_TRUE(checked);
+}
+
 TEST_F(CatalogTest, LoginRejectsBlankNamesAndPasswordsDifferingInCase) {
     AddUser("A1", "Tom", "Pw");
     AddUser("A2", "TOM", "other");
@@ -255,6 +286,43 @@ TEST_F(CatalogTest, SettingsDialogKeepsEditsOnCancelAndRestoresDefaults) {
     EXPECT_EQ(d.sentenceDistance, 12);
     EXPECT_EQ(d.lineDistance, 4);
     EXPECT_TRUE(g_lessonSettings.m_resumePrompt);
+}
+
+// Confirmed settings are in the file at once; a save that fails is told once, with its reason.
+TEST_F(CatalogTest, ConfirmedSettingsAreSavedAtOnceAndAFailedSaveIsToldOnce) {
+    g_strUserId = "U4";
+    {
+        CSystemSettingDlg settings;
+        settings.findChild<QSpinBox*>(QStringLiteral("1116"))->setValue(44);
+        ClickControl(&settings, 1);
+    }
+    const std::string saved = SettingsFileText();
+    const size_t section = saved.find("[U4]");
+    ASSERT_NE(section, std::string::npos) << saved;
+    EXPECT_NE(saved.find("iSentenceDis=44", section), std::string::npos) << saved;
+
+    struct Recorded final : UserNotice {
+        void Show(Kind, const std::string& title, const std::string& text) override {
+            shown.push_back(title + "|" + text);
+        }
+        bool Ask(const std::string&, const std::string&) override { return false; }
+        std::vector<std::string> shown;
+    } notices;
+    UserNotice* previous = SetUserNotice(&notices);
+    {
+        fixtures::FileSizeLimit fullDisk(16);
+        for (int value : {45, 46}) {
+            CSystemSettingDlg settings;
+            settings.findChild<QSpinBox*>(QStringLiteral("1116"))->setValue(value);
+            ClickControl(&settings, 1);
+        }
+    }
+    SetUserNotice(previous);
+    ASSERT_EQ(notices.shown.size(), 1u);
+    EXPECT_EQ(notices.shown[0].rfind("Display settings|Your display settings could not be saved", 0), 0u)
+        << notices.shown[0];
+    EXPECT_NE(notices.shown[0].find("File too large"), std::string::npos) << notices.shown[0];
+    EXPECT_EQ(SettingsFileText(), saved);
 }
 
 // Answers every question with a fixed answer and keeps what was asked.

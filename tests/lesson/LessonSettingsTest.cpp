@@ -1,10 +1,18 @@
 #include "lesson/LessonSettings.h"
 #include "app/FileUtils.h"
 #include "app/Globals.h"
+#include "fixtures/FileSizeLimit.h"
 #include "fixtures/TempFolder.h"
 
 #include <QGuiApplication>
+#include <chrono>
+#include <csignal>
+#include <dirent.h>
 #include <gtest/gtest.h>
+#include <random>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -86,6 +94,104 @@ TEST_F(Settings, SavingWritesOnlyTheUsersSectionAndIsReadBack) {
     g_strUserId = "8"; // another user still gets the defaults
     ASSERT_TRUE(again.Load(Path()));
     EXPECT_EQ(again.m_effective, again.m_default);
+}
+
+// Every value of the display settings changed, so that a file holding some old and some new values
+// cannot pass for either.
+LessonSettings AllChanged(const LessonSettings& old) {
+    LessonSettings changed = old;
+    DisplaySettings& d = changed.m_effective;
+    for (int* field : {&d.charSet, &d.fontWidth, &d.fontHeight, &d.meaningR, &d.meaningG, &d.meaningB,
+                       &d.newWordR, &d.newWordG, &d.newWordB, &d.wordR, &d.wordG, &d.wordB, &d.pinyinR,
+                       &d.pinyinG, &d.pinyinB, &d.sentenceDistance, &d.lineDistance})
+        *field += 1;
+    d.fontName += " Bold";
+    changed.m_resumePrompt = !old.m_resumePrompt;
+    return changed;
+}
+
+std::vector<std::string> TemporaryFilesIn(const std::string& folder) {
+    std::vector<std::string> found;
+    if (DIR* dir = opendir(folder.c_str())) {
+        while (const dirent* e = readdir(dir))
+            if (std::string(e->d_name).find(".tmp") != std::string::npos)
+                found.push_back(e->d_name);
+        closedir(dir);
+    }
+    return found;
+}
+
+TEST_F(Settings, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewSettingsAndNoTemporaryFile) {
+    g_strUserId = "7";
+    const std::string file = m_dir / "Lesson_res/lessonres_en.ini";
+    LessonSettings old;
+    ASSERT_TRUE(old.Load(Path()));
+    ASSERT_TRUE(old.SaveUser());
+    const std::string oldText = ReadWholeFile(file).value();
+    LessonSettings changed = AllChanged(old);
+    // One save's duration here spreads the kills over before, during and after the save.
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(changed.SaveUser());
+    const auto saveMicros =
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start)
+            .count();
+    std::mt19937 random(26);
+    std::uniform_int_distribution<long> killAfter(0, saveMicros * 3 / 2 + 1);
+    for (int round = 0; round < 50; ++round) {
+        ASSERT_TRUE(WriteTextFile(file, oldText));
+        int ready[2];
+        ASSERT_EQ(pipe(ready), 0);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            close(ready[0]);
+            const char go = 1;
+            if (write(ready[1], &go, 1) == 1)
+                changed.SaveUser();
+            _exit(0);
+        }
+        close(ready[1]);
+        char go = 0;
+        ASSERT_EQ(read(ready[0], &go, 1), 1);
+        close(ready[0]);
+        std::this_thread::sleep_for(std::chrono::microseconds(killAfter(random)));
+        kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+
+        LessonSettings reread;
+        ASSERT_TRUE(reread.Load(Path()));
+        const bool isOld =
+            reread.m_effective == old.m_effective && reread.m_resumePrompt == old.m_resumePrompt;
+        const bool isNew =
+            reread.m_effective == changed.m_effective && reread.m_resumePrompt == changed.m_resumePrompt;
+        EXPECT_TRUE(isOld || isNew) << "round " << round << ":\n" << ReadWholeFile(file).value_or("");
+    }
+    // The temporary files of the killed saves go at the next start.
+    RemoveLeftoverTemporaryFiles(m_dir / "Lesson_res");
+    EXPECT_EQ(TemporaryFilesIn(m_dir / "Lesson_res"), std::vector<std::string>{});
+}
+
+TEST_F(Settings, AFailedSaveKeepsTheFileAndIsToldOnceWithItsReason) {
+    g_strUserId = "7";
+    const std::string before = ReadWholeFile(m_dir / "Lesson_res/lessonres_en.ini").value();
+    LessonSettings s;
+    ASSERT_TRUE(s.Load(Path()));
+    s.m_effective.wordR = 99;
+    {
+        fixtures::FileSizeLimit fullDisk(16);
+        EXPECT_FALSE(s.SaveUser());
+        EXPECT_FALSE(s.SaveUser());
+    }
+    EXPECT_EQ(ReadWholeFile(m_dir / "Lesson_res/lessonres_en.ini").value(), before);
+    EXPECT_NE(s.SaveError().find("File too large"), std::string::npos) << s.SaveError();
+    const std::string told = s.SaveFailureToTell();
+    EXPECT_NE(told.find("could not be saved"), std::string::npos);
+    EXPECT_NE(told.find(s.SaveError()), std::string::npos) << told;
+    EXPECT_EQ(s.SaveFailureToTell(), "");
+    EXPECT_EQ(TemporaryFilesIn(m_dir / "Lesson_res"), std::vector<std::string>{});
+    ASSERT_TRUE(s.SaveUser());
+    EXPECT_EQ(s.SaveError(), "");
 }
 
 TEST_F(Settings, MissingFileLeavesEverythingEmpty) {

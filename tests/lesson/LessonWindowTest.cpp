@@ -2,6 +2,7 @@
 
 #include "app/FileUtils.h"
 #include "app/Globals.h"
+#include "app/UserNotice.h"
 #include "charstudy/CWordStudyDlg.h"
 #include "fixtures/FixtureDatabases.h"
 #include "fixtures/ManualClock.h"
@@ -64,6 +65,54 @@ protected:
     ManualClock m_clock;
     std::unique_ptr<CLessonWindow> m_window;
 };
+
+// What the windows would have told the learner.
+struct ToldNotices final : UserNotice {
+    ToldNotices() : previous(SetUserNotice(this)) {}
+    ~ToldNotices() override { SetUserNotice(previous); }
+    void Show(Kind, const std::string& title, const std::string& text) override {
+        shown.push_back(title + "|" + text);
+    }
+    bool Ask(const std::string&, const std::string&) override { return false; }
+    UserNotice* previous;
+    std::vector<std::string> shown;
+};
+
+// Damaged content opens what can be read; one message says what cannot and what still works.
+class DamagedContentTest : public LessonWindowTest {
+protected:
+    std::vector<std::string> OpenLessonOne() {
+        ToldNotices notices;
+        m_window = std::make_unique<CLessonWindow>(nullptr, &m_clock);
+        m_window->SetLessonNumber(1);
+        m_window->InitDialog();
+        m_window->TellContentProblems();
+        m_window->TellContentProblems();
+        return notices.shown;
+    }
+};
+
+TEST_F(DamagedContentTest, ALessonWhoseSentencesCannotBeReadIsToldOnce) {
+    Sql("DROP TABLE tbl_lesson_sentence");
+    const std::vector<std::string> shown = OpenLessonOne();
+    ASSERT_EQ(shown.size(), 1u) << testing::PrintToString(shown);
+    EXPECT_EQ(shown[0].rfind("Damaged lesson content|Part of lesson 1 could not be read", 0), 0u) << shown[0];
+    EXPECT_NE(shown[0].find("db/lesson.dll: no such table: tbl_lesson_sentence"), std::string::npos)
+        << shown[0];
+    EXPECT_NE(shown[0].find("the rest of this lesson and the other lessons still work"), std::string::npos);
+    EXPECT_EQ(shown[0].find("word.dll"), std::string::npos) << shown[0];
+}
+
+TEST_F(DamagedContentTest, AWordDatabaseWithoutItsCharacterTableIsToldOnce) {
+    ASSERT_TRUE(m_wordDb.Execute(SqlQuery("DROP TABLE tbl_hz_main")));
+    const std::vector<std::string> shown = OpenLessonOne();
+    ASSERT_EQ(shown.size(), 1u) << testing::PrintToString(shown);
+    EXPECT_NE(shown[0].find("db/word.dll: no such table: tbl_hz_main"), std::string::npos) << shown[0];
+    EXPECT_NE(shown[0].find("Chinese characters cannot be drawn"), std::string::npos) << shown[0];
+    // The sentences are still there, with their translations.
+    const auto* sentences = dynamic_cast<CLessonPanes&>(m_window->Panes()).Sentences();
+    EXPECT_EQ(sentences->SentenceCount(), 2);
+}
 
 TEST_F(LessonWindowTest, ButtonsCarryTheirTooltipsAndTheSceneShowsFirst) {
     EXPECT_EQ(Control(1024)->TooltipText(), QStringLiteral("Read the text aloud"));
