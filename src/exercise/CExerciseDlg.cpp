@@ -2,9 +2,6 @@
 
 #include "app/CLog.h"
 #include "app/ContentPath.h"
-#include "audio/AudioMessages.h"
-#include "audio/CSoundPlayer.h"
-#include "audio/ConvertMp3ToWav.h"
 #include "charstudy/CWritingPad.h"
 #include "charstudy/WordData.h"
 #include "exercise/CChoiceButton.h"
@@ -29,29 +26,12 @@ using exercise::QuestionKind;
 
 namespace {
 
-const QColor kInk{46, 58, 75};
-const QColor kRightInk{61, 125, 82};
-const QColor kWrongInk{178, 60, 32};
 // Room for the Chinese of a prompt: a sentence wraps within it.
 constexpr int kPromptPictureWidth = 660;
 constexpr int kTileRowY = 18;
 constexpr int kPoolRowY = 170;
 constexpr int kTileGap = 12;
 constexpr int kPinyinCaptionSize = 30;
-
-QLabel* AddLabel(QWidget* parent, const char* id, const QRect& place, int pixelSize, bool bold,
-                 QColor colour) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(id));
-    label->setGeometry(place);
-    QFont font = label->font();
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
-    label->setWordWrap(true);
-    return label;
-}
 
 bool IsSentence(const std::u16string& text) {
     return text.find(u' ') != std::u16string::npos;
@@ -60,9 +40,10 @@ bool IsSentence(const std::u16string& text) {
 } // namespace
 
 CExerciseDlg::CExerciseDlg(ExerciseWindowSetup setup, QWidget* parent)
-    : SkinDialog(kSize, parent), m_setup(std::move(setup)) {
+    : CPracticeDlg(QString::fromStdString(setup.texts->Get(ExerciseText::Replay)),
+                   QString::fromStdString(setup.texts->Get(ExerciseText::Close)), parent),
+      m_setup(std::move(setup)) {
     setObjectName(QStringLiteral("exercise"));
-    InitSkin(GetProgramFolder() + "skins\\Exercise\\exercise.bmp");
     m_soundFile = m_setup.scratchFolder + "/question.mp3";
     CreateControls();
     StartRun(m_setup.seed);
@@ -74,76 +55,22 @@ QString CExerciseDlg::Text(ExerciseText which) const {
     return QString::fromStdString(m_setup.texts->Get(which));
 }
 
-BitmapButton* CExerciseDlg::AddCommand(const char* id, int index, int hoverId, int normalId,
-                                       ExerciseText label, void (CExerciseDlg::*handler)()) {
-    BitmapButton* button = dialogs::AddButton(this, 0, Command(index), hoverId, normalId, Text(label));
-    button->setObjectName(QString::fromLatin1(id));
-    button->setText(Text(label));
-    button->SetAlign(0);
-    QFont font = button->font();
-    font.setPixelSize(15);
-    font.setBold(true);
-    button->setFont(font);
-    connect(button, &QPushButton::clicked, this, [this, handler] {
-        dialogs::PlayClickSound();
-        (this->*handler)();
-    });
-    return button;
-}
-
 void CExerciseDlg::CreateControls() {
-    m_title = AddLabel(this, "title", kTitle, 22, true, QColor(255, 253, 247));
-    m_title->setWordWrap(false);
-    m_progressText = AddLabel(this, "progresstext", QRect(kTitle.right(), kTitle.top(), 170, kTitle.height()),
-                              15, false, QColor(207, 230, 226));
-    m_progressText->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("progress"));
-    m_progress->setGeometry(kProgress);
-    m_progress->setTextVisible(false);
-    m_progress->setStyleSheet(
-        QStringLiteral("QProgressBar { border: 1px solid #a9cbc6; border-radius: 6px; background: #fffdf7; }"
-                       "QProgressBar::chunk { border-radius: 5px; background: #2f7f7a; }"));
-    m_instruction = AddLabel(this, "instruction", kInstruction, 17, true, QColor(33, 94, 90));
-    m_promptPicture = AddLabel(this, "prompt", kPrompt.adjusted(0, 4, -60, -52), 15, false, kInk);
-    m_promptPicture->setAlignment(Qt::AlignCenter);
-    m_promptText =
-        AddLabel(this, "prompttext", QRect(kPrompt.left(), kPrompt.bottom() - 50, kPrompt.width() - 60, 50),
-                 18, false, kInk);
-    m_promptText->setAlignment(Qt::AlignCenter);
-    m_replay = dialogs::AddButton(this, 0, kReplay, artwork::kReplayHover, artwork::kReplayNormal,
-                                  Text(ExerciseText::Replay));
-    m_replay->setObjectName(QString::fromLatin1(kReplayId));
-    connect(m_replay, &QPushButton::clicked, this, &CExerciseDlg::Replay);
-    auto* close = dialogs::AddButton(this, 2, kClose, artwork::kCloseHover, artwork::kCloseNormal,
-                                     Text(ExerciseText::Close));
-    connect(close, &QPushButton::clicked, this, [this] {
-        dialogs::PlayClickSound();
-        reject();
-    });
-
-    m_answers = new QWidget(this);
-    m_answers->setObjectName(QStringLiteral("answers"));
-    m_answers->setGeometry(kAnswers);
-    m_feedback = AddLabel(this, "feedback", kFeedback.adjusted(0, 0, 0, -40), 17, true, kInk);
-    m_answerPicture =
-        AddLabel(this, "answer", QRect(kFeedback.left(), kFeedback.top() + 36, kFeedback.width(), 46), 15,
-                 false, kInk);
-    m_answerPicture->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-
-    m_next = AddCommand(kNextId, 0, artwork::kNextHover, artwork::kNextNormal, ExerciseText::Next,
-                        &CExerciseDlg::Next);
-    m_check = AddCommand(kCheckId, 1, artwork::kCheckHover, artwork::kCheckNormal, ExerciseText::Check,
-                         &CExerciseDlg::Check);
-    m_giveUp = AddCommand(kGiveUpId, 2, artwork::kGiveUpHover, artwork::kGiveUpNormal, ExerciseText::GiveUp,
-                          &CExerciseDlg::GiveUp);
+    m_next = AddCommand(kNextId, artwork::kNextHover, artwork::kNextNormal, Text(ExerciseText::Next),
+                        [this] { Next(); });
+    m_check = AddCommand(kCheckId, artwork::kCheckHover, artwork::kCheckNormal, Text(ExerciseText::Check),
+                         [this] { Check(); });
+    m_giveUp = AddCommand(kGiveUpId, artwork::kGiveUpHover, artwork::kGiveUpNormal,
+                          Text(ExerciseText::GiveUp), [this] { GiveUp(); });
 
     m_result =
         new CExerciseResultPanel([this](const std::u16string& word,
                                         const std::u16string& pinyin) { return WordPicture(word, pinyin); },
                                  this);
     m_result->setGeometry(
-        QRect(kPrompt.left(), kInstruction.top(), kPrompt.width(), kAnswers.bottom() - kInstruction.top()));
+        QRect(kPrompt.left(), kPrompt.top(), kPrompt.width(), kAnswers.bottom() - kPrompt.top()));
+    m_result->SetAreas(QRect(QPoint(0, 0), kPrompt.size()),
+                       QRect(kAnswers.topLeft() - kPrompt.topLeft(), kAnswers.size()));
     m_result->hide();
 }
 
@@ -339,11 +266,8 @@ void CExerciseDlg::ShowWritingPad() {
     m_pad->setObjectName(QStringLiteral("pad"));
     m_pad->Create(m_answers, (kAnswers.width() - CWritingPad::kWidth) / 2, 0);
     m_pad->SetStrokeOrderPrompt(m_setup.texts->Get(ExerciseText::StrokeOrder));
-    m_pad->SetStrokeRejectedDisplay([this](const std::string& prompt) {
-        m_feedback->setStyleSheet(
-            QStringLiteral("color: %1; background: transparent;").arg(kWrongInk.name()));
-        m_feedback->setText(QString::fromStdString(prompt));
-    });
+    m_pad->SetStrokeRejectedDisplay(
+        [this](const std::string& prompt) { SetFeedback(QString::fromStdString(prompt), kWrongInk); });
     m_pad->SetGradeDisplay([](const std::string&) {});
     m_pad->installEventFilter(this);
     m_strokesAccepted = 0;
@@ -366,7 +290,7 @@ bool CExerciseDlg::eventFilter(QObject* watched, QEvent* event) {
         // The pad takes the stroke first; the answer is decided once it has.
         QMetaObject::invokeMethod(this, &CExerciseDlg::OnPadReleased, Qt::QueuedConnection);
     }
-    return SkinDialog::eventFilter(watched, event);
+    return CPracticeDlg::eventFilter(watched, event);
 }
 
 void CExerciseDlg::OnPadReleased() {
@@ -462,14 +386,13 @@ void CExerciseDlg::MarkChoices() {
 
 void CExerciseDlg::ShowFeedback(bool right) {
     const Question& q = m_session->Current();
-    m_feedback->setStyleSheet(
-        QStringLiteral("color: %1; background: transparent;").arg((right ? kRightInk : kWrongInk).name()));
+    QString text;
     if (q.kind == QuestionKind::Writing)
-        m_feedback->setText(
-            right ? Text(ExerciseText::WritingRight).arg(m_pad ? m_pad->LastGrade() : 0.0, 0, 'f', 1)
-                  : Text(ExerciseText::WritingWrong));
+        text = right ? Text(ExerciseText::WritingRight).arg(m_pad ? m_pad->LastGrade() : 0.0, 0, 'f', 1)
+                     : Text(ExerciseText::WritingWrong);
     else
-        m_feedback->setText(right ? Text(ExerciseText::Right) : Text(ExerciseText::Wrong));
+        text = right ? Text(ExerciseText::Right) : Text(ExerciseText::Wrong);
+    SetFeedback(text, right ? kRightInk : kWrongInk);
     if (!right)
         ShowAnswerPicture();
 }
@@ -497,11 +420,7 @@ void CExerciseDlg::UpdateCommands() {
     m_check->setEnabled(ordering && m_placed.size() == m_choices.size());
     m_giveUp->setVisible(!finished && !answered);
     m_next->setVisible(answered || finished);
-    // The visible commands line up from the right edge.
-    int place = 0;
-    for (BitmapButton* command : {m_next, m_check, m_giveUp})
-        if (command->isVisibleTo(this))
-            command->setGeometry(Command(place++));
+    LineUpCommands({m_next, m_check, m_giveUp});
     m_replay->setVisible(!finished && !ShowsResult());
     const bool last = !finished && m_session->Index() + 1 == m_session->Count();
     const ExerciseText nextLabel = finished ? ExerciseText::TryAgain
@@ -569,12 +488,10 @@ void CExerciseDlg::PlaySound(const exercise::SoundSource& source) {
     const bool saved = source.IsSentence()
                            ? m_setup.content->SaveSentenceSound(source.sentenceId, m_soundFile)
                            : m_setup.content->SaveWordSound(source.word, source.pinyin, m_soundFile);
-    const std::string wave = saved ? ConvertMp3ToWav(m_soundFile) : std::string();
-    if (wave.empty()) {
+    if (saved)
+        PlayMp3(m_soundFile);
+    else
         g_log.Write("exercise: no sound for this question");
-        return;
-    }
-    PlaySoundFile(wave, SND_ASYNC | SND_FILENAME);
 }
 
 void CExerciseDlg::keyPressEvent(QKeyEvent* event) {
@@ -597,6 +514,6 @@ void CExerciseDlg::keyPressEvent(QKeyEvent* event) {
         else
             Choose(number);
     } else if (key != Qt::Key_Escape) {
-        SkinDialog::keyPressEvent(event);
+        CPracticeDlg::keyPressEvent(event);
     }
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "exercise/CPracticeDlg.h"
 #include "exercise/ExerciseSession.h"
 #include "exercise/ExerciseTexts.h"
 #include "lesson/LessonProgress.h"
-#include "ui/SkinDialog.h"
 
 #include <QImage>
 
@@ -38,14 +38,8 @@ struct ExerciseWindowSetup {
 // The exercise program's window: one question at a time with its progress, the sound to replay,
 // the answers (cards to click or keys 1 to 4, word tiles, or the writing pad), immediate feedback
 // with the right answer shown and spoken, and at the end the score and what to review.
-class CExerciseDlg : public SkinDialog {
+class CExerciseDlg : public CPracticeDlg {
 public:
-    // Control ids (object names) the window's controls carry.
-    static constexpr const char* kReplayId = "replay";
-    static constexpr const char* kCheckId = "check";
-    static constexpr const char* kNextId = "next";
-    static constexpr const char* kGiveUpId = "giveup";
-
     explicit CExerciseDlg(ExerciseWindowSetup setup, QWidget* parent = nullptr);
     ~CExerciseDlg() override;
 
@@ -61,7 +55,7 @@ public:
     void Check();
     void GiveUp();
     void Next();
-    void Replay();
+    void Replay() override;
     void StartAgain();
 
 protected:
@@ -70,8 +64,6 @@ protected:
 
 private:
     void CreateControls();
-    BitmapButton* AddCommand(const char* id, int index, int hoverId, int normalId, ExerciseText label,
-                             void (CExerciseDlg::*handler)());
     void StartRun(std::uint32_t seed);
     void ShowQuestion();
     void ClearAnswers();
@@ -97,19 +89,9 @@ private:
     std::uint32_t m_seed = 0;
     progress::ScoreResult m_kept;
 
-    QLabel* m_title = nullptr;
-    QLabel* m_progressText = nullptr;
-    QProgressBar* m_progress = nullptr;
-    QLabel* m_instruction = nullptr;
-    QLabel* m_promptPicture = nullptr;
-    QLabel* m_promptText = nullptr;
-    QLabel* m_feedback = nullptr;
-    QLabel* m_answerPicture = nullptr;
-    BitmapButton* m_replay = nullptr;
     BitmapButton* m_check = nullptr;
     BitmapButton* m_giveUp = nullptr;
     BitmapButton* m_next = nullptr;
-    QWidget* m_answers = nullptr;
     std::vector<CChoiceButton*> m_choices;
     std::vector<CChoiceButton*> m_placed; // word tiles in the order the learner put them
     CWritingPad* m_pad = nullptr;

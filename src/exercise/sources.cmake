@@ -11,6 +11,7 @@ target_sources(gui PRIVATE
   src/exercise/CExerciseApp.cpp
   src/exercise/CExerciseDlg.cpp
   src/exercise/CExerciseResultPanel.cpp
+  src/exercise/CPracticeDlg.cpp
 )
 
 add_executable(exercise src/exercise/main.cpp)

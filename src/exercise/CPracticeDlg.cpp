@@ -1,0 +1,115 @@
+#include "exercise/CPracticeDlg.h"
+
+#include "app/CLog.h"
+#include "app/ContentPath.h"
+#include "audio/AudioMessages.h"
+#include "audio/CSoundPlayer.h"
+#include "audio/ConvertMp3ToWav.h"
+#include "lesson/DialogControls.h"
+#include "ui/ArtworkIds.h"
+#include "ui/BitmapButton.h"
+#include "ui/SkinLayout.h"
+
+#include <QLabel>
+#include <QProgressBar>
+
+using namespace skinlayout::exercise;
+
+const QColor CPracticeDlg::kInk{46, 58, 75};
+const QColor CPracticeDlg::kRightInk{61, 125, 82};
+const QColor CPracticeDlg::kWrongInk{178, 60, 32};
+
+CPracticeDlg::CPracticeDlg(const QString& replayTooltip, const QString& closeTooltip, QWidget* parent)
+    : SkinDialog(kSize, parent) {
+    InitSkin(GetProgramFolder() + "skins\\Exercise\\exercise.bmp");
+    m_title = AddLabel(this, "title", kTitle, 22, true, QColor(255, 253, 247));
+    m_title->setWordWrap(false);
+    m_progressText = AddLabel(this, "progresstext", QRect(kTitle.right(), kTitle.top(), 170, kTitle.height()),
+                              15, false, QColor(207, 230, 226));
+    m_progressText->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("progress"));
+    m_progress->setGeometry(kProgress);
+    m_progress->setTextVisible(false);
+    m_progress->setStyleSheet(
+        QStringLiteral("QProgressBar { border: 1px solid #a9cbc6; border-radius: 6px; background: #fffdf7; }"
+                       "QProgressBar::chunk { border-radius: 5px; background: #2f7f7a; }"));
+    m_instruction = AddLabel(this, "instruction", kInstruction, 17, true, QColor(33, 94, 90));
+    m_promptPicture = AddLabel(this, "prompt", kPrompt.adjusted(0, 4, -60, -52), 15, false, kInk);
+    m_promptPicture->setAlignment(Qt::AlignCenter);
+    m_promptText =
+        AddLabel(this, "prompttext", QRect(kPrompt.left(), kPrompt.bottom() - 50, kPrompt.width() - 60, 50),
+                 18, false, kInk);
+    m_promptText->setAlignment(Qt::AlignCenter);
+    m_replay =
+        dialogs::AddButton(this, 0, kReplay, artwork::kReplayHover, artwork::kReplayNormal, replayTooltip);
+    m_replay->setObjectName(QString::fromLatin1(kReplayId));
+    connect(m_replay, &QPushButton::clicked, this, [this] { Replay(); });
+    auto* close =
+        dialogs::AddButton(this, 2, kClose, artwork::kCloseHover, artwork::kCloseNormal, closeTooltip);
+    connect(close, &QPushButton::clicked, this, [this] {
+        dialogs::PlayClickSound();
+        reject();
+    });
+    m_answers = new QWidget(this);
+    m_answers->setObjectName(QStringLiteral("answers"));
+    m_answers->setGeometry(kAnswers);
+    m_feedback = AddLabel(this, "feedback", kFeedback.adjusted(0, 0, 0, -40), 17, true, kInk);
+    m_answerPicture =
+        AddLabel(this, "answer", QRect(kFeedback.left(), kFeedback.top() + 36, kFeedback.width(), 46), 15,
+                 false, kInk);
+    m_answerPicture->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+QLabel* CPracticeDlg::AddLabel(QWidget* parent, const char* id, const QRect& place, int pixelSize, bool bold,
+                               QColor colour) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(id));
+    label->setGeometry(place);
+    QFont font = label->font();
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
+    label->setWordWrap(true);
+    return label;
+}
+
+BitmapButton* CPracticeDlg::AddCommand(const char* id, int hoverId, int normalId, const QString& label,
+                                       std::function<void()> handler) {
+    BitmapButton* button = dialogs::AddButton(this, 0, Command(0), hoverId, normalId, label);
+    button->setObjectName(QString::fromLatin1(id));
+    button->setText(label);
+    button->SetAlign(0);
+    QFont font = button->font();
+    font.setPixelSize(15);
+    font.setBold(true);
+    button->setFont(font);
+    connect(button, &QPushButton::clicked, this, [handler = std::move(handler)] {
+        dialogs::PlayClickSound();
+        handler();
+    });
+    return button;
+}
+
+void CPracticeDlg::LineUpCommands(std::initializer_list<BitmapButton*> commands) {
+    int place = 0;
+    for (BitmapButton* command : commands)
+        if (command->isVisibleTo(this))
+            command->setGeometry(Command(place++));
+}
+
+void CPracticeDlg::SetFeedback(const QString& text, const QColor& colour) {
+    m_feedback->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
+    m_feedback->setText(text);
+}
+
+bool CPracticeDlg::PlayMp3(const std::string& path) {
+    const std::string wave = ConvertMp3ToWav(path);
+    if (wave.empty()) {
+        g_log.Write("practice: no sound to play from %s", path.c_str());
+        return false;
+    }
+    PlaySoundFile(wave, SND_ASYNC | SND_FILENAME);
+    return true;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "ui/SkinDialog.h"
+
+#include <QString>
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+class BitmapButton;
+class QLabel;
+class QProgressBar;
+
+// The window every practice program runs in: the skinned frame with a title and progress in its
+// header, a line of instruction, the prompt area with its replay button, the answer area, a
+// feedback line and command buttons along the bottom right, and the close button. The programs
+// fill the areas; what each command does is theirs.
+class CPracticeDlg : public SkinDialog {
+public:
+    static constexpr const char* kReplayId = "replay";
+    static constexpr const char* kCheckId = "check";
+    static constexpr const char* kNextId = "next";
+    static constexpr const char* kGiveUpId = "giveup";
+
+    // The colours the feedback is written in.
+    static const QColor kInk;
+    static const QColor kRightInk;
+    static const QColor kWrongInk;
+
+    CPracticeDlg(const QString& replayTooltip, const QString& closeTooltip, QWidget* parent);
+
+protected:
+    // Plays the current item's sound again (the replay button and Space).
+    virtual void Replay() = 0;
+
+    // A command button: a round face with its label written beside it in the interface language.
+    BitmapButton* AddCommand(const char* id, int hoverId, int normalId, const QString& label,
+                             std::function<void()> handler);
+    // Places the visible ones of `commands` from the right edge, the first rightmost.
+    void LineUpCommands(std::initializer_list<BitmapButton*> commands);
+    static QLabel* AddLabel(QWidget* parent, const char* id, const QRect& place, int pixelSize, bool bold,
+                            QColor colour);
+    void SetFeedback(const QString& text, const QColor& colour);
+    // Plays an MP3 file written to the scratch folder; false when it could not be decoded.
+    static bool PlayMp3(const std::string& path);
+
+    QLabel* m_title = nullptr;
+    QLabel* m_progressText = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QLabel* m_instruction = nullptr;
+    QLabel* m_promptPicture = nullptr;
+    QLabel* m_promptText = nullptr;
+    QLabel* m_feedback = nullptr;
+    QLabel* m_answerPicture = nullptr;
+    BitmapButton* m_replay = nullptr;
+    QWidget* m_answers = nullptr;
+};
