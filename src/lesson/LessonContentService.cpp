@@ -84,6 +84,13 @@ bool LessonContentService::SaveWordSound(const std::u16string& word, const std::
            reading.SaveFieldToFile("sound", path);
 }
 
+bool LessonContentService::SaveSyllableSound(const std::u16string& syllable, const std::string& path) {
+    DeleteDirectoryTree(path);
+    CADORecordset rs;
+    return FirstRow(rs, m_wordDb, SqlQuery::Format(sql::kPinyinRule, {syllable})) &&
+           rs.SaveFieldToFile("sound", path);
+}
+
 bool LessonContentService::HasStrokeData(const std::u16string& character) {
     CADORecordset hz;
     if (!FirstRow(hz, m_wordDb, SqlQuery::Format(sql::kCharacterByHz, {character})))

@@ -24,6 +24,8 @@ public:
     // Writes the recorded sound of a word (MP3) to `path`: the phrase with this text and pinyin,
     // else any recording of that pinyin; false when there is none.
     bool SaveWordSound(const std::u16string& word, const std::u16string& pinyin, const std::string& path);
+    // Writes the recorded sound of one tone-marked syllable ("xué") to `path`; false when there is none.
+    bool SaveSyllableSound(const std::u16string& syllable, const std::string& path);
     // True when the word database has the reference strokes a written character is checked against.
     bool HasStrokeData(const std::u16string& character);
 
