@@ -1,21 +1,12 @@
 #include "exercise/CExerciseApp.h"
 
-#include "app/CLessonApp.h"
-#include "app/CLog.h"
 #include "app/ContentPath.h"
 #include "app/Globals.h"
-#include "app/PracticeCommandLine.h"
 #include "exercise/CExerciseDlg.h"
 #include "exercise/ExerciseGenerator.h"
-#include "lesson/LessonContentService.h"
-#include "lesson/LessonSettings.h"
-#include "render/WordColours.h"
+#include "exercise/PracticeProgram.h"
+#include "lesson/LessonProgress.h"
 
-#include <QDir>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
-
-#include <cstdio>
 #include <map>
 #include <memory>
 
@@ -41,44 +32,17 @@ private:
 
 } // namespace
 
-int CExerciseApp::RefuseCommandLine(const std::string& why) {
-    std::fprintf(stderr, "exercise: %s. %s\n", why.c_str(),
-                 PracticeCommandLine::Usage("exercise", true).c_str());
-    return 2;
-}
-
 int CExerciseApp::Run(const PracticeCommandLine& line) {
-    CLessonApp content;
-    std::string languageName;
-    if (!content.OpenContent(languageName))
-        return content.ExitInstance();
-    LessonContentService service(g_pLessonDb, g_pWordDb, g_strLangSuffix);
-    if (!progress::UserExists(g_pLessonDb, line.userId)) {
-        content.ExitInstance();
-        return RefuseCommandLine("there is no user with the id \"" + line.userId + "\"");
-    }
-    if (!service.LessonExists(line.lesson)) {
-        content.ExitInstance();
-        return RefuseCommandLine("the course has no lesson " + std::to_string(line.lesson));
-    }
-
-    QTemporaryDir scratch(QDir::tempPath() + QStringLiteral("/tessalyne-exercise-XXXXXX"));
-    if (!scratch.isValid())
-        g_log.Write("exercise: no scratch folder (%s); the questions stay silent",
-                    scratch.errorString().toUtf8().constData());
-    g_strTempLessonDir = scratch.path().toStdString();
-    g_strUserId = line.userId;
-    DrawWordsInDisplayColours();
-    g_lessonSettings.Load(GetProgramFolder() + "Lesson_res\\lessonres_" + g_strLangSuffix + ".ini");
-
-    LessonMaterial lesson;
-    const bool complete = service.ReadLesson(line.lesson, lesson);
+    PracticeProgram program("exercise", true);
+    if (!program.Open(line))
+        return program.Status();
     ExerciseTexts texts;
     texts.Load(GetProgramFolder(), g_strLangSuffix);
-    EarlierLessons earlier(service);
+    EarlierLessons earlier(program.Content());
+    const LessonMaterial& lesson = program.Lesson();
 
     ExerciseWindowSetup setup;
-    setup.content = &service;
+    setup.content = &program.Content();
     setup.lesson = &lesson;
     setup.texts = &texts;
     setup.makeRun = [&](std::uint32_t seed) {
@@ -88,15 +52,10 @@ int CExerciseApp::Run(const PracticeCommandLine& line) {
     setup.keepScore = [&](int score) {
         return progress::RecordScore(g_pLessonDb, line.userId, line.lesson, score);
     };
-    setup.seed = line.seed.value_or(QRandomGenerator::global()->generate());
-    setup.scratchFolder = g_strTempLessonDir;
-    if (!complete)
-        setup.contentProblem = service.LastError();
-    g_log.Write("exercise: user %s, lesson %d%s", line.userId.c_str(), line.lesson,
-                complete ? "" : " (partly unreadable)");
-    {
-        CExerciseDlg window(std::move(setup));
-        window.exec();
-    }
-    return content.ExitInstance();
+    setup.seed = program.Seed();
+    setup.scratchFolder = program.ScratchFolder();
+    setup.contentProblem = program.ContentProblem();
+    CExerciseDlg window(std::move(setup));
+    window.exec();
+    return 0;
 }

@@ -12,6 +12,7 @@ target_sources(gui PRIVATE
   src/exercise/CExerciseDlg.cpp
   src/exercise/CExerciseResultPanel.cpp
   src/exercise/CPracticeDlg.cpp
+  src/exercise/PracticeProgram.cpp
 )
 
 add_executable(exercise src/exercise/main.cpp)

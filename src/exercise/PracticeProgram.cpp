@@ -1,0 +1,89 @@
+#include "exercise/PracticeProgram.h"
+
+#include "app/CLessonApp.h"
+#include "app/CLog.h"
+#include "app/ContentPath.h"
+#include "app/Globals.h"
+#include "lesson/LessonProgress.h"
+#include "lesson/LessonSettings.h"
+
+#include "app/UserNotice.h"
+#include "ui/CMessageBoxNotice.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QRandomGenerator>
+
+#include <cstdio>
+
+PracticeProgram::PracticeProgram(std::string program, bool withUser)
+    : m_program(std::move(program)), m_withUser(withUser), m_app(std::make_unique<CLessonApp>()) {}
+
+PracticeProgram::~PracticeProgram() {
+    m_content.reset();
+    m_app->ExitInstance();
+}
+
+int PracticeProgram::RefuseCommandLine(const std::string& program, bool withUser, const std::string& why) {
+    std::fprintf(stderr, "%s: %s. %s\n", program.c_str(), why.c_str(),
+                 PracticeCommandLine::Usage(program, withUser).c_str());
+    return 2;
+}
+
+bool PracticeProgram::Open(const PracticeCommandLine& line) {
+    std::string languageName;
+    if (!m_app->OpenContent(languageName)) {
+        m_status = 1;
+        return false;
+    }
+    m_content = std::make_unique<LessonContentService>(g_pLessonDb, g_pWordDb, g_strLangSuffix);
+    if (m_withUser && !progress::UserExists(g_pLessonDb, line.userId)) {
+        m_status =
+            RefuseCommandLine(m_program, m_withUser, "there is no user with the id \"" + line.userId + "\"");
+        return false;
+    }
+    if (!m_content->LessonExists(line.lesson)) {
+        m_status = RefuseCommandLine(m_program, m_withUser,
+                                     "the course has no lesson " + std::to_string(line.lesson));
+        return false;
+    }
+    m_scratch = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/tessalyne-" +
+                                                QString::fromStdString(m_program) + "-XXXXXX");
+    if (!m_scratch->isValid())
+        g_log.Write("%s: no scratch folder (%s); sounds stay silent", m_program.c_str(),
+                    m_scratch->errorString().toUtf8().constData());
+    m_scratchFolder = m_scratch->path().toStdString();
+    g_strTempLessonDir = m_scratchFolder;
+    g_strUserId = line.userId;
+    DrawWordsInDisplayColours();
+    g_lessonSettings.Load(GetProgramFolder() + "Lesson_res\\lessonres_" + g_strLangSuffix + ".ini");
+    if (!m_content->ReadLesson(line.lesson, m_lesson))
+        m_problem = m_content->LastError();
+    m_seed = line.seed.value_or(QRandomGenerator::global()->generate());
+    g_log.Write("%s: user %s, lesson %d%s", m_program.c_str(), line.userId.c_str(), line.lesson,
+                m_problem.empty() ? "" : " (partly unreadable)");
+    return true;
+}
+
+int RunPracticeMain(int argc, char* argv[], const PracticeMain& main,
+                    const std::function<int(const PracticeCommandLine&)>& run) {
+    std::string error;
+    const std::optional<PracticeCommandLine> line =
+        PracticeCommandLine::Parse(std::vector<std::string>(argv + 1, argv + argc), main.withUser, error);
+    if (!line)
+        return PracticeProgram::RefuseCommandLine(main.program, main.withUser, error);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(main.applicationName));
+    if (main.startProbe)
+        main.startProbe();
+    // Without a screen (offscreen or minimal platform) nobody could close a message box: notices
+    // then go to the log and standard error only.
+    CMessageBoxNotice notice;
+    const QString platform = QGuiApplication::platformName();
+    if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
+        SetUserNotice(&notice);
+    const int status = run(*line);
+    SetUserNotice(nullptr);
+    return status;
+}

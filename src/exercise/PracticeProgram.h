@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/PracticeCommandLine.h"
+#include "lesson/LessonContentService.h"
+#include "lesson/LessonMaterial.h"
+
+#include <QTemporaryDir>
+
+#include <functional>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+class CLessonApp;
+
+// What every practice program does before its window opens and after it closes: the course
+// content opened as the main program opens it, the user and the lesson checked, a scratch folder
+// of its own (the main program's is never touched), the display colours and the lesson read.
+class PracticeProgram {
+public:
+    // `program` names the executable in messages ("exercise"); `withUser` whether its command
+    // line carries a user id.
+    PracticeProgram(std::string program, bool withUser);
+    ~PracticeProgram();
+
+    // Opens everything for the command line's lesson and user. False when the program cannot go
+    // on; `Status()` then holds the exit status (2 for an unknown user or lesson, told like a bad
+    // command line before anything is written).
+    bool Open(const PracticeCommandLine& line);
+    int Status() const { return m_status; }
+
+    LessonContentService& Content() { return *m_content; }
+    const LessonMaterial& Lesson() const { return m_lesson; }
+    // What part of the lesson could not be read, or empty.
+    const std::string& ContentProblem() const { return m_problem; }
+    const std::string& ScratchFolder() const { return m_scratchFolder; }
+    std::uint32_t Seed() const { return m_seed; }
+
+    // Prints why with the one-line usage text on standard error; returns the exit status 2.
+    static int RefuseCommandLine(const std::string& program, bool withUser, const std::string& why);
+
+private:
+    std::string m_program;
+    bool m_withUser;
+    std::unique_ptr<CLessonApp> m_app;
+    std::unique_ptr<LessonContentService> m_content;
+    std::unique_ptr<QTemporaryDir> m_scratch;
+    LessonMaterial m_lesson;
+    std::string m_problem;
+    std::string m_scratchFolder;
+    std::uint32_t m_seed = 0;
+    int m_status = 0;
+};
+
+// The whole main() of a practice program: the command line is checked before anything else (even
+// without a display), then the application, the test probe where one is built in (`startProbe`),
+// the message boxes and `run`.
+struct PracticeMain {
+    const char* program;
+    bool withUser;
+    const char* applicationName;
+    void (*startProbe)();
+};
+int RunPracticeMain(int argc, char* argv[], const PracticeMain& main,
+                    const std::function<int(const PracticeCommandLine&)>& run);
