@@ -1,5 +1,6 @@
 // Command lines of any bytes (arguments separated by NUL): the practice programs either refuse them
-// with a reason or take a lesson from 1 to 35 and, where one is asked for, a user id that is not empty.
+// with a reason or take a lesson from 1 to 35 and, where one is asked for, a user id that is not empty;
+// the trainer's either refuses them or takes at most a user name.
 #include "app/PracticeCommandLine.h"
 
 #include <cstdint>
@@ -15,6 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         else
             arguments.back().push_back(static_cast<char>(data[i]));
     }
+    std::string error;
+    const auto trainer = TrainerCommandLine::Parse(arguments, error);
+    if (trainer ? !error.empty() : error.empty())
+        std::abort();
     for (bool withUser : {true, false}) {
         std::string error;
         const auto line = PracticeCommandLine::Parse(arguments, withUser, error);

@@ -62,3 +62,16 @@ std::optional<PracticeCommandLine> PracticeCommandLine::Parse(const std::vector<
         line.userId = positional[1];
     return line;
 }
+
+std::optional<TrainerCommandLine> TrainerCommandLine::Parse(const std::vector<std::string>& arguments,
+                                                            std::string& error) {
+    TrainerCommandLine line;
+    if (arguments.empty())
+        return line;
+    if (arguments.size() == 2 && arguments[0] == "--user" && !arguments[1].empty()) {
+        line.userName = arguments[1];
+        return line;
+    }
+    error = arguments[0] == "--user" ? "--user needs a user name" : "unknown argument " + arguments[0];
+    return std::nullopt;
+}

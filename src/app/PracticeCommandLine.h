@@ -24,3 +24,13 @@ struct PracticeCommandLine {
 
 // A whole decimal number in [low, high] without sign, blanks or anything after it.
 std::optional<long long> ParseWholeNumber(const std::string& text, long long low, long long high);
+
+// The new-word trainer's command line: nothing (the learner who logged in last) or "--user NAME".
+struct TrainerCommandLine {
+    std::string userName; // empty: the last user of the main program
+
+    static constexpr const char* kUsage = "usage: newword [--user NAME]";
+    // False with `error` for anything else: an unknown argument, a missing or empty name.
+    static std::optional<TrainerCommandLine> Parse(const std::vector<std::string>& arguments,
+                                                   std::string& error);
+};

@@ -3,7 +3,6 @@
 #include "app/CLog.h"
 #include "app/ContentPath.h"
 #include "charstudy/CWritingPad.h"
-#include "charstudy/WordData.h"
 #include "exercise/CChoiceButton.h"
 #include "exercise/CExerciseResultPanel.h"
 #include "exercise/ExerciseGenerator.h"
@@ -262,35 +261,9 @@ void CExerciseDlg::ArrangeTiles() {
 
 void CExerciseDlg::ShowWritingPad() {
     const Question& q = m_session->Current();
-    m_pad = new CWritingPad(m_answers);
-    m_pad->setObjectName(QStringLiteral("pad"));
-    m_pad->Create(m_answers, (kAnswers.width() - CWritingPad::kWidth) / 2, 0);
-    m_pad->SetStrokeOrderPrompt(m_setup.texts->Get(ExerciseText::StrokeOrder));
-    m_pad->SetStrokeRejectedDisplay(
-        [this](const std::string& prompt) { SetFeedback(QString::fromStdString(prompt), kWrongInk); });
-    m_pad->SetGradeDisplay([](const std::string&) {});
-    m_pad->installEventFilter(this);
     m_strokesAccepted = 0;
-    WordData data(true);
-    data.SetWord(q.chinese, q.pinyin, q.chinese, WordData::kNoWordId);
-    std::u16string explanation;
-    int strokeCount = 0;
-    QImage pinyinPicture, wordPicture;
-    data.Load(explanation, strokeCount, pinyinPicture, wordPicture, true);
-    const std::string id = data.CharacterIdOfWord();
-    data.LoadStrokeImages(id);
-    m_pad->SetStrokeImages(data.StrokeImages());
-    m_pad->SetCharacter(data.LoadEmptyImage(id));
-    m_pad->ShowBackground();
-    m_pad->StartPractice(data.WriteStrokeFile(id));
-}
-
-bool CExerciseDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_pad && event->type() == QEvent::MouseButtonRelease) {
-        // The pad takes the stroke first; the answer is decided once it has.
-        QMetaObject::invokeMethod(this, &CExerciseDlg::OnPadReleased, Qt::QueuedConnection);
-    }
-    return CPracticeDlg::eventFilter(watched, event);
+    m_pad = AddWritingPad(q.chinese, q.pinyin, m_setup.texts->Get(ExerciseText::StrokeOrder),
+                          [this] { OnPadReleased(); });
 }
 
 void CExerciseDlg::OnPadReleased() {

@@ -60,7 +60,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();

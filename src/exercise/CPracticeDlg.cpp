@@ -5,11 +5,14 @@
 #include "audio/AudioMessages.h"
 #include "audio/CSoundPlayer.h"
 #include "audio/ConvertMp3ToWav.h"
+#include "charstudy/CWritingPad.h"
+#include "charstudy/WordData.h"
 #include "lesson/DialogControls.h"
 #include "ui/ArtworkIds.h"
 #include "ui/BitmapButton.h"
 #include "ui/SkinLayout.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QProgressBar>
 
@@ -112,4 +115,45 @@ bool CPracticeDlg::PlayMp3(const std::string& path) {
     }
     PlaySoundFile(wave, SND_ASYNC | SND_FILENAME);
     return true;
+}
+
+CWritingPad* CPracticeDlg::AddWritingPad(const std::u16string& character, const std::u16string& pinyin,
+                                         const std::string& strokeOrderPrompt,
+                                         std::function<void()> afterStroke) {
+    auto* pad = new CWritingPad(m_answers);
+    pad->setObjectName(QStringLiteral("pad"));
+    pad->Create(m_answers, (m_answers->width() - CWritingPad::kWidth) / 2, 0);
+    pad->SetStrokeOrderPrompt(strokeOrderPrompt);
+    pad->SetStrokeRejectedDisplay(
+        [this](const std::string& prompt) { SetFeedback(QString::fromStdString(prompt), kWrongInk); });
+    pad->SetGradeDisplay([](const std::string&) {});
+    pad->installEventFilter(this);
+    m_afterStroke = std::move(afterStroke);
+    WordData data(true);
+    data.SetWord(character, pinyin, character, WordData::kNoWordId);
+    std::u16string explanation;
+    int strokeCount = 0;
+    QImage pinyinPicture, wordPicture;
+    data.Load(explanation, strokeCount, pinyinPicture, wordPicture, true);
+    const std::string id = data.CharacterIdOfWord();
+    data.LoadStrokeImages(id);
+    pad->SetStrokeImages(data.StrokeImages());
+    pad->SetCharacter(data.LoadEmptyImage(id));
+    pad->ShowBackground();
+    pad->StartPractice(data.WriteStrokeFile(id));
+    return pad;
+}
+
+bool CPracticeDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease && dynamic_cast<CWritingPad*>(watched) && m_afterStroke) {
+        // The pad takes the stroke first; what follows is decided once it has.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_afterStroke)
+                    m_afterStroke();
+            },
+            Qt::QueuedConnection);
+    }
+    return SkinDialog::eventFilter(watched, event);
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 class BitmapButton;
+class CWritingPad;
 class QLabel;
 class QProgressBar;
 
@@ -44,6 +45,13 @@ protected:
     void SetFeedback(const QString& text, const QColor& colour);
     // Plays an MP3 file written to the scratch folder; false when it could not be decoded.
     static bool PlayMp3(const std::string& path);
+    // A writing pad in the answer area on which `character` is written from memory, each stroke
+    // checked; a stroke out of order is told in the feedback line and `afterStroke` runs once the
+    // pad has taken each stroke. The pad goes with the answer area's other children.
+    CWritingPad* AddWritingPad(const std::u16string& character, const std::u16string& pinyin,
+                               const std::string& strokeOrderPrompt, std::function<void()> afterStroke);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     QLabel* m_title = nullptr;
     QLabel* m_progressText = nullptr;
@@ -55,4 +63,7 @@ protected:
     QLabel* m_answerPicture = nullptr;
     BitmapButton* m_replay = nullptr;
     QWidget* m_answers = nullptr;
+
+private:
+    std::function<void()> m_afterStroke;
 };

@@ -94,6 +94,12 @@ TEST(PracticeCommandLine, TakesALessonAndAUserAndRefusesEverythingElse) {
     ASSERT_TRUE(PracticeCommandLine::Parse({"12"}, false, error));
     EXPECT_FALSE(PracticeCommandLine::Parse({"12", "u"}, false, error));
     EXPECT_EQ(PracticeCommandLine::Usage("spell", false), "usage: spell <lesson 1-35>");
+    // The trainer takes nothing or a user's name.
+    ASSERT_TRUE(TrainerCommandLine::Parse({}, error));
+    EXPECT_EQ(TrainerCommandLine::Parse({"--user", "Ada Li"}, error)->userName, "Ada Li");
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"--user"}, {"--user", ""}, {"Ada"}, {"--user", "a", "b"}})
+        EXPECT_FALSE(TrainerCommandLine::Parse(bad, error));
 }
 
 } // namespace
