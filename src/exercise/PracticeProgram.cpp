@@ -25,26 +25,30 @@ PracticeProgram::~PracticeProgram() {
     m_app->ExitInstance();
 }
 
-int PracticeProgram::RefuseCommandLine(const std::string& program, bool withUser, const std::string& why) {
-    std::fprintf(stderr, "%s: %s. %s\n", program.c_str(), why.c_str(),
-                 PracticeCommandLine::Usage(program, withUser).c_str());
+int PracticeProgram::RefuseCommandLine(const std::string& program, const std::string& usage,
+                                       const std::string& why) {
+    std::fprintf(stderr, "%s: %s. %s\n", program.c_str(), why.c_str(), usage.c_str());
     return 2;
 }
 
-bool PracticeProgram::Open(const PracticeCommandLine& line) {
+bool PracticeProgram::OpenCourse() {
     std::string languageName;
     if (!m_app->OpenContent(languageName)) {
         m_status = 1;
         return false;
     }
     m_content = std::make_unique<LessonContentService>(g_pLessonDb, g_pWordDb, g_strLangSuffix);
+    return true;
+}
+
+bool PracticeProgram::Begin(const PracticeCommandLine& line) {
     if (m_withUser && !progress::UserExists(g_pLessonDb, line.userId)) {
-        m_status =
-            RefuseCommandLine(m_program, m_withUser, "there is no user with the id \"" + line.userId + "\"");
+        m_status = RefuseCommandLine(m_program, PracticeCommandLine::Usage(m_program, m_withUser),
+                                     "there is no user with the id \"" + line.userId + "\"");
         return false;
     }
-    if (!m_content->LessonExists(line.lesson)) {
-        m_status = RefuseCommandLine(m_program, m_withUser,
+    if (line.lesson != 0 && !m_content->LessonExists(line.lesson)) {
+        m_status = RefuseCommandLine(m_program, PracticeCommandLine::Usage(m_program, m_withUser),
                                      "the course has no lesson " + std::to_string(line.lesson));
         return false;
     }
@@ -58,7 +62,7 @@ bool PracticeProgram::Open(const PracticeCommandLine& line) {
     g_strUserId = line.userId;
     DrawWordsInDisplayColours();
     g_lessonSettings.Load(GetProgramFolder() + "Lesson_res\\lessonres_" + g_strLangSuffix + ".ini");
-    if (!m_content->ReadLesson(line.lesson, m_lesson))
+    if (line.lesson != 0 && !m_content->ReadLesson(line.lesson, m_lesson))
         m_problem = m_content->LastError();
     m_seed = line.seed.value_or(QRandomGenerator::global()->generate());
     g_log.Write("%s: user %s, lesson %d%s", m_program.c_str(), line.userId.c_str(), line.lesson,
@@ -66,13 +70,13 @@ bool PracticeProgram::Open(const PracticeCommandLine& line) {
     return true;
 }
 
-int RunPracticeMain(int argc, char* argv[], const PracticeMain& main,
-                    const std::function<int(const PracticeCommandLine&)>& run) {
+int RunPracticeMain(
+    int argc, char* argv[], const PracticeMain& main,
+    const std::function<bool(const std::vector<std::string>& arguments, std::string& error)>& parse,
+    const std::function<int()>& run) {
     std::string error;
-    const std::optional<PracticeCommandLine> line =
-        PracticeCommandLine::Parse(std::vector<std::string>(argv + 1, argv + argc), main.withUser, error);
-    if (!line)
-        return PracticeProgram::RefuseCommandLine(main.program, main.withUser, error);
+    if (!parse(std::vector<std::string>(argv + 1, argv + argc), error))
+        return PracticeProgram::RefuseCommandLine(main.program, main.usage, error);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(main.applicationName));
     if (main.startProbe)
@@ -83,7 +87,7 @@ int RunPracticeMain(int argc, char* argv[], const PracticeMain& main,
     const QString platform = QGuiApplication::platformName();
     if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
         SetUserNotice(&notice);
-    const int status = run(*line);
+    const int status = run();
     SetUserNotice(nullptr);
     return status;
 }

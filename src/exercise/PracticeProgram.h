@@ -27,7 +27,11 @@ public:
     // Opens everything for the command line's lesson and user. False when the program cannot go
     // on; `Status()` then holds the exit status (2 for an unknown user or lesson, told like a bad
     // command line before anything is written).
-    bool Open(const PracticeCommandLine& line);
+    bool Open(const PracticeCommandLine& line) { return OpenCourse() && Begin(line); }
+    // The two halves of Open: the databases and the interface language; then the user and the
+    // lesson (none when the line's lesson is 0), the scratch folder, the colours and the lesson read.
+    bool OpenCourse();
+    bool Begin(const PracticeCommandLine& line);
     int Status() const { return m_status; }
 
     LessonContentService& Content() { return *m_content; }
@@ -38,7 +42,8 @@ public:
     std::uint32_t Seed() const { return m_seed; }
 
     // Prints why with the one-line usage text on standard error; returns the exit status 2.
-    static int RefuseCommandLine(const std::string& program, bool withUser, const std::string& why);
+    static int RefuseCommandLine(const std::string& program, const std::string& usage,
+                                 const std::string& why);
 
 private:
     std::string m_program;
@@ -53,14 +58,16 @@ private:
     int m_status = 0;
 };
 
-// The whole main() of a practice program: the command line is checked before anything else (even
-// without a display), then the application, the test probe where one is built in (`startProbe`),
-// the message boxes and `run`.
+// The whole main() of a practice program: the command line is checked by `parse` before anything
+// else (even without a display), then come the application, the test probe where one is built in
+// (`startProbe`), the message boxes and `run`.
 struct PracticeMain {
     const char* program;
-    bool withUser;
+    std::string usage;
     const char* applicationName;
     void (*startProbe)();
 };
-int RunPracticeMain(int argc, char* argv[], const PracticeMain& main,
-                    const std::function<int(const PracticeCommandLine&)>& run);
+int RunPracticeMain(
+    int argc, char* argv[], const PracticeMain& main,
+    const std::function<bool(const std::vector<std::string>& arguments, std::string& error)>& parse,
+    const std::function<int()>& run);

@@ -16,6 +16,13 @@ void StartProbe() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    return RunPracticeMain(argc, argv, {"exercise", true, "Tessalyne Lessons Exercise", StartProbe},
-                           [](const PracticeCommandLine& line) { return CExerciseApp().Run(line); });
+    std::optional<PracticeCommandLine> line;
+    return RunPracticeMain(
+        argc, argv,
+        {"exercise", PracticeCommandLine::Usage("exercise", true), "Tessalyne Lessons Exercise", StartProbe},
+        [&](const std::vector<std::string>& arguments, std::string& error) {
+            line = PracticeCommandLine::Parse(arguments, true, error);
+            return line.has_value();
+        },
+        [&] { return CExerciseApp().Run(*line); });
 }

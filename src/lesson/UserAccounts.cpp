@@ -4,6 +4,7 @@
 #include "app/FileUtils.h"
 #include "data/CADODatabase.h"
 #include "data/CADORecordset.h"
+#include "data/ContentQuery.h"
 #include "data/Queries.h"
 
 #include <exception>
@@ -126,6 +127,14 @@ bool CreateUser(CADODatabase* db, const std::string& name, const std::string& pa
         return false;
     }
     return true;
+}
+
+std::string UserIdByName(CADODatabase* db, const std::string& name) {
+    CADORecordset rs;
+    std::string id;
+    if (OpenContentQuery(rs, db, SqlQuery::Format(sql::kUserByName, {name})) && !rs.IsEOF())
+        rs.GetFieldValue("id", id);
+    return id;
 }
 
 } // namespace accounts

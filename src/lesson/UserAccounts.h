@@ -19,6 +19,9 @@ struct LoginResult {
 // Names of every user in the table's order; false (with the query text) when the query fails.
 bool UserNames(CADODatabase* db, std::vector<std::string>& names, std::string& failedSql);
 
+// The id of the first user with this name (without regard to case); empty when there is none.
+std::string UserIdByName(CADODatabase* db, const std::string& name);
+
 // Passwords are stored as salted hashes. Rows written before that hold the password in clear text;
 // they still log in with the exact (case-sensitive) password and get the hash stored instead.
 

@@ -16,6 +16,13 @@ void StartProbe() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    return RunPracticeMain(argc, argv, {"spell", false, "Tessalyne Lessons Spelling", StartProbe},
-                           [](const PracticeCommandLine& line) { return CSpellApp().Run(line); });
+    std::optional<PracticeCommandLine> line;
+    return RunPracticeMain(
+        argc, argv,
+        {"spell", PracticeCommandLine::Usage("spell", false), "Tessalyne Lessons Spelling", StartProbe},
+        [&](const std::vector<std::string>& arguments, std::string& error) {
+            line = PracticeCommandLine::Parse(arguments, false, error);
+            return line.has_value();
+        },
+        [&] { return CSpellApp().Run(*line); });
 }
