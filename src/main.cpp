@@ -1,10 +1,7 @@
 #include "app/CLessonApp.h"
 #include "app/UserNotice.h"
+#include "automation/StartTestProbe.h"
 #include "ui/CMessageBoxNotice.h"
-
-#ifdef TESSALYNE_AUTOMATION
-#include "automation/AutomationProbe.h"
-#endif
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -12,9 +9,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessalyne Lessons"));
-#ifdef TESSALYNE_AUTOMATION
-    AutomationProbe::StartIfRequested();
-#endif
+    StartTestProbe();
     // Without a screen (offscreen or minimal platform) nobody could close a message box: notices
     // then go to the log and standard error only.
     CMessageBoxNotice notice;

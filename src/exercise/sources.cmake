@@ -15,10 +15,4 @@ target_sources(gui PRIVATE
   src/exercise/PracticeProgram.cpp
 )
 
-add_executable(exercise src/exercise/main.cpp)
-target_link_libraries(exercise PRIVATE gui core)
-if(TESSALYNE_AUTOMATION)
-  target_link_libraries(exercise PRIVATE automation)
-  target_compile_definitions(exercise PRIVATE TESSALYNE_AUTOMATION)
-endif()
-set_target_properties(exercise PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSALYNE_PROGRAM_DIR})
+tessalyne_add_practice_program(exercise src/exercise/main.cpp)

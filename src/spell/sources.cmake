@@ -12,10 +12,4 @@ target_sources(gui PRIVATE
   src/spell/CSyllableFeedback.cpp
 )
 
-add_executable(spell src/spell/main.cpp)
-target_link_libraries(spell PRIVATE gui core)
-if(TESSALYNE_AUTOMATION)
-  target_link_libraries(spell PRIVATE automation)
-  target_compile_definitions(spell PRIVATE TESSALYNE_AUTOMATION)
-endif()
-set_target_properties(spell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSALYNE_PROGRAM_DIR})
+tessalyne_add_practice_program(spell src/spell/main.cpp)

@@ -1,10 +1,6 @@
-#include "app/ContentPath.h"
-#include "app/Globals.h"
-#include "data/CADODatabase.h"
 #include "exercise/CChoiceButton.h"
 #include "exercise/CExerciseDlg.h"
-#include "fixtures/FixtureDatabases.h"
-#include "fixtures/TempFolder.h"
+#include "fixtures/FixtureCourse.h"
 #include "lesson/LessonContentService.h"
 
 #include <QLabel>
@@ -20,20 +16,9 @@ using exercise::QuestionKind;
 class ExerciseWindow : public testing::Test {
 protected:
     void SetUp() override {
-        std::string error;
-        ASSERT_TRUE(fixtures::BuildProgramFolder(m_dir.Path(), error)) << error;
-        OverrideProgramFolder(m_dir.Path());
-        ASSERT_TRUE(m_lessonDb.Open("Data Source=" + (m_dir / "db/lesson.dll")));
-        ASSERT_TRUE(m_wordDb.Open("Data Source=" + (m_dir / "db/word.dll")));
-        g_pLessonDb = &m_lessonDb;
-        g_pWordDb = &m_wordDb;
-        m_texts.Load(m_dir.Path(), "en");
+        ASSERT_TRUE(m_course.Ready()) << m_course.Error();
+        m_texts.Load(m_course.Folder(), "en");
         m_lesson.number = 1;
-    }
-    void TearDown() override {
-        g_pLessonDb = nullptr;
-        g_pWordDb = nullptr;
-        OverrideProgramFolder({});
     }
 
     std::unique_ptr<CExerciseDlg> Open(std::vector<Question> run, progress::ScoreResult kept) {
@@ -46,7 +31,7 @@ protected:
             m_keptScores.push_back(score);
             return kept;
         };
-        setup.scratchFolder = m_dir.Path();
+        setup.scratchFolder = m_course.Folder();
         return std::make_unique<CExerciseDlg>(std::move(setup));
     }
 
@@ -72,10 +57,8 @@ protected:
         return q;
     }
 
-    TempFolder m_dir;
-    CADODatabase m_lessonDb;
-    CADODatabase m_wordDb;
-    LessonContentService m_content{&m_lessonDb, &m_wordDb, "en"};
+    FixtureCourse m_course;
+    LessonContentService m_content{&m_course.LessonDb(), &m_course.WordDb(), "en"};
     LessonMaterial m_lesson;
     ExerciseTexts m_texts;
     std::vector<int> m_keptScores;

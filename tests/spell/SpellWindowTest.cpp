@@ -1,8 +1,4 @@
-#include "app/ContentPath.h"
-#include "app/Globals.h"
-#include "data/CADODatabase.h"
-#include "fixtures/FixtureDatabases.h"
-#include "fixtures/TempFolder.h"
+#include "fixtures/FixtureCourse.h"
 #include "lesson/LessonContentService.h"
 #include "spell/CSpellDlg.h"
 #include "spell/CSyllableFeedback.h"
@@ -18,32 +14,19 @@ namespace {
 class SpellWindow : public testing::Test {
 protected:
     void SetUp() override {
-        std::string error;
-        ASSERT_TRUE(fixtures::BuildProgramFolder(m_dir.Path(), error)) << error;
-        OverrideProgramFolder(m_dir.Path());
-        ASSERT_TRUE(m_lessonDb.Open("Data Source=" + (m_dir / "db/lesson.dll")));
-        ASSERT_TRUE(m_wordDb.Open("Data Source=" + (m_dir / "db/word.dll")));
-        g_pLessonDb = &m_lessonDb;
-        g_pWordDb = &m_wordDb;
-        m_texts.Load(m_dir.Path(), "en");
+        ASSERT_TRUE(m_course.Ready()) << m_course.Error();
+        m_texts.Load(m_course.Folder(), "en");
         ASSERT_TRUE(m_content.ReadLesson(1, m_lesson));
     }
-    void TearDown() override {
-        g_pLessonDb = nullptr;
-        g_pWordDb = nullptr;
-        OverrideProgramFolder({});
-    }
 
-    TempFolder m_dir;
-    CADODatabase m_lessonDb;
-    CADODatabase m_wordDb;
-    LessonContentService m_content{&m_lessonDb, &m_wordDb, "en"};
+    FixtureCourse m_course;
+    LessonContentService m_content{&m_course.LessonDb(), &m_course.WordDb(), "en"};
     LessonMaterial m_lesson;
     SpellTexts m_texts;
 };
 
 TEST_F(SpellWindow, TypedAnswersAreCheckedOnEnterAndTheSummaryCountsToneErrors) {
-    CSpellDlg window({&m_content, &m_lesson, &m_texts, 1, m_dir.Path()});
+    CSpellDlg window({&m_content, &m_lesson, &m_texts, 1, m_course.Folder()});
     auto* typed = window.findChild<QLineEdit*>(QStringLiteral("typed"));
     ASSERT_NE(typed, nullptr);
     bool missedOne = false;
