@@ -1,0 +1,4 @@
+# The new-word trainer's scheduler, card store and deck (no widgets) belong to core.
+target_sources(core PRIVATE
+  src/trainer/Fsrs.cpp
+)
