@@ -30,6 +30,29 @@ inline constexpr char kCreateOpenedLessons[] =
 inline constexpr char kMarkLessonOpened[] =
     "INSERT OR IGNORE INTO tbl_user_lesson_opened (id, lessonindex) VALUES ('%s', %d)";
 inline constexpr char kOpenedLessonsOfUser[] = "select * from tbl_user_lesson_opened where id = '%s'";
+// The new-word trainer's cards (one word in one direction, with its memory state) and the log of
+// every review. Made when first needed, like the opened lessons, for older lesson databases.
+// Stability and difficulty are bound as text; the REAL columns store them as numbers.
+inline constexpr char kCreateUserCards[] =
+    "CREATE TABLE IF NOT EXISTS tbl_user_card (id TEXT COLLATE NOCASE, word TEXT COLLATE NOCASE, "
+    "pinyin TEXT COLLATE NOCASE, direction INTEGER, stability REAL, difficulty REAL, due TEXT COLLATE "
+    "NOCASE, "
+    "lastreview TEXT COLLATE NOCASE, reps INTEGER, lapses INTEGER, introduced TEXT COLLATE NOCASE, "
+    "PRIMARY KEY (id, word, pinyin, direction))";
+inline constexpr char kCreateUserReviews[] =
+    "CREATE TABLE IF NOT EXISTS tbl_user_review (id TEXT COLLATE NOCASE, word TEXT COLLATE NOCASE, "
+    "pinyin TEXT COLLATE NOCASE, direction INTEGER, reviewed TEXT COLLATE NOCASE, elapsed INTEGER, "
+    "grade INTEGER, stability REAL, difficulty REAL, due TEXT COLLATE NOCASE)";
+inline constexpr char kTableExists[] = "select name from sqlite_master where type = 'table' and name = '%s'";
+inline constexpr char kUserCardsOfUser[] = "select * from tbl_user_card where id = '%s'";
+inline constexpr char kScoredLessonsOfUser[] = "select lessonindex from tbl_user_lesson where id = '%s'";
+inline constexpr char kStoreUserCard[] =
+    "INSERT OR REPLACE INTO tbl_user_card (id, word, pinyin, direction, stability, difficulty, due, "
+    "lastreview, reps, lapses, introduced) VALUES ('%s', '%s', '%s', %d, '%s', '%s', '%s', '%s', %d, %d, "
+    "'%s')";
+inline constexpr char kInsertUserReview[] =
+    "INSERT INTO tbl_user_review (id, word, pinyin, direction, reviewed, elapsed, grade, stability, "
+    "difficulty, due) VALUES ('%s', '%s', '%s', %d, '%s', %d, %d, '%s', '%s', '%s')";
 inline constexpr char kBeginWrite[] = "BEGIN IMMEDIATE";
 inline constexpr char kCommit[] = "COMMIT";
 inline constexpr char kRollback[] = "ROLLBACK";

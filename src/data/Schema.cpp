@@ -44,6 +44,12 @@ CREATE TABLE tbl_user_lesson (id TEXT COLLATE NOCASE, lessonindex INTEGER, score
   PRIMARY KEY (id, lessonindex));
 CREATE TABLE tbl_user_lesson_opened (id TEXT COLLATE NOCASE, lessonindex INTEGER,
   PRIMARY KEY (id, lessonindex));
+CREATE TABLE tbl_user_card (id TEXT COLLATE NOCASE, word TEXT COLLATE NOCASE, pinyin TEXT COLLATE NOCASE,
+  direction INTEGER, stability REAL, difficulty REAL, due TEXT COLLATE NOCASE, lastreview TEXT COLLATE NOCASE,
+  reps INTEGER, lapses INTEGER, introduced TEXT COLLATE NOCASE, PRIMARY KEY (id, word, pinyin, direction));
+CREATE TABLE tbl_user_review (id TEXT COLLATE NOCASE, word TEXT COLLATE NOCASE, pinyin TEXT COLLATE NOCASE,
+  direction INTEGER, reviewed TEXT COLLATE NOCASE, elapsed INTEGER, grade INTEGER, stability REAL,
+  difficulty REAL, due TEXT COLLATE NOCASE);
 )SQL";
 
 const char* const kLessonLanguageTables = R"SQL(

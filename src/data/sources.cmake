@@ -6,4 +6,5 @@ target_sources(core PRIVATE
   src/data/Schema.cpp
   src/data/SqliteStatement.cpp
   src/data/SqlQuery.cpp
+  src/data/WriteTransaction.cpp
 )

@@ -65,6 +65,11 @@ bool LessonContentService::ReadLesson(int lesson, LessonMaterial& out) {
     return complete || Fail(failedSql);
 }
 
+bool LessonContentService::ReadNewWords(int lesson, std::vector<lesson::NewWord>& out) {
+    std::string failedSql;
+    return lesson::ReadNewWords(m_lessonDb, m_wordDb, m_suffix, lesson, out, failedSql) || Fail(failedSql);
+}
+
 bool LessonContentService::SaveSentenceSound(const std::string& sentenceId, const std::string& path) {
     DeleteDirectoryTree(path);
     CADORecordset rs;

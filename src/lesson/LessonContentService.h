@@ -18,6 +18,8 @@ public:
     bool LessonExists(int lesson);
     // The whole lesson; false when one of its main queries failed (what was read is kept).
     bool ReadLesson(int lesson, LessonMaterial& out);
+    // The lesson's new words alone, in the lesson's order (without reading its sounds and pictures).
+    bool ReadNewWords(int lesson, std::vector<lesson::NewWord>& out);
 
     // Writes a sentence's recorded sound (MP3) to `path`; false when it has none.
     bool SaveSentenceSound(const std::string& sentenceId, const std::string& path);

@@ -5,35 +5,12 @@
 #include "data/CADORecordset.h"
 #include "data/ContentQuery.h"
 #include "data/Queries.h"
+#include "data/WriteTransaction.h"
 
 #include <algorithm>
 
 namespace progress {
 namespace {
-
-// One write transaction: taken at once (so waiting for other programs happens before anything is
-// read), rolled back unless committed.
-class WriteTransaction {
-public:
-    explicit WriteTransaction(CADODatabase* db) : m_db(db) {
-        m_open = m_db && m_db->Execute(SqlQuery(sql::kBeginWrite));
-    }
-    ~WriteTransaction() {
-        if (m_open)
-            m_db->Execute(SqlQuery(sql::kRollback));
-    }
-    bool IsOpen() const { return m_open; }
-    bool Commit() {
-        if (!m_open || !m_db->Execute(SqlQuery(sql::kCommit)))
-            return false;
-        m_open = false;
-        return true;
-    }
-
-private:
-    CADODatabase* m_db;
-    bool m_open = false;
-};
 
 std::string ErrorOf(CADODatabase* db) {
     if (!db || !db->IsOpen())

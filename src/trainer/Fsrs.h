@@ -22,7 +22,8 @@ public:
     static constexpr double kFactor = 19.0 / 81.0;
     static constexpr int kMaximumInterval = 36500;
 
-    explicit Fsrs(double desiredRetention = 0.9, const std::array<double, kParameterCount>& w = kDefaultParameters);
+    explicit Fsrs(double desiredRetention = 0.9,
+                  const std::array<double, kParameterCount>& w = kDefaultParameters);
 
     // The state after a card's first review.
     MemoryState First(Grade grade) const;

@@ -23,7 +23,7 @@ struct TrainerCard {
     // The learner's memory of it; a card never reviewed is new.
     bool isNew = true;
     Fsrs::MemoryState memory;
-    QDate due;
+    QDate due; // invalid when the stored date cannot be read: the card is then due at once
     QDate lastReview;
     int reviews = 0;
     int lapses = 0;

@@ -171,13 +171,17 @@ TEST_F(LessonDatabaseRead, UsesTheWordIdsItIsGiven) {
 
 // ---- rebuilding over learners' data ----
 
-void AddScore(const std::string& path, const std::string& userId, int lesson, int score) {
+void ExecuteOn(const std::string& path, const char* statement) {
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, statement, nullptr, nullptr, nullptr), SQLITE_OK) << statement;
+    sqlite3_close(db);
+}
+
+void AddScore(const std::string& path, const std::string& userId, int lesson, int score) {
     const std::string statement = "INSERT INTO tbl_user_lesson (id, lessonindex, score) VALUES ('" + userId +
                                   "'," + std::to_string(lesson) + "," + std::to_string(score) + ")";
-    EXPECT_EQ(sqlite3_exec(db, statement.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
+    ExecuteOn(path, statement.c_str());
 }
 
 TEST_F(LessonDatabaseRead, ARebuildKeepsEveryAccountAndScore) {
@@ -202,6 +206,32 @@ TEST_F(LessonDatabaseRead, ARebuildKeepsEveryAccountAndScore) {
               Rowset{"75"});
     EXPECT_EQ(Rows(SqlQuery::Format(sql::kUserLessonScore, {"20261207101010000002", 1}), {"score"}),
               Rowset{"20"});
+}
+
+TEST_F(LessonDatabaseRead, ARebuildKeepsTheTrainersCardsAndReviewsAndMissesNoneInAnOlderFile) {
+    Build({TinyLesson()});
+    m_db.Close();
+    ExecuteOn(m_path, "INSERT INTO tbl_user_card VALUES ('u1', '老师', 'lǎoshī', 1, 2.5, 6.25, '2031-03-06', "
+                      "'2031-03-03', 1, 0, '2031-03-03')");
+    ExecuteOn(m_path,
+              "INSERT INTO tbl_user_review VALUES ('u1', '老师', 'lǎoshī', 1, '2031-03-03 10:00:00', 0, 3, "
+              "2.5, 6.25, '2031-03-06')");
+    LessonDatabaseWriter writer({"en"});
+    ASSERT_TRUE(writer.Write(m_path, {TinyLesson()})) << writer.Error();
+    ASSERT_TRUE(m_db.Open("Data Source=" + m_path));
+    EXPECT_EQ(Rows(SqlQuery::Format(sql::kUserCardsOfUser, {"u1"}),
+                   {"word", "pinyin", "direction", "stability", "difficulty", "due", "lastreview", "reps",
+                    "lapses", "introduced"}),
+              Rowset{"老师|lǎoshī|1|2.5|6.25|2031-03-06|2031-03-03|1|0|2031-03-03"});
+    EXPECT_EQ(Rows(SqlQuery("select * from tbl_user_review"), {"reviewed", "grade", "stability", "due"}),
+              Rowset{"2031-03-03 10:00:00|3|2.5|2031-03-06"});
+    m_db.Close();
+
+    ExecuteOn(m_path,
+              "DROP TABLE tbl_user_card; DROP TABLE tbl_user_review; DROP TABLE tbl_user_lesson_opened");
+    ASSERT_TRUE(writer.Write(m_path, {TinyLesson()})) << writer.Error();
+    ASSERT_TRUE(m_db.Open("Data Source=" + m_path));
+    EXPECT_EQ(Rows(SqlQuery::Format(sql::kUserCardsOfUser, {"u1"}), {"word"}), Rowset{});
 }
 
 TEST_F(LessonDatabaseRead, RefusesToReplaceAFileWhoseAccountsItCannotRead) {

@@ -252,6 +252,24 @@ bool OldFileHasTable(sqlite3* db, const char* table) {
     return found;
 }
 
+// Learners' tables that came after the first lesson databases, with the columns to carry over.
+struct LaterUserTable {
+    const char* name;
+    const char* columns;
+};
+const LaterUserTable kLaterUserTables[] = {
+    {"tbl_user_lesson_opened", "id, lessonindex"},
+    {"tbl_user_card",
+     "id, word, pinyin, direction, stability, difficulty, due, lastreview, reps, lapses, introduced"},
+    {"tbl_user_review", "id, word, pinyin, direction, reviewed, elapsed, grade, stability, difficulty, due"},
+};
+
+std::string CarryStatement(const LaterUserTable& table) {
+    const std::string name = table.name;
+    return "INSERT INTO main." + name + " (" + table.columns + ") SELECT " + table.columns + " FROM old." +
+           name;
+}
+
 } // namespace
 
 bool LessonDatabaseWriter::CarryUsers(sqlite3* db, const std::string& oldPath) {
@@ -275,12 +293,9 @@ bool LessonDatabaseWriter::CarryUsers(sqlite3* db, const std::string& oldPath) {
                     "SELECT id, lessonindex, score FROM old.tbl_user_lesson",
                     error);
     m_carriedScores = ok ? sqlite3_changes(db) : 0;
-    // Files written before the opened lessons were remembered have no such table.
-    ok = ok && (!OldFileHasTable(db, "tbl_user_lesson_opened") ||
-                Exec(db,
-                     "INSERT INTO main.tbl_user_lesson_opened (id, lessonindex) "
-                     "SELECT id, lessonindex FROM old.tbl_user_lesson_opened",
-                     error));
+    // Files written before these tables were added have none of them.
+    for (const LaterUserTable& table : kLaterUserTables)
+        ok = ok && (!OldFileHasTable(db, table.name) || Exec(db, CarryStatement(table), error));
     if (!ok)
         m_error = "cannot carry the user accounts over from " + oldPath + " (" +
                   (error.empty() ? sqlite3_errmsg(db) : error) + "); the old file is left as it was";
