@@ -47,9 +47,12 @@ CPracticeDlg::CPracticeDlg(const QString& replayTooltip, const QString& closeToo
     m_replay =
         dialogs::AddButton(this, 0, kReplay, artwork::kReplayHover, artwork::kReplayNormal, replayTooltip);
     m_replay->setObjectName(QString::fromLatin1(kReplayId));
+    // The window's keys (Space, digits, Enter) belong to the window, never to a focused button.
+    m_replay->setFocusPolicy(Qt::NoFocus);
     connect(m_replay, &QPushButton::clicked, this, [this] { Replay(); });
     auto* close =
         dialogs::AddButton(this, 2, kClose, artwork::kCloseHover, artwork::kCloseNormal, closeTooltip);
+    close->setFocusPolicy(Qt::NoFocus);
     connect(close, &QPushButton::clicked, this, [this] {
         dialogs::PlayClickSound();
         reject();
@@ -82,6 +85,7 @@ BitmapButton* CPracticeDlg::AddCommand(const char* id, int hoverId, int normalId
                                        std::function<void()> handler) {
     BitmapButton* button = dialogs::AddButton(this, 0, Command(0), hoverId, normalId, label);
     button->setObjectName(QString::fromLatin1(id));
+    button->setFocusPolicy(Qt::NoFocus);
     button->setText(label);
     button->SetAlign(0);
     QFont font = button->font();

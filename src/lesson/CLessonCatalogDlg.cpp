@@ -23,6 +23,7 @@
 #include "lesson/DialogControls.h"
 #include "lesson/LessonProgress.h"
 #include "lesson/LessonSettings.h"
+#include "trainer/TrainerCards.h"
 #include "ui/ArtworkIds.h"
 #include "ui/BitmapButton.h"
 #include "ui/ResourceImages.h"
@@ -76,6 +77,15 @@ CLessonCatalogDlg::CLessonCatalogDlg(const std::string& languageName, QWidget* p
     m_titleList->hide();
     CreateLanguageList(languageName);
     CreateLessonButtons();
+    // How many words the trainer has due, on the corner of its button.
+    m_wordsDue = new QLabel(this);
+    m_wordsDue->setObjectName(QStringLiteral("1061due"));
+    m_wordsDue->setGeometry(QRect(CommandButton(0).topRight() - QPoint(22, 10), QSize(30, 22)));
+    m_wordsDue->setAlignment(Qt::AlignCenter);
+    m_wordsDue->setStyleSheet(QStringLiteral("QLabel { background: #d9694f; color: white; border-radius: "
+                                             "11px; font-weight: bold; font-size: 12px; }"));
+    m_wordsDue->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_wordsDue->hide();
     LoadLessons(0);
     CreateCommandButtons();
 
@@ -146,6 +156,7 @@ void CLessonCatalogDlg::LoadLessons(int only) {
     m_lessonIds = list.ids;
     ShowLessonTitles(list);
     catalog::LoadLessonStates(g_pLessonDb, g_strUserId, m_lessonState, only);
+    ShowWordsDue();
     for (int lesson = 1; lesson <= catalog::kLessonCount; ++lesson)
         if (only == 0 || only == lesson)
             ShowLessonFace(lesson);
@@ -232,6 +243,24 @@ void CLessonCatalogDlg::EnterLesson(int lesson) {
     g_profile.WriteProfileInt(kProfileSection, g_strUserId, lesson);
     // The lesson and its exercises may have changed the learner's progress: show it now.
     LoadLessons(0);
+}
+
+void CLessonCatalogDlg::ShowWordsDue() {
+    int due = 0;
+    if (!m_strUserId.empty() && m_strUserId != "0") {
+        std::vector<TrainerCard> cards;
+        std::string error;
+        if (trainercards::LoadCards(g_pLessonDb, g_pWordDb, g_strLangSuffix, m_strUserId, cards, error))
+            due = trainerdeck::DueCount(cards, QDate::currentDate());
+        else
+            g_log.Write("LoadLessons: the words due are unknown: %s", error.c_str());
+    }
+    m_wordsDue->setText(QString::number(due));
+    m_wordsDue->setVisible(due > 0);
+    m_wordsDue->raise();
+    if (auto* trainer = findChild<BitmapButton*>(QStringLiteral("1061")))
+        trainer->SetTooltipText(due > 0 ? QStringLiteral("New-word trainer: %1 due today").arg(due)
+                                        : QStringLiteral("New-word trainer"));
 }
 
 void CLessonCatalogDlg::MarkOpened(int lesson) {

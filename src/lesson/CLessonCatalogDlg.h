@@ -51,6 +51,8 @@ private:
     void ShowLessonFace(int lesson);
     // Each lesson button's tooltip names the lesson's title in the interface language.
     void ShowLessonTitles(const catalog::LessonList& list);
+    // The number of words the new-word trainer has due today for the learner, beside its button.
+    void ShowWordsDue();
     // Remembers that the logged-in learner has opened the lesson, so it shows as started.
     void MarkOpened(int lesson);
     void OfferResume();
@@ -70,6 +72,7 @@ private:
     QComboBox* m_titleList = nullptr;
     QComboBox* m_languageList = nullptr;
     QLabel* m_explainPicture = nullptr;
+    QLabel* m_wordsDue = nullptr;
     QRect m_rcExplain;
     bool m_bFirstPaint = true;
     bool m_bFirstFocus = true;

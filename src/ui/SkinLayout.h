@@ -124,7 +124,7 @@ constexpr QRect Choice(int index) {
                  kAnswers.top() + (index / 2) * (kChoice.height() + 16), kChoice.width(), kChoice.height());
 }
 inline constexpr QRect kFeedback{40, 608, 500, 78};
-inline constexpr QSize kCommand{130, 40};
+inline constexpr QSize kCommand{160, 40};
 // Commands along the bottom right: give up or check, and the next question.
 constexpr QRect Command(int index) {
     return QRect(kSize.width() - 40 - (index + 1) * kCommand.width() - index * 12, 640, kCommand.width(),
