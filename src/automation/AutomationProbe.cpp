@@ -95,6 +95,8 @@ QString AutomationProbe::DescribeWidget(const QWidget& widget) {
     if (const auto* pad = dynamic_cast<const CWritingPad*>(&widget))
         for (const QString& stroke : ReferenceStrokesOnScreen(*pad).split('\n', Qt::SkipEmptyParts))
             line += QStringLiteral("stroke\t%1\n").arg(stroke);
+    if (const auto* button = dynamic_cast<const BitmapButton*>(&widget))
+        line += QStringLiteral("face\t%1\n").arg(button->FaceId());
     if (const auto* menu = dynamic_cast<const QMenu*>(&widget))
         for (QAction* action : menu->actions()) {
             const QRect r = menu->actionGeometry(action).translated(topLeft);
