@@ -34,8 +34,9 @@ protected:
     void ClickWidget(e2e::ProgramProbe& program, const std::string& type, const std::string& name,
                      const std::string& window);
 
-    // Creates the user kUser at the login of a first start and waits for the catalogue.
-    void LogInAsNewUser(e2e::ProgramSession& program);
+    // Types a new user's name and password at the login and answers yes to adding the user; the
+    // catalogue shows next.
+    void LogInAsNewUser(e2e::ProgramSession& program, bool shoot);
     // The id the course database gives kUser; empty when there is no such user.
     std::string StoredUserId();
     // Opens the reading menu of the first sentence of the dialogue and picks an item.

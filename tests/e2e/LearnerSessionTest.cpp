@@ -46,7 +46,8 @@ TEST_F(LearnerSession, StudiesLessonOneFromTheFirstStartToTheSecond) {
     auto program = StartProgram();
 
     // 1. First start: the login; a new user is created; the catalogue has no lesson started.
-    ASSERT_NO_FATAL_FAILURE(LogInAsNewUser(*program));
+    ASSERT_NO_FATAL_FAILURE(LogInAsNewUser(*program, true));
+    Shoot("03_catalogue");
     {
         const std::string id = StoredUserId();
         ASSERT_FALSE(id.empty()) << "the new user was not stored";

@@ -216,7 +216,7 @@ protected:
 
 TEST_F(LessonExercise, RunAnsweredRightFinishesTheLessonAndAWrongRunKeepsTheBest) {
     auto program = StartProgram();
-    ASSERT_NO_FATAL_FAILURE(LogInAsNewUser(*program));
+    ASSERT_NO_FATAL_FAILURE(LogInAsNewUser(*program, false));
     const std::string userId = StoredUserId();
     ASSERT_FALSE(userId.empty());
     ASSERT_NO_FATAL_FAILURE(StartExercise(*program));
