@@ -1,5 +1,6 @@
 #include "automation/AutomationProbe.h"
 
+#include "app/ContentPath.h"
 #include "charstudy/CDrawPLine.h"
 #include "charstudy/CWritingPad.h"
 #include "render/CMutiWord.h"
@@ -38,13 +39,21 @@ QString OneLine(QString text) {
     return text.replace('\t', ' ').replace('\n', ' ').replace('\r', ' ');
 }
 
+// The main program answers in the folder itself. The companion programs it starts inherit its
+// environment, so each answers in a subfolder named after its executable: otherwise two programs
+// would answer the same request.
+QString ProbeFolderOfThisProgram(const QString& folder) {
+    const QString executable = QString::fromStdString(GetExecutableBaseName());
+    return executable == QLatin1String("tessalyne") ? folder : folder + QLatin1Char('/') + executable;
+}
+
 } // namespace
 
 void AutomationProbe::StartIfRequested() {
     const QString folder = qEnvironmentVariable("TESSALYNE_AUTOMATION_DIR");
     if (folder.isEmpty())
         return;
-    new AutomationProbe(folder); // lives as long as the application (its parent)
+    new AutomationProbe(ProbeFolderOfThisProgram(folder)); // lives as long as the application (its parent)
 }
 
 AutomationProbe::AutomationProbe(QString folder) : QObject(qApp), m_folder(std::move(folder)) {
@@ -86,6 +95,8 @@ QString AutomationProbe::DescribeWidget(const QWidget& widget) {
     if (const auto* pad = dynamic_cast<const CWritingPad*>(&widget))
         for (const QString& stroke : ReferenceStrokesOnScreen(*pad).split('\n', Qt::SkipEmptyParts))
             line += QStringLiteral("stroke\t%1\n").arg(stroke);
+    if (const auto* button = dynamic_cast<const BitmapButton*>(&widget))
+        line += QStringLiteral("face\t%1\n").arg(button->FaceId());
     if (const auto* menu = dynamic_cast<const QMenu*>(&widget))
         for (QAction* action : menu->actions()) {
             const QRect r = menu->actionGeometry(action).translated(topLeft);

@@ -32,6 +32,8 @@ public:
     bool IsTooltipActive() const { return m_bTooltipActive; }
     // The face the next paint shows: the hover or the normal bitmap.
     ButtonFace::Image CurrentImage() const;
+    // The resource id of that face.
+    int FaceId() const { return CurrentImage() == ButtonFace::Image::Hover ? m_nHoverId : m_nNormalId; }
 
     // Look of the tooltip: "Arial" 24 pixels high, normal weight, this colour, at most 400 wide.
     static constexpr QRgb kTooltipColour = 0xFF1902FE;

@@ -5,7 +5,6 @@
 #include "fixtures/TempFolder.h"
 
 #include <QProcessEnvironment>
-#include <QStringList>
 #include <QThread>
 #include <sys/stat.h>
 
@@ -14,64 +13,10 @@ namespace {
 
 constexpr int kPollMs = 100;
 
-std::vector<std::string> SplitTabs(const std::string& line) {
-    std::vector<std::string> fields;
-    size_t start = 0;
-    for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
-        fields.push_back(line.substr(start, tab - start));
-    fields.push_back(line.substr(start));
-    return fields;
-}
-
-std::vector<QPoint> ParsePoints(const std::string& text) {
-    std::vector<QPoint> points;
-    for (const QString& pair : QString::fromStdString(text).split(' ', Qt::SkipEmptyParts)) {
-        const QStringList xy = pair.split(',');
-        if (xy.size() == 2)
-            points.emplace_back(xy[0].toInt(), xy[1].toInt());
-    }
-    return points;
-}
-
-Widgets ParseWidgets(const std::string& text) {
-    Widgets widgets;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        const std::vector<std::string> f = SplitTabs(text.substr(start, end - start));
-        start = end + 1;
-        if (f.size() == 2 && f[0] == "stroke" && !widgets.empty())
-            widgets.back().strokes.push_back(ParsePoints(f[1]));
-        else if (f.size() == 6 && f[0] == "action" && !widgets.empty())
-            widgets.back().actions.emplace_back(
-                f[1], QRect(std::stoi(f[2]), std::stoi(f[3]), std::stoi(f[4]), std::stoi(f[5])));
-        else if (f.size() == 8)
-            widgets.push_back({f[0],
-                               f[1],
-                               QRect(std::stoi(f[2]), std::stoi(f[3]), std::stoi(f[4]), std::stoi(f[5])),
-                               f[6],
-                               f[7],
-                               {},
-                               {}});
-    }
-    return widgets;
-}
-
 } // namespace
 
-Widgets Find(const Widgets& all, const std::string& type, const std::string& name,
-             const std::string& window) {
-    Widgets found;
-    for (const Widget& w : all)
-        if (w.type == type && (name.empty() || w.name == name) && (window.empty() || w.window == window))
-            found.push_back(w);
-    return found;
-}
-
 ProgramSession::ProgramSession(Folders folders, std::string display)
-    : m_folders(std::move(folders)), m_display(std::move(display)) {}
+    : ProgramProbe(folders.probe), m_folders(std::move(folders)), m_display(std::move(display)) {}
 
 ProgramSession::~ProgramSession() {
     if (IsRunning()) {
@@ -81,7 +26,6 @@ ProgramSession::~ProgramSession() {
 }
 
 bool ProgramSession::Start() {
-    MakeDirectoryPath(m_folders.probe);
     if (!WriteTextFile(m_folders.alsaConfig,
                        m_folders.emptyAlsaConfig
                            ? std::string()
@@ -124,25 +68,8 @@ std::optional<int> ProgramSession::WaitForExit(int milliseconds) {
     return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
 }
 
-Widgets ProgramSession::Describe() {
-    const std::string request = m_folders.probe + "/request";
-    const std::string answer = m_folders.probe + "/widgets.txt";
-    std::remove(answer.c_str());
-    WriteTextFile(request, "");
-    for (int waited = 0; waited < 10000 && FileExists(request) && IsRunning(); waited += 20)
-        QThread::msleep(20);
-    return ParseWidgets(ReadWholeFile(answer).value_or(""));
-}
-
-std::optional<Widgets> ProgramSession::WaitFor(const std::function<bool(const Widgets&)>& ready,
-                                               int milliseconds) {
-    for (int waited = 0; waited <= milliseconds && IsRunning(); waited += kPollMs) {
-        Widgets widgets = Describe();
-        if (ready(widgets))
-            return widgets;
-        QThread::msleep(kPollMs);
-    }
-    return std::nullopt;
+CompanionProgram ProgramSession::Companion(const std::string& executable) const {
+    return CompanionProgram(m_folders.program + "/" + executable, m_folders.probe + "/" + executable);
 }
 
 bool ProgramSession::WaitForFile(const std::string& path, int milliseconds) {

@@ -1,38 +1,18 @@
 #pragma once
 
-#include <QPoint>
+#include "CompanionProgram.h"
+#include "ProgramProbe.h"
+
 #include <QProcess>
-#include <QRect>
-#include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace e2e {
-
-// One visible widget of the program as its test probe describes it.
-struct Widget {
-    std::string type;                                   // class name
-    std::string name;                                   // object name (most controls carry their control id)
-    QRect rect;                                         // on the screen
-    std::string text;                                   // what it shows: caption, tooltip, word, text
-    std::string window;                                 // class of its window
-    std::vector<std::vector<QPoint>> strokes;           // writing pad: reference strokes
-    std::vector<std::pair<std::string, QRect>> actions; // menu: items
-
-    QPoint Centre() const { return rect.center(); }
-};
-
-using Widgets = std::vector<Widget>;
-
-// Widgets of `type` (and `name`, `window` when not empty).
-Widgets Find(const Widgets& all, const std::string& type, const std::string& name = "",
-             const std::string& window = "");
 
 // The program started from a program folder, as a learner on a desktop starts it: its own home,
 // configuration and runtime folders, the sound devices playing into a file and recording from
 // one, and the test probe switched on.
-class ProgramSession {
+class ProgramSession : public ProgramProbe {
 public:
     struct Folders {
         std::string program;  // the program folder (holds the executable)
@@ -48,24 +28,20 @@ public:
     };
 
     ProgramSession(Folders folders, std::string display);
-    ~ProgramSession();
+    ~ProgramSession() override;
 
     bool Start();
-    bool IsRunning();
+    bool IsRunning() override;
     // Waits for the program to end; its exit status, or nullopt when it did not end in time.
     std::optional<int> WaitForExit(int milliseconds);
 
-    // Asks the probe for every visible widget.
-    Widgets Describe();
-    // Polls until `ready` holds for the described widgets (or the time is up); the last
-    // description, or nullopt on a time-out.
-    std::optional<Widgets> WaitFor(const std::function<bool(const Widgets&)>& ready,
-                                   int milliseconds = 15000);
+    // A companion program (by its executable's name) that this program starts from its folder.
+    CompanionProgram Companion(const std::string& executable) const;
     // Polls until a file exists.
     bool WaitForFile(const std::string& path, int milliseconds = 15000);
 
     std::string Log() const;
-    std::string Output();
+    std::string Output() override;
     // Bytes the sound device has played so far.
     long long PlayedBytes() const;
 

@@ -1,0 +1,218 @@
+// The exercise program on the default content of the build's program folder (configure with
+// TESSALYNE_CONTENT=ON and build first; or name another folder holding lesson.dll and word.dll in
+// TESSALYNE_BENCH_DB_DIR, such as the end-to-end course's):
+// - making a run: reading the largest lesson (the most sentences, new words and examples) and
+//   generating its 20 questions, as the program does before its window shows; target: 20 ms;
+// - start: launching `exercise <lesson> <user>` until its window with the first question is painted,
+//   as a ratio to a minimal Qt program's launch until its first paint; target: within 2x.
+// Windows are drawn offscreen, so no display is needed; Qt's painting log tells when a window is
+// first put on the screen.
+#include "app/FileUtils.h"
+#include "data/CADODatabase.h"
+#include "exercise/ExerciseGenerator.h"
+#include "fixtures/TempFolder.h"
+#include "lesson/LessonContentService.h"
+#include "lesson/UserAccounts.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QElapsedTimer>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kProgramFolder = TESSALYNE_PROGRAM_DIR "/";
+
+std::string ContentFolder() {
+    const char* chosen = std::getenv("TESSALYNE_BENCH_DB_DIR");
+    return chosen && *chosen ? std::string(chosen) + "/" : kProgramFolder + "db/";
+}
+
+struct Content {
+    CADODatabase lessonDb, wordDb;
+    std::unique_ptr<LessonContentService> service;
+
+    bool Open(const std::string& folder) {
+        if (!lessonDb.Open("Data Source=" + folder + "lesson.dll") ||
+            !wordDb.Open("Data Source=" + folder + "word.dll"))
+            return false;
+        service = std::make_unique<LessonContentService>(&lessonDb, &wordDb, "en");
+        return true;
+    }
+};
+
+size_t MaterialSize(const LessonMaterial& lesson) {
+    size_t size = lesson.newWords.size();
+    for (const auto& dialogue : lesson.dialogues)
+        size += dialogue.sentences.size();
+    for (const auto& pattern : lesson.patterns)
+        size += 1 + pattern.examples.size();
+    return size;
+}
+
+// The lesson with the most to practise.
+int LargestLesson(LessonContentService& service) {
+    int largest = 1;
+    size_t largestSize = 0;
+    for (int lesson = 1; lesson <= 35; ++lesson) {
+        LessonMaterial material;
+        if (!service.LessonExists(lesson) || !service.ReadLesson(lesson, material))
+            continue;
+        if (MaterialSize(material) > largestSize) {
+            largest = lesson;
+            largestSize = MaterialSize(material);
+        }
+    }
+    return largest;
+}
+
+void BM_MakeRunOfTheLargestLesson(benchmark::State& state) {
+    Content content;
+    if (!content.Open(ContentFolder())) {
+        state.SkipWithError(
+            "no content databases (build with TESSALYNE_CONTENT=ON or set TESSALYNE_BENCH_DB_DIR)");
+        return;
+    }
+    const int lesson = LargestLesson(*content.service);
+    std::uint32_t seed = 1;
+    size_t questions = 0;
+    for (auto _ : state) {
+        LessonMaterial material;
+        content.service->ReadLesson(lesson, material);
+        std::map<int, std::unique_ptr<LessonMaterial>> earlier;
+        const auto run = exercise::GenerateExercise(
+            material,
+            [&](int number) {
+                auto& read = earlier[number];
+                if (!read) {
+                    read = std::make_unique<LessonMaterial>();
+                    content.service->ReadLesson(number, *read);
+                }
+                return read.get();
+            },
+            seed++);
+        questions = run.size();
+        benchmark::DoNotOptimize(run.data());
+    }
+    state.counters["lesson"] = lesson;
+    state.counters["questions"] = static_cast<double>(questions);
+}
+BENCHMARK(BM_MakeRunOfTheLargestLesson)->Unit(benchmark::kMillisecond);
+
+// Launches a program drawing offscreen and waits until Qt reports its first flush to the screen;
+// the seconds that took, or a negative number when the program ended first.
+double SecondsToFirstPaint(const std::string& program, const std::vector<std::string>& arguments) {
+    TempFolder home;
+    MakeDirectoryPath(home / "runtime");
+    chmod((home / "runtime").c_str(), 0700);
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return -1;
+    QElapsedTimer clock;
+    clock.start();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(pipeEnds[1], STDERR_FILENO);
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("QT_LOGGING_RULES", "qt.widgets.painting=true", 1);
+        setenv("XDG_RUNTIME_DIR", (home / "runtime").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
+        std::vector<char*> argv{const_cast<char*>(program.c_str())};
+        for (const std::string& argument : arguments)
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    close(pipeEnds[1]);
+    std::string said;
+    char buffer[4096];
+    double seconds = -1;
+    for (ssize_t n; seconds < 0 && (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) {
+        said.append(buffer, static_cast<size_t>(n));
+        if (said.find("Flushing") != std::string::npos)
+            seconds = clock.nsecsElapsed() / 1e9;
+    }
+    close(pipeEnds[0]);
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+    return seconds;
+}
+
+// A program folder of its own for the exercise program: its executable copied (it finds its content
+// beside itself), the lesson database copied with a user to practise, everything else linked.
+class ExerciseInstallation {
+public:
+    bool Install(std::string& error) {
+        std::error_code ec;
+        for (const auto& entry : fs::directory_iterator(kProgramFolder, ec)) {
+            const std::string name = entry.path().filename().string();
+            if (name != "db" && name != "Log" && name != "exercise")
+                fs::create_symlink(entry.path(), fs::path(m_folder.Path()) / name, ec);
+        }
+        fs::create_directories(m_folder / "db", ec);
+        fs::copy_file(kProgramFolder + "exercise", m_folder / "exercise", ec);
+        fs::copy_file(ContentFolder() + "lesson.dll", m_folder / "db/lesson.dll", ec);
+        fs::create_symlink(ContentFolder() + "word.dll", m_folder / "db/word.dll", ec);
+        if (ec) {
+            error = ec.message();
+            return false;
+        }
+        CADODatabase db;
+        return db.Open("Data Source=" + (m_folder / "db/lesson.dll")) &&
+               accounts::CreateUser(&db, "bench", "bench", m_userId, error);
+    }
+    std::string Executable() const { return m_folder / "exercise"; }
+    const std::string& UserId() const { return m_userId; }
+
+private:
+    TempFolder m_folder;
+    std::string m_userId;
+};
+
+void BM_ExerciseStartUntilTheFirstQuestionIsPainted(benchmark::State& state) {
+    ExerciseInstallation installation;
+    std::string error;
+    if (!installation.Install(error)) {
+        state.SkipWithError(("cannot install the exercise program: " + error).c_str());
+        return;
+    }
+    Content content;
+    if (!content.Open(ContentFolder())) {
+        state.SkipWithError("no content databases");
+        return;
+    }
+    const std::string lesson = std::to_string(LargestLesson(*content.service));
+    double program = 0, minimal = 0;
+    for (auto _ : state) {
+        const double yardstick = SecondsToFirstPaint(MINIMAL_WINDOW_EXECUTABLE, {});
+        const double run = SecondsToFirstPaint(installation.Executable(), {lesson, installation.UserId()});
+        if (yardstick < 0 || run < 0) {
+            state.SkipWithError("a program ended before its first paint");
+            return;
+        }
+        program += run;
+        minimal += yardstick;
+        state.SetIterationTime(run);
+    }
+    state.counters["minimal_ms"] = 1000 * minimal / state.iterations();
+    state.counters["ratio_to_minimal"] = program / minimal; // target: at most 2
+}
+BENCHMARK(BM_ExerciseStartUntilTheFirstQuestionIsPainted)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

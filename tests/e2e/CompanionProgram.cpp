@@ -1,0 +1,58 @@
+#include "CompanionProgram.h"
+
+#include "app/FileUtils.h"
+
+#include <QThread>
+#include <filesystem>
+
+namespace e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kPollMs = 100;
+
+bool Poll(int milliseconds, const std::function<bool()>& done) {
+    for (int waited = 0; waited <= milliseconds; waited += kPollMs) {
+        if (done())
+            return true;
+        QThread::msleep(kPollMs);
+    }
+    return false;
+}
+
+} // namespace
+
+CompanionProgram::CompanionProgram(std::string executable, std::string probeFolder)
+    : ProgramProbe(std::move(probeFolder)), m_executable(std::move(executable)) {}
+
+bool CompanionProgram::IsRunning() {
+    // The main program starts it detached, so it is no child of ours: look for it among all processes.
+    std::error_code ec;
+    const fs::path executable = fs::canonical(m_executable, ec);
+    if (ec)
+        return false;
+    for (const auto& entry : fs::directory_iterator("/proc", ec)) {
+        std::error_code linkError;
+        const fs::path running = fs::read_symlink(entry.path() / "exe", linkError);
+        if (!linkError && running == executable)
+            return true;
+    }
+    return false;
+}
+
+bool CompanionProgram::WaitForStart(int milliseconds) {
+    return Poll(milliseconds, [this] { return IsRunning(); });
+}
+
+bool CompanionProgram::WaitForEnd(int milliseconds) {
+    return Poll(milliseconds, [this] { return !IsRunning(); });
+}
+
+std::string CompanionProgram::Output() {
+    const fs::path executable(m_executable);
+    return ReadWholeFile((executable.parent_path() / "Log" / executable.filename()).string() + ".log")
+        .value_or("");
+}
+
+} // namespace e2e

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ProgramSession.h"
+#include "VirtualDesktop.h"
+
+#include "data/CADODatabase.h"
+#include "data/SqlQuery.h"
+#include "fixtures/TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+// A learner at the real program installed with a two-lesson course, on a virtual X display:
+// the program's folders, the course database to check what it stored, and the learner's hands.
+// Screenshots go to the build tree.
+class LearnerSession : public testing::Test {
+protected:
+    static constexpr char kUser[] = "Ada";
+    static constexpr char kPassword[] = "wo3ai4";
+
+    void SetUp() override;
+    // The programs' logs (a second start keeps the first one's as "~") go beside the screenshots,
+    // to read after a run.
+    void TearDown() override;
+
+    std::string Program() const { return m_root / "program"; }
+    // emptyAlsaConfig: the machine has no ALSA data instead of the file device.
+    std::unique_ptr<e2e::ProgramSession> StartProgram(bool emptyAlsaConfig = false);
+    void Shoot(const std::string& name);
+
+    // Waits for a widget and returns it; fails the test when it does not appear.
+    e2e::Widget Await(e2e::ProgramProbe& program, const std::string& type, const std::string& name = "",
+                      const std::string& window = "", int milliseconds = 20000);
+    void ClickWidget(e2e::ProgramProbe& program, const std::string& type, const std::string& name,
+                     const std::string& window);
+
+    // Types a new user's name and password at the login and answers yes to adding the user; the
+    // catalogue shows next.
+    void LogInAsNewUser(e2e::ProgramSession& program, bool shoot);
+    // Opens the first lesson of the catalogue and waits for its spoken title; the sentence panel.
+    e2e::Widget OpenFirstLesson(e2e::ProgramSession& program);
+    // The id the course database gives kUser; empty when there is no such user.
+    std::string StoredUserId();
+    // Opens the reading menu of the first sentence of the dialogue and picks an item.
+    void PickSentenceMenuItem(e2e::ProgramSession& program, const std::string& item);
+    void OpenSettings(e2e::ProgramSession& program);
+    // Leaves through the catalogue's Exit button; the program must end cleanly.
+    void Exit(e2e::ProgramSession& program);
+    // Waits until the sound device has stopped receiving samples and checks that it played as many
+    // bytes as the sound holds (the device file starts anew with every sound).
+    void ExpectPlayed(e2e::ProgramSession& program, size_t soundBytes);
+    // A text of the first record of a query on the course database.
+    std::string CourseText(const SqlQuery& query, const char* column);
+
+    e2e::VirtualDesktop m_desktop;
+    TempFolder m_root;
+    CADODatabase m_courseDb;
+};
