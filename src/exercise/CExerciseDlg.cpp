@@ -147,7 +147,10 @@ void CExerciseDlg::ShowQuestion() {
     UpdateCommands();
     // Questions that are about hearing start with the sound.
     if (q.kind == QuestionKind::Listening || q.kind == QuestionKind::Tones)
-        PlaySound(q.sound);
+        PlayWhenShown([this, index = m_session->Index()] {
+            if (!m_session->IsFinished() && m_session->Index() == index)
+                PlaySound(m_session->Current().sound);
+        });
 }
 
 void CExerciseDlg::ShowPrompt(bool answered) {

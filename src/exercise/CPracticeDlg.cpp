@@ -15,6 +15,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QTimer>
 
 using namespace skinlayout::exercise;
 
@@ -119,6 +120,10 @@ bool CPracticeDlg::PlayMp3(const std::string& path) {
     }
     PlaySoundFile(wave, SND_ASYNC | SND_FILENAME);
     return true;
+}
+
+void CPracticeDlg::PlayWhenShown(std::function<void()> play) {
+    QTimer::singleShot(0, this, std::move(play));
 }
 
 CWritingPad* CPracticeDlg::AddWritingPad(const std::u16string& character, const std::u16string& pinyin,

@@ -45,6 +45,9 @@ protected:
     void SetFeedback(const QString& text, const QColor& colour);
     // Plays an MP3 file written to the scratch folder; false when it could not be decoded.
     static bool PlayMp3(const std::string& path);
+    // Runs `play` once what was just put on the window has been shown: decoding a sound and opening
+    // the sound device never hold back the first paint of a question.
+    void PlayWhenShown(std::function<void()> play);
     // A writing pad in the answer area on which `character` is written from memory, each stroke
     // checked; a stroke out of order is told in the feedback line and `afterStroke` runs once the
     // pad has taken each stroke. The pad goes with the answer area's other children.

@@ -118,7 +118,12 @@ void CSpellDlg::ShowItem() {
     SetFeedback(m_round->IsComeback() ? Text(SpellText::Comeback) : QString(), kInk);
     m_answerPicture->clear();
     ShowLive({});
-    m_hasSound = PlayItemSound();
+    m_hasSound = SaveItemSound();
+    if (m_hasSound)
+        PlayWhenShown([this, position = m_round->Position()] {
+            if (!m_round->IsFinished() && m_round->Position() == position)
+                PlayMp3(m_soundFile);
+        });
     ShowPrompt();
     UpdateCommands();
 }
@@ -272,10 +277,13 @@ void CSpellDlg::Replay() {
         PlayItemSound();
 }
 
-bool CSpellDlg::PlayItemSound() {
+bool CSpellDlg::SaveItemSound() {
     const SpellItem& item = m_round->Current();
-    const bool saved = item.kind == SpellItem::Kind::Syllable
-                           ? m_setup.content->SaveSyllableSound(item.pinyin, m_soundFile)
-                           : m_setup.content->SaveWordSound(item.characters, item.pinyin, m_soundFile);
-    return saved && PlayMp3(m_soundFile);
+    return item.kind == SpellItem::Kind::Syllable
+               ? m_setup.content->SaveSyllableSound(item.pinyin, m_soundFile)
+               : m_setup.content->SaveWordSound(item.characters, item.pinyin, m_soundFile);
+}
+
+bool CSpellDlg::PlayItemSound() {
+    return SaveItemSound() && PlayMp3(m_soundFile);
 }

@@ -51,6 +51,8 @@ private:
     void ShowSummary();
     void UpdateCommands();
     void OnEnter();
+    // Writes the current item's sound to the scratch folder; false when it has none.
+    bool SaveItemSound();
     bool PlayItemSound();
     QString Text(SpellText which) const;
 

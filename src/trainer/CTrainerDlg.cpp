@@ -115,7 +115,10 @@ void CTrainerDlg::ShowCard() {
     }
     UpdateProgress();
     UpdateCommands();
-    Replay();
+    PlayWhenShown([this, shown = m_current] {
+        if (m_current == shown && !m_revealed)
+            Replay();
+    });
 }
 
 void CTrainerDlg::ShowRecallChoices() {
