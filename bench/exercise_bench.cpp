@@ -4,7 +4,8 @@
 // - making a run: reading the largest lesson (the most sentences, new words and examples) and
 //   generating its 20 questions, as the program does before its window shows; target: 20 ms;
 // - start: launching `exercise <lesson> <user>` until its window with the first question is painted,
-//   as a ratio to a minimal Qt program's launch until its first paint; target: within 2x.
+//   and `newword --user <name>` until its first card is, each as a ratio to a minimal Qt program's
+//   launch until its first paint; target: within 2x.
 // Windows are drawn offscreen, so no display is needed; Qt's painting log tells when a window is
 // first put on the screen.
 #include "app/FileUtils.h"
@@ -12,6 +13,7 @@
 #include "exercise/ExerciseGenerator.h"
 #include "fixtures/TempFolder.h"
 #include "lesson/LessonContentService.h"
+#include "lesson/LessonProgress.h"
 #include "lesson/UserAccounts.h"
 
 #include <benchmark/benchmark.h>
@@ -149,19 +151,22 @@ double SecondsToFirstPaint(const std::string& program, const std::vector<std::st
     return seconds;
 }
 
-// A program folder of its own for the exercise program: its executable copied (it finds its content
-// beside itself), the lesson database copied with a user to practise, everything else linked.
-class ExerciseInstallation {
+// A program folder of its own for a practice program: its executable copied (it finds its content
+// beside itself), the lesson database copied with a user to practise who has opened every lesson,
+// everything else linked.
+class PracticeInstallation {
 public:
+    explicit PracticeInstallation(std::string executable) : m_executable(std::move(executable)) {}
+
     bool Install(std::string& error) {
         std::error_code ec;
         for (const auto& entry : fs::directory_iterator(kProgramFolder, ec)) {
             const std::string name = entry.path().filename().string();
-            if (name != "db" && name != "Log" && name != "exercise")
+            if (name != "db" && name != "Log" && name != m_executable)
                 fs::create_symlink(entry.path(), fs::path(m_folder.Path()) / name, ec);
         }
         fs::create_directories(m_folder / "db", ec);
-        fs::copy_file(kProgramFolder + "exercise", m_folder / "exercise", ec);
+        fs::copy_file(kProgramFolder + m_executable, m_folder / m_executable, ec);
         fs::copy_file(ContentFolder() + "lesson.dll", m_folder / "db/lesson.dll", ec);
         fs::create_symlink(ContentFolder() + "word.dll", m_folder / "db/word.dll", ec);
         if (ec) {
@@ -169,34 +174,29 @@ public:
             return false;
         }
         CADODatabase db;
-        return db.Open("Data Source=" + (m_folder / "db/lesson.dll")) &&
-               accounts::CreateUser(&db, "bench", "bench", m_userId, error);
+        if (!db.Open("Data Source=" + (m_folder / "db/lesson.dll")) ||
+            !accounts::CreateUser(&db, "bench", "bench", m_userId, error))
+            return false;
+        for (int lesson = 1; lesson <= 35; ++lesson)
+            progress::MarkLessonOpened(&db, m_userId, lesson, error);
+        return true;
     }
-    std::string Executable() const { return m_folder / "exercise"; }
+    std::string Executable() const { return m_folder / m_executable; }
     const std::string& UserId() const { return m_userId; }
 
 private:
+    std::string m_executable;
     TempFolder m_folder;
     std::string m_userId;
 };
 
-void BM_ExerciseStartUntilTheFirstQuestionIsPainted(benchmark::State& state) {
-    ExerciseInstallation installation;
-    std::string error;
-    if (!installation.Install(error)) {
-        state.SkipWithError(("cannot install the exercise program: " + error).c_str());
-        return;
-    }
-    Content content;
-    if (!content.Open(ContentFolder())) {
-        state.SkipWithError("no content databases");
-        return;
-    }
-    const std::string lesson = std::to_string(LargestLesson(*content.service));
+// Launches the installed program `runs` times beside the minimal window program; the mean ratio.
+void MeasureStart(benchmark::State& state, const std::string& executable,
+                  const std::vector<std::string>& arguments) {
     double program = 0, minimal = 0;
     for (auto _ : state) {
         const double yardstick = SecondsToFirstPaint(MINIMAL_WINDOW_EXECUTABLE, {});
-        const double run = SecondsToFirstPaint(installation.Executable(), {lesson, installation.UserId()});
+        const double run = SecondsToFirstPaint(executable, arguments);
         if (yardstick < 0 || run < 0) {
             state.SkipWithError("a program ended before its first paint");
             return;
@@ -208,7 +208,38 @@ void BM_ExerciseStartUntilTheFirstQuestionIsPainted(benchmark::State& state) {
     state.counters["minimal_ms"] = 1000 * minimal / state.iterations();
     state.counters["ratio_to_minimal"] = program / minimal; // target: at most 2
 }
+
+void BM_ExerciseStartUntilTheFirstQuestionIsPainted(benchmark::State& state) {
+    PracticeInstallation installation("exercise");
+    std::string error;
+    if (!installation.Install(error)) {
+        state.SkipWithError(("cannot install the exercise program: " + error).c_str());
+        return;
+    }
+    Content content;
+    if (!content.Open(ContentFolder())) {
+        state.SkipWithError("no content databases");
+        return;
+    }
+    const std::string lesson = std::to_string(LargestLesson(*content.service));
+    MeasureStart(state, installation.Executable(), {lesson, installation.UserId()});
+}
 BENCHMARK(BM_ExerciseStartUntilTheFirstQuestionIsPainted)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+
+// The new-word trainer for a learner who has opened every lesson, until its first card is painted.
+void BM_TrainerStartUntilTheFirstCardIsPainted(benchmark::State& state) {
+    PracticeInstallation installation("newword");
+    std::string error;
+    if (!installation.Install(error)) {
+        state.SkipWithError(("cannot install the trainer: " + error).c_str());
+        return;
+    }
+    MeasureStart(state, installation.Executable(), {"--user", "bench"});
+}
+BENCHMARK(BM_TrainerStartUntilTheFirstCardIsPainted)
     ->UseManualTime()
     ->Iterations(5)
     ->Unit(benchmark::kMillisecond);

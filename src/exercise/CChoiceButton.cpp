@@ -1,25 +1,22 @@
 #include "exercise/CChoiceButton.h"
 
+#include "exercise/PracticeColours.h"
+
 #include "ui/ArtworkIds.h"
 #include "ui/ResourceImages.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
+using namespace practicecolours;
+
 namespace {
 
-const QColor kInk{46, 58, 75};
-const QColor kTeal{47, 127, 122};
-const QColor kTealLight{207, 230, 226};
-const QColor kRight{90, 158, 111};
-const QColor kRightLight{214, 236, 219};
-const QColor kWrong{217, 105, 79};
-const QColor kWrongLight{248, 221, 212};
 constexpr int kPadding = 12;
 
 } // namespace
 
-const QColor CChoiceButton::kGround{255, 253, 247};
+const QColor CChoiceButton::kGround = practicecolours::kGround;
 
 CChoiceButton::CChoiceButton(QWidget* parent) : QAbstractButton(parent) {
     setCursor(LoadCursorResource(artwork::kHandCursor).value_or(QCursor(Qt::PointingHandCursor)));

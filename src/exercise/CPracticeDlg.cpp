@@ -7,6 +7,7 @@
 #include "audio/ConvertMp3ToWav.h"
 #include "charstudy/CWritingPad.h"
 #include "charstudy/WordData.h"
+#include "exercise/PracticeColours.h"
 #include "lesson/DialogControls.h"
 #include "ui/ArtworkIds.h"
 #include "ui/BitmapButton.h"
@@ -19,9 +20,9 @@
 
 using namespace skinlayout::exercise;
 
-const QColor CPracticeDlg::kInk{46, 58, 75};
-const QColor CPracticeDlg::kRightInk{61, 125, 82};
-const QColor CPracticeDlg::kWrongInk{178, 60, 32};
+const QColor CPracticeDlg::kInk = practicecolours::kInk;
+const QColor CPracticeDlg::kRightInk = practicecolours::kRight;
+const QColor CPracticeDlg::kWrongInk = practicecolours::kWrong;
 
 CPracticeDlg::CPracticeDlg(const QString& replayTooltip, const QString& closeTooltip, QWidget* parent)
     : SkinDialog(kSize, parent) {

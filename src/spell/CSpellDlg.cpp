@@ -1,6 +1,7 @@
 #include "spell/CSpellDlg.h"
 
 #include "app/CLog.h"
+#include "exercise/PracticeColours.h"
 #include "lesson/LessonContentService.h"
 #include "render/WordImage.h"
 #include "spell/CSyllableFeedback.h"
@@ -19,9 +20,6 @@
 using namespace skinlayout::exercise;
 
 namespace {
-
-const QColor kGround{255, 253, 247};
-const QColor kMuted{120, 128, 138};
 
 QString ToneChangeNote(const spelling::Verdict& verdict, const SpellTexts& texts) {
     for (const spelling::SyllableCheck& s : verdict.syllables)
@@ -133,8 +131,8 @@ void CSpellDlg::ShowPrompt() {
     // Without a sound to listen to, the characters are shown whatever the learner chose.
     const bool hide = m_listenOnly->isChecked() && m_hasSound && !m_round->IsAnswered();
     const QImage picture = hide ? QImage()
-                                : wordimage::DrawWord(item.characters, {}, m_setup.lesson->number, kGround,
-                                                      CurrentWordColours());
+                                : wordimage::DrawWord(item.characters, {}, m_setup.lesson->number,
+                                                      practicecolours::kGround, CurrentWordColours());
     if (picture.isNull())
         m_promptPicture->clear();
     else
@@ -155,7 +153,8 @@ void CSpellDlg::Type(const QString& text) {
 }
 
 void CSpellDlg::ShowLive(const QString& typed) {
-    m_live->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(kMuted.name()));
+    m_live->setStyleSheet(
+        QStringLiteral("color: %1; background: transparent;").arg(practicecolours::kMuted.name()));
     if (typed.trimmed().isEmpty()) {
         m_live->setText(Text(SpellText::LivePrompt));
         return;

@@ -1,17 +1,14 @@
 #include "spell/CSyllableFeedback.h"
 
+#include "exercise/PracticeColours.h"
 #include "spell/TypedPinyin.h"
 
 #include <QPainter>
 
+using namespace practicecolours;
+
 namespace {
 
-const QColor kInk{46, 58, 75};
-const QColor kTeal{33, 94, 90};
-const QColor kRight{61, 125, 82};
-const QColor kRightLight{214, 236, 219};
-const QColor kWrong{178, 60, 32};
-const QColor kWrongLight{248, 221, 212};
 constexpr int kColumnWidth = 120;
 constexpr int kColumnGap = 14;
 
@@ -84,7 +81,7 @@ void CSyllableFeedback::PaintSyllable(QPainter& painter, const spelling::Syllabl
     // The lesson's syllable where it differs.
     if (!check.Right() || check.toneChange) {
         painter.setFont(Sized(font(), 24, false));
-        painter.setPen(check.Right() ? kInk : kTeal);
+        painter.setPen(check.Right() ? kInk : kTealDark);
         painter.drawText(QRect(column.left(), chipTop + 34, column.width(), 36), Qt::AlignCenter,
                          QStringLiteral("→ ") + MarkedSyllable(check.expected));
     }

@@ -1,14 +1,15 @@
 #include "trainer/CDueChart.h"
 
+#include "exercise/PracticeColours.h"
+
 #include <QPainter>
 
 #include <algorithm>
 
+using namespace practicecolours;
+
 namespace {
 
-const QColor kInk{46, 58, 75};
-const QColor kTeal{47, 127, 122};
-const QColor kTealLight{207, 230, 226};
 constexpr int kTitleHeight = 28;
 constexpr int kLabelHeight = 36;
 
