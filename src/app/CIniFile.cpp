@@ -28,6 +28,10 @@ std::string ToBase(int value, int base) {
 
 } // namespace
 
+IniDocument CIniFile::Read() const {
+    return ReadDocument(m_path);
+}
+
 std::string CIniFile::GetString(const std::string& section, const std::string& key,
                                 const std::string& defaultValue) const {
     return ReadDocument(m_path).Value(section, key).value_or(defaultValue);

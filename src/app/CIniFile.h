@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/IniDocument.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,6 +28,8 @@ public:
     bool WriteValues(const std::string& section,
                      const std::vector<std::pair<std::string, std::string>>& values);
     std::vector<std::string> GetSectionNames() const;
+    // The whole file as it is now, read once, for a reader of many keys.
+    IniDocument Read() const;
 
     // Why the last write failed (which step, which file, the system's reason).
     const std::string& LastError() const { return m_lastError; }

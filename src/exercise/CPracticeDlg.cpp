@@ -124,7 +124,21 @@ bool CPracticeDlg::PlayMp3(const std::string& path) {
 }
 
 void CPracticeDlg::PlayWhenShown(std::function<void()> play) {
-    QTimer::singleShot(0, this, std::move(play));
+    if (m_painted)
+        QTimer::singleShot(0, this, std::move(play));
+    else
+        m_playWhenPainted = std::move(play);
+}
+
+void CPracticeDlg::paintEvent(QPaintEvent* event) {
+    SkinDialog::paintEvent(event);
+    if (m_painted)
+        return;
+    m_painted = true;
+    // The first sound opens the sound device, which takes a while: the window is on the screen first.
+    if (m_playWhenPainted)
+        QTimer::singleShot(0, this, std::move(m_playWhenPainted));
+    m_playWhenPainted = nullptr;
 }
 
 CWritingPad* CPracticeDlg::AddWritingPad(const std::u16string& character, const std::u16string& pinyin,

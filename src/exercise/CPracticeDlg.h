@@ -55,6 +55,7 @@ protected:
                                const std::string& strokeOrderPrompt, std::function<void()> afterStroke);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
     QLabel* m_title = nullptr;
     QLabel* m_progressText = nullptr;
@@ -69,4 +70,7 @@ protected:
 
 private:
     std::function<void()> m_afterStroke;
+    // A sound waiting for the window's first paint.
+    std::function<void()> m_playWhenPainted;
+    bool m_painted = false;
 };
