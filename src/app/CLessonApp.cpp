@@ -23,18 +23,6 @@
 
 CLessonApp* theApp = nullptr;
 
-namespace {
-
-const char* const kProgramTitle = "Tessalyne Lessons";
-
-std::string ConnectionStringFor(const std::string& file) {
-    char buffer[1024];
-    std::snprintf(buffer, sizeof buffer, sql::kConnectionString, file.c_str());
-    return buffer;
-}
-
-} // namespace
-
 CLessonApp::CLessonApp() {
     theApp = this;
 }
@@ -87,74 +75,17 @@ bool CLessonApp::InitInstance() {
 }
 
 bool CLessonApp::OpenContent(std::string& languageName) {
-    if (!OpenDatabases())
-        return false;
-    g_log.Write("InitInstance: databases open");
-    m_strSettingsIni = GetProgramFolder() + "TSSet.ini";
-    m_strLangTypeIni = GetProgramFolder() + "LangType.ini";
-    languageName = LoadInterfaceLanguage();
-    g_log.Write("InitInstance: interface language %s, suffix %s", languageName.c_str(),
-                g_strLangSuffix.c_str());
-    return true;
-}
-
-bool CLessonApp::OpenDatabases() {
-    m_lessonDb = std::make_unique<CADODatabase>();
-    m_wordDb = std::make_unique<CADODatabase>();
-    g_pLessonDb = m_lessonDb.get();
-    g_pWordDb = m_wordDb.get();
-    if (!m_lessonDb->Open(ConnectionStringFor(GetProgramFolder() + "db\\lesson.dll"), "", "")) {
-        ReportDatabaseFailure(*m_lessonDb, "db/lesson.dll");
-        return false;
-    }
-    if (!m_wordDb->Open(ConnectionStringFor(GetProgramFolder() + "db\\word.dll"), "", "")) {
-        ReportDatabaseFailure(*m_wordDb, "db/word.dll");
-        return false;
-    }
-    return true;
-}
-
-void CLessonApp::ReportDatabaseFailure(const CADODatabase& db, const std::string& fileName) {
+    if (m_course.Open(languageName))
+        return true;
     m_exitStatus = 1;
-    g_log.Write("OpenDatabases: %s", db.GetLastErrorString().c_str());
-    GetUserNotice().Show(UserNotice::Kind::Error, kProgramTitle,
-                         "The content database " + fileName +
-                             " could not be opened, so the program cannot start.\n\n" +
-                             "File: " + (db.GetFilePath().empty() ? fileName : db.GetFilePath()) +
-                             "\nReason: " + db.GetErrorDescription());
-}
-
-bool CLessonApp::CloseDatabases() {
-    for (CADODatabase* db : {m_wordDb.get(), m_lessonDb.get()}) {
-        try {
-            if (db && db->IsOpen())
-                db->Close();
-        } catch (const std::exception&) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::string CLessonApp::LoadInterfaceLanguage() {
-    if (!FileExists(ResolveContentPath(m_strSettingsIni)))
-        return "none";
-    m_strLangId = CIniFile(m_strSettingsIni).GetString("General", "LangID");
-    LanguageRecord record;
-    FindLanguage(m_strLangTypeIni, m_strLangId, record, kLangId);
-    ApplyShortStringRule(record);
-    m_strLangShort = record.ShortString;
-    g_strLangSuffix = m_strLangShort;
-    return record.LangString;
+    return false;
 }
 
 int CLessonApp::ExitInstance() {
     SetWordColoursSource({});
     if (m_ownsTempFolder)
         DeleteDirectoryTree(g_strTempLessonDir);
-    CloseDatabases();
-    g_pLessonDb = nullptr;
-    g_pWordDb = nullptr;
+    m_course.Close();
     if (m_ownsTempFolder)
         g_log.Write("ExitInstance: status %d", m_exitStatus);
     return m_exitStatus;

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "app/CourseContent.h"
+
 #include <memory>
 #include <string>
 
-class CADODatabase;
 class CInstanceActivation;
 class CInstanceLock;
 
@@ -23,26 +24,14 @@ public:
     // Clean-up after every end of InitInstance; returns the exit status.
     int ExitInstance();
 
-    // Opens both content databases and reads the interface language, as every program of the course
-    // starts; false (the learner told why) when a database cannot be opened.
+    // Opens both content databases and reads the interface language (CourseContent); false, the
+    // learner told why, when a database cannot be opened.
     bool OpenContent(std::string& languageName);
-    bool OpenDatabases();
-    bool CloseDatabases();
-    // Sets the language suffix from TSSet.ini and LangType.ini; returns the language's display name.
-    std::string LoadInterfaceLanguage();
-
-    std::string m_strLangTypeIni;
-    std::string m_strSettingsIni;
-    std::string m_strLangId;
-    std::string m_strLangShort;
 
 private:
-    void ReportDatabaseFailure(const CADODatabase& db, const std::string& fileName);
-
     std::unique_ptr<CInstanceLock> m_instanceLock;
     std::unique_ptr<CInstanceActivation> m_activation;
-    std::unique_ptr<CADODatabase> m_lessonDb;
-    std::unique_ptr<CADODatabase> m_wordDb;
+    CourseContent m_course;
     bool m_ownsTempFolder = false;
     int m_exitStatus = 0;
 };

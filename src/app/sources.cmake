@@ -4,6 +4,7 @@ target_sources(core PRIVATE
   src/app/CLog.cpp
   src/app/CProfile.cpp
   src/app/ContentPath.cpp
+  src/app/CourseContent.cpp
   src/app/FileUtils.cpp
   src/app/Globals.cpp
   src/app/IniDocument.cpp

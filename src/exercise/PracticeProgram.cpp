@@ -1,11 +1,11 @@
 #include "exercise/PracticeProgram.h"
 
-#include "app/CLessonApp.h"
 #include "app/CLog.h"
 #include "app/ContentPath.h"
 #include "app/Globals.h"
 #include "lesson/LessonProgress.h"
 #include "lesson/LessonSettings.h"
+#include "render/WordColours.h"
 
 #include "app/UserNotice.h"
 #include "ui/CMessageBoxNotice.h"
@@ -18,11 +18,12 @@
 #include <cstdio>
 
 PracticeProgram::PracticeProgram(std::string program, bool withUser)
-    : m_program(std::move(program)), m_withUser(withUser), m_app(std::make_unique<CLessonApp>()) {}
+    : m_program(std::move(program)), m_withUser(withUser) {}
 
 PracticeProgram::~PracticeProgram() {
     m_content.reset();
-    m_app->ExitInstance();
+    SetWordColoursSource({});
+    m_course.Close();
 }
 
 int PracticeProgram::RefuseCommandLine(const std::string& program, const std::string& usage,
@@ -33,7 +34,7 @@ int PracticeProgram::RefuseCommandLine(const std::string& program, const std::st
 
 bool PracticeProgram::OpenCourse() {
     std::string languageName;
-    if (!m_app->OpenContent(languageName)) {
+    if (!m_course.Open(languageName)) {
         m_status = 1;
         return false;
     }

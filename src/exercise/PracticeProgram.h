@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CourseContent.h"
 #include "app/PracticeCommandLine.h"
 #include "lesson/LessonContentService.h"
 #include "lesson/LessonMaterial.h"
@@ -11,8 +12,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-
-class CLessonApp;
 
 // What every practice program does before its window opens and after it closes: the course
 // content opened as the main program opens it, the user and the lesson checked, a scratch folder
@@ -48,7 +47,7 @@ public:
 private:
     std::string m_program;
     bool m_withUser;
-    std::unique_ptr<CLessonApp> m_app;
+    CourseContent m_course;
     std::unique_ptr<LessonContentService> m_content;
     std::unique_ptr<QTemporaryDir> m_scratch;
     LessonMaterial m_lesson;
