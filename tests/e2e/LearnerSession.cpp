@@ -21,6 +21,7 @@ namespace fs = std::filesystem;
 const std::pair<const char*, const char*> kExecutables[] = {
     {"tessalyne", TESSALYNE_EXECUTABLE},
     {"exercise", EXERCISE_EXECUTABLE},
+    {"spell", SPELL_EXECUTABLE},
 };
 
 bool IsExecutableName(const std::string& name) {
@@ -89,7 +90,7 @@ void LearnerSession::SetUp() {
 
 void LearnerSession::TearDown() {
     std::error_code ec;
-    for (const char* name : {"tessalyne.log", "tessalyne.log~", "exercise.log"})
+    for (const char* name : {"tessalyne.log", "tessalyne.log~", "exercise.log", "spell.log"})
         fs::copy_file(Program() + "/Log/" + name, std::string(E2E_SCREENSHOT_DIR) + "/" + name,
                       fs::copy_options::overwrite_existing, ec);
 }
