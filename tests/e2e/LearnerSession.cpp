@@ -22,6 +22,7 @@ const std::pair<const char*, const char*> kExecutables[] = {
     {"tessalyne", TESSALYNE_EXECUTABLE},
     {"exercise", EXERCISE_EXECUTABLE},
     {"spell", SPELL_EXECUTABLE},
+    {"newword", NEWWORD_EXECUTABLE},
 };
 
 bool IsExecutableName(const std::string& name) {
@@ -90,7 +91,8 @@ void LearnerSession::SetUp() {
 
 void LearnerSession::TearDown() {
     std::error_code ec;
-    for (const char* name : {"tessalyne.log", "tessalyne.log~", "exercise.log", "spell.log"})
+    for (const char* name :
+         {"tessalyne.log", "tessalyne.log~", "exercise.log", "spell.log", "newword.log", "newword.log~"})
         fs::copy_file(Program() + "/Log/" + name, std::string(E2E_SCREENSHOT_DIR) + "/" + name,
                       fs::copy_options::overwrite_existing, ec);
 }
@@ -170,10 +172,14 @@ Widget LearnerSession::OpenFirstLesson(ProgramSession& program) {
     return panel;
 }
 
-void LearnerSession::StartFromLessonOne(ProgramSession& program, CompanionProgram& companion,
-                                        const std::string& button, const std::string& window) {
+void LearnerSession::OpenLessonOne(ProgramSession& program) {
     ClickWidget(program, "BitmapButton", kLessonOneButton, "CLessonCatalogDlg");
     Await(program, "CSentencePanel", "", "CLessonWindow");
+}
+
+void LearnerSession::StartFromLessonOne(ProgramSession& program, CompanionProgram& companion,
+                                        const std::string& button, const std::string& window) {
+    OpenLessonOne(program);
     ClickWidget(program, "BitmapButton", button, "CLessonWindow");
     ASSERT_TRUE(companion.WaitForStart(20000)) << "the " << window << " program did not start";
     Await(companion, window);

@@ -42,6 +42,8 @@ protected:
     void LogInAsNewUser(e2e::ProgramSession& program, bool shoot);
     // Opens the first lesson of the catalogue and waits for its spoken title; the sentence panel.
     e2e::Widget OpenFirstLesson(e2e::ProgramSession& program);
+    // Opens lesson 1 from the catalogue by its button; the lesson window shows.
+    void OpenLessonOne(e2e::ProgramSession& program);
     // Opens lesson 1 from the catalogue and presses `button` of the lesson window, which starts
     // `companion`; its `window` shows.
     void StartFromLessonOne(e2e::ProgramSession& program, e2e::CompanionProgram& companion,
