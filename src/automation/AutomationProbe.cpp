@@ -4,6 +4,7 @@
 #include "charstudy/CDrawPLine.h"
 #include "charstudy/CWritingPad.h"
 #include "render/CMutiWord.h"
+#include "spell/CSyllableFeedback.h"
 #include "ui/BitmapButton.h"
 #include "ui/CShockwaveFlash.h"
 
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSaveFile>
+#include <QStringList>
 #include <QWidget>
 #include <cstdlib>
 #include <cxxabi.h>
@@ -37,6 +39,29 @@ QString ClassName(const QWidget& widget) {
 // One line per field; tabs and line breaks inside a text would break the line format.
 QString OneLine(QString text) {
     return text.replace('\t', ' ').replace('\n', ' ').replace('\r', ' ');
+}
+
+// The check of a typed answer, syllable by syllable: "ni3:right hao3:tone", the parts typed wrong
+// (initial, final, tone) named after each syllable of the answer, "missing" when none was typed
+// there. The widget paints it in colours only.
+QString SyllableVerdict(const CSyllableFeedback& feedback) {
+    QStringList syllables;
+    for (const spelling::SyllableCheck& check : feedback.Verdict().syllables) {
+        QStringList wrong;
+        if (!check.typed)
+            wrong << QStringLiteral("missing");
+        else if (check.Right())
+            wrong << QStringLiteral("right");
+        if (check.typed && !check.initialRight)
+            wrong << QStringLiteral("initial");
+        if (check.typed && !check.finalRight)
+            wrong << QStringLiteral("final");
+        if (check.typed && !check.toneRight)
+            wrong << QStringLiteral("tone");
+        syllables << QString::fromStdString(check.expected.Numbered()) + QLatin1Char(':') +
+                         wrong.join(QLatin1Char(','));
+    }
+    return syllables.join(QLatin1Char(' '));
 }
 
 // The main program answers in the folder itself. The companion programs it starts inherit its
@@ -118,6 +143,8 @@ QString AutomationProbe::ShownText(const QWidget& widget) {
         return pad->IsAnimating() ? QStringLiteral("animating") : QStringLiteral("mode %1").arg(pad->Mode());
     if (const auto* movie = dynamic_cast<const CShockwaveFlash*>(&widget))
         return movie->IsPlaying() ? QStringLiteral("playing") : QStringLiteral("still");
+    if (const auto* feedback = dynamic_cast<const CSyllableFeedback*>(&widget))
+        return SyllableVerdict(*feedback);
     if (const auto* word = dynamic_cast<const CMutiWord*>(&widget))
         return QString::fromStdU16String(word->Item().word);
     if (const auto* button = dynamic_cast<const BitmapButton*>(&widget))

@@ -15,7 +15,8 @@ class CWritingPad;
 // visible widget: class, object name, screen x, y, width, height, what it shows, class of its
 // window) and then removes the request. A writing pad is followed by "stroke" lines (its reference
 // strokes on the screen), a menu by "action" lines (text and screen rectangle of each item), a
-// bitmap button by a "face" line (the resource id of the bitmap it shows).
+// bitmap button by a "face" line (the resource id of the bitmap it shows). The spelling check's
+// syllable feedback shows as its verdict per syllable ("ni3:right hao3:tone").
 class AutomationProbe : public QObject {
 public:
     // Starts the probe when the environment asks for it; otherwise does nothing.

@@ -55,4 +55,29 @@ std::string CompanionProgram::Output() {
         .value_or("");
 }
 
+std::vector<std::string> CompanionProgram::LoggedValues(const std::string& marker) {
+    const std::string log = Output();
+    std::vector<std::string> values;
+    for (size_t at = log.find(marker); at != std::string::npos; at = log.find(marker, at + 1)) {
+        const size_t start = at + marker.size();
+        values.push_back(log.substr(start, log.find_first_of(" ,\r\n", start) - start));
+    }
+    return values;
+}
+
+std::vector<std::string> CompanionProgram::AwaitLoggedValues(const std::string& marker, size_t count,
+                                                             int milliseconds) {
+    std::vector<std::string> values;
+    Poll(milliseconds, [&] {
+        values = LoggedValues(marker);
+        return values.size() >= count;
+    });
+    return values;
+}
+
+std::string CompanionProgram::LanguageSuffix() {
+    const std::vector<std::string> suffixes = LoggedValues("suffix ");
+    return suffixes.empty() ? std::string() : suffixes.back();
+}
+
 } // namespace e2e

@@ -3,6 +3,7 @@
 #include "ProgramProbe.h"
 
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -20,6 +21,12 @@ public:
     bool WaitForEnd(int milliseconds);
     // Its log (Log/<executable name>.log in its folder).
     std::string Output() override;
+    // The words that follow each `marker` in its log, in order ("seed " gives every seed logged).
+    std::vector<std::string> LoggedValues(const std::string& marker);
+    // Polls until its log holds `count` values after `marker`; those logged by then.
+    std::vector<std::string> AwaitLoggedValues(const std::string& marker, size_t count, int milliseconds);
+    // The interface language the program logged it reads the course in; empty when it did not yet.
+    std::string LanguageSuffix();
 
 private:
     std::string m_executable;

@@ -18,8 +18,12 @@ namespace {
 namespace fs = std::filesystem;
 
 // The executables of the build, by their names in the program folder.
-const std::pair<const char*, const char*> kExecutables[] = {{"tessalyne", TESSALYNE_EXECUTABLE},
-                                                            {"exercise", EXERCISE_EXECUTABLE}};
+const std::pair<const char*, const char*> kExecutables[] = {
+    {"tessalyne", TESSALYNE_EXECUTABLE},
+    {"exercise", EXERCISE_EXECUTABLE},
+    {"spell", SPELL_EXECUTABLE},
+    {"newword", NEWWORD_EXECUTABLE},
+};
 
 bool IsExecutableName(const std::string& name) {
     for (const auto& [executable, built] : kExecutables)
@@ -87,7 +91,8 @@ void LearnerSession::SetUp() {
 
 void LearnerSession::TearDown() {
     std::error_code ec;
-    for (const char* name : {"tessalyne.log", "tessalyne.log~", "exercise.log"})
+    for (const char* name :
+         {"tessalyne.log", "tessalyne.log~", "exercise.log", "spell.log", "newword.log", "newword.log~"})
         fs::copy_file(Program() + "/Log/" + name, std::string(E2E_SCREENSHOT_DIR) + "/" + name,
                       fs::copy_options::overwrite_existing, ec);
 }
@@ -165,6 +170,31 @@ Widget LearnerSession::OpenFirstLesson(ProgramSession& program) {
     const Widget panel = Await(program, "CSentencePanel", "", "CLessonWindow");
     EXPECT_TRUE(program.WaitForFile(Program() + "/templesson/lessontitle.mp3")) << "no spoken title";
     return panel;
+}
+
+void LearnerSession::OpenLessonOne(ProgramSession& program) {
+    ClickWidget(program, "BitmapButton", kLessonOneButton, "CLessonCatalogDlg");
+    Await(program, "CSentencePanel", "", "CLessonWindow");
+}
+
+void LearnerSession::StartFromLessonOne(ProgramSession& program, CompanionProgram& companion,
+                                        const std::string& button, const std::string& window) {
+    OpenLessonOne(program);
+    ClickWidget(program, "BitmapButton", button, "CLessonWindow");
+    ASSERT_TRUE(companion.WaitForStart(20000)) << "the " << window << " program did not start";
+    Await(companion, window);
+}
+
+void LearnerSession::CloseLesson(ProgramSession& program) {
+    ClickWidget(program, "BitmapButton", kCloseLessonButton, "CLessonWindow");
+    ASSERT_TRUE(program.WaitFor([](const Widgets& all) {
+        return Find(all, "CLessonWindow").empty() && !Find(all, "CLessonCatalogDlg").empty();
+    })) << "the lesson window did not close";
+}
+
+void LearnerSession::CloseCompanion(CompanionProgram& companion, const std::string& window) {
+    ClickWidget(companion, "BitmapButton", "2", window);
+    EXPECT_TRUE(companion.WaitForEnd(20000)) << "the " << window << " program did not end";
 }
 
 std::string LearnerSession::StoredUserId() {

@@ -18,6 +18,8 @@ class LearnerSession : public testing::Test {
 protected:
     static constexpr char kUser[] = "Ada";
     static constexpr char kPassword[] = "wo3ai4";
+    static constexpr char kLessonOneButton[] = "1104";
+    static constexpr char kCloseLessonButton[] = "1048";
 
     void SetUp() override;
     // The programs' logs (a second start keeps the first one's as "~") go beside the screenshots,
@@ -40,6 +42,16 @@ protected:
     void LogInAsNewUser(e2e::ProgramSession& program, bool shoot);
     // Opens the first lesson of the catalogue and waits for its spoken title; the sentence panel.
     e2e::Widget OpenFirstLesson(e2e::ProgramSession& program);
+    // Opens lesson 1 from the catalogue by its button; the lesson window shows.
+    void OpenLessonOne(e2e::ProgramSession& program);
+    // Opens lesson 1 from the catalogue and presses `button` of the lesson window, which starts
+    // `companion`; its `window` shows.
+    void StartFromLessonOne(e2e::ProgramSession& program, e2e::CompanionProgram& companion,
+                            const std::string& button, const std::string& window);
+    // Closes the lesson window; the catalogue shows again.
+    void CloseLesson(e2e::ProgramSession& program);
+    // Closes a companion program's `window` with its close button; the program must end.
+    void CloseCompanion(e2e::CompanionProgram& companion, const std::string& window);
     // The id the course database gives kUser; empty when there is no such user.
     std::string StoredUserId();
     // Opens the reading menu of the first sentence of the dialogue and picks an item.

@@ -1,18 +1,16 @@
 // The exercise program started from the lesson window and answered through its test probe: a run
 // answered right scores 100 and finishes the lesson in the catalogue; a run answered wrong after it
 // keeps the best score. The test makes the same run as the program from the seed it logged.
+#include "InstalledCourse.h"
 #include "LearnerSession.h"
 
-#include "data/CADODatabase.h"
 #include "data/Queries.h"
 #include "exercise/ExerciseGenerator.h"
 #include "exercise/ExerciseTexts.h"
 #include "lesson/LessonCatalogData.h"
-#include "lesson/LessonContentService.h"
 #include "ui/ArtworkIds.h"
 
 #include <QString>
-#include <QThread>
 #include <map>
 #include <memory>
 #include <set>
@@ -24,31 +22,13 @@ using exercise::Question;
 using exercise::QuestionKind;
 
 constexpr int kLesson = 1;
-constexpr char kLessonOneButton[] = "1104";
 constexpr char kExerciseButton[] = "1025";
-constexpr char kCloseLessonButton[] = "1048";
 constexpr char kExerciseWindow[] = "CExerciseDlg";
-
-// The numbers that follow each `marker` in a log, in order.
-std::vector<std::string> LoggedValues(const std::string& log, const std::string& marker) {
-    std::vector<std::string> values;
-    for (size_t at = log.find(marker); at != std::string::npos; at = log.find(marker, at + 1)) {
-        const size_t start = at + marker.size();
-        values.push_back(log.substr(start, log.find_first_of(" ,\r\n", start) - start));
-    }
-    return values;
-}
 
 // The run the exercise program makes from `seed`, made again here from the installed course with
 // the same reading and the same generator.
-std::vector<Question> RegenerateRun(const std::string& programFolder, const std::string& languageSuffix,
-                                    std::uint32_t seed) {
-    CADODatabase lessonDb, wordDb;
-    EXPECT_TRUE(lessonDb.Open("Data Source=" + programFolder + "/db/lesson.dll"));
-    EXPECT_TRUE(wordDb.Open("Data Source=" + programFolder + "/db/word.dll"));
-    LessonContentService content(&lessonDb, &wordDb, languageSuffix);
-    LessonMaterial lesson;
-    EXPECT_TRUE(content.ReadLesson(kLesson, lesson)) << content.LastError();
+std::vector<Question> RegenerateRun(InstalledCourse& course, std::uint32_t seed) {
+    const LessonMaterial lesson = course.ReadLesson(kLesson);
     std::map<int, std::unique_ptr<LessonMaterial>> earlier;
     return exercise::GenerateExercise(
         lesson,
@@ -56,7 +36,7 @@ std::vector<Question> RegenerateRun(const std::string& programFolder, const std:
             auto& read = earlier[number];
             if (!read) {
                 read = std::make_unique<LessonMaterial>();
-                content.ReadLesson(number, *read);
+                course.Content().ReadLesson(number, *read);
             }
             return read.get();
         },
@@ -84,36 +64,28 @@ const char* KindName(QuestionKind kind) {
 }
 
 std::string ShownText(const Widgets& all, const std::string& type, const std::string& name) {
-    const Widgets found = Find(all, type, name, kExerciseWindow);
-    return found.empty() ? std::string() : found.front().text;
+    return e2e::ShownText(all, type, name, kExerciseWindow);
 }
 
 class LessonExercise : public LearnerSession {
 protected:
     // Opens lesson 1 from the catalogue and starts its exercise; the exercise window shows.
     void StartExercise(ProgramSession& program) {
-        ClickWidget(program, "BitmapButton", kLessonOneButton, "CLessonCatalogDlg");
-        Await(program, "CSentencePanel", "", "CLessonWindow");
-        ClickWidget(program, "BitmapButton", kExerciseButton, "CLessonWindow");
-        ASSERT_TRUE(m_exercise.WaitForStart(20000)) << "the exercise program did not start";
-        Await(m_exercise, kExerciseWindow, "exercise");
+        StartFromLessonOne(program, m_exercise, kExerciseButton, kExerciseWindow);
     }
 
     // The run the exercise window shows now: the `runNumber`th seed of its log, made again.
     std::vector<Question> CurrentRun(size_t runNumber) {
-        std::vector<std::string> seeds;
-        for (int waited = 0; waited < 20000 && seeds.size() < runNumber; waited += 100) {
-            seeds = LoggedValues(m_exercise.Output(), "exercise: lesson 1, seed ");
-            QThread::msleep(100);
-        }
-        const std::vector<std::string> suffixes = LoggedValues(m_exercise.Output(), "suffix ");
-        if (seeds.size() < runNumber || suffixes.empty()) {
+        const std::vector<std::string> seeds =
+            m_exercise.AwaitLoggedValues("exercise: lesson 1, seed ", runNumber, 20000);
+        const std::string suffix = m_exercise.LanguageSuffix();
+        if (seeds.size() < runNumber || suffix.empty()) {
             ADD_FAILURE() << "the exercise log names no seed or language:\n" << m_exercise.Output();
             return {};
         }
-        m_texts.Load(Program() + "/", suffixes.back());
-        return RegenerateRun(Program(), suffixes.back(),
-                             static_cast<std::uint32_t>(std::stoul(seeds[runNumber - 1])));
+        m_texts.Load(Program() + "/", suffix);
+        InstalledCourse course(Program(), suffix);
+        return RegenerateRun(course, static_cast<std::uint32_t>(std::stoul(seeds[runNumber - 1])));
     }
 
     // Waits until the window asks question `index` of the run, not answered yet.
@@ -240,8 +212,7 @@ TEST_F(LessonExercise, RunAnsweredRightFinishesTheLessonAndAWrongRunKeepsTheBest
     EXPECT_EQ(StoredScore(userId), "100");
 
     // Back in the catalogue lesson 1 shows the face of a finished lesson.
-    ClickWidget(m_exercise, "BitmapButton", "2", kExerciseWindow);
-    EXPECT_TRUE(m_exercise.WaitForEnd(20000)) << "the exercise program did not end";
+    CloseCompanion(m_exercise, kExerciseWindow);
     ClickWidget(*program, "BitmapButton", kCloseLessonButton, "CLessonWindow");
     const std::set<int> finishedFaces{artwork::LessonFaceId(kLesson, catalog::kFinished, false),
                                       artwork::LessonFaceId(kLesson, catalog::kFinished, true)};

@@ -70,6 +70,12 @@ Widgets Find(const Widgets& all, const std::string& type, const std::string& nam
     return found;
 }
 
+std::string ShownText(const Widgets& all, const std::string& type, const std::string& name,
+                      const std::string& window) {
+    const Widgets found = Find(all, type, name, window);
+    return found.empty() ? std::string() : found.front().text;
+}
+
 ProgramProbe::ProgramProbe(std::string folder) : m_folder(std::move(folder)) {
     MakeDirectoryPath(m_folder);
 }

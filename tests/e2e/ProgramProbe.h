@@ -28,6 +28,9 @@ using Widgets = std::vector<Widget>;
 // Widgets of `type` (and `name`, `window` when not empty).
 Widgets Find(const Widgets& all, const std::string& type, const std::string& name = "",
              const std::string& window = "");
+// What the first of those widgets shows; empty when there is none.
+std::string ShownText(const Widgets& all, const std::string& type, const std::string& name,
+                      const std::string& window);
 
 // A running program asked through its test probe: a request file written into the folder the probe
 // watches is answered with the description of every visible widget.
