@@ -187,9 +187,7 @@ void CExerciseDlg::ShowPrompt(bool answered) {
             break;
         }
     }
-    m_promptPicture->setPixmap(QPixmap::fromImage(picture));
-    if (picture.isNull())
-        m_promptPicture->clear();
+    ShowPromptPicture(picture);
     m_promptText->setText(text);
 }
 

@@ -15,8 +15,11 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <QProgressBar>
 #include <QTimer>
+
+#include <algorithm>
 
 using namespace skinlayout::exercise;
 
@@ -111,6 +114,19 @@ void CPracticeDlg::LineUpCommands(std::initializer_list<BitmapButton*> commands)
 void CPracticeDlg::SetFeedback(const QString& text, const QColor& colour) {
     m_feedback->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
     m_feedback->setText(text);
+}
+
+void CPracticeDlg::ShowPromptPicture(const QImage& picture) {
+    if (picture.isNull()) {
+        m_promptPicture->clear();
+        return;
+    }
+    const double room = std::min(static_cast<double>(m_promptPicture->width()) / picture.width(),
+                                 static_cast<double>(m_promptPicture->height()) / picture.height());
+    const double scale = std::clamp(room, 1.0, 2.0);
+    m_promptPicture->setPixmap(QPixmap::fromImage(
+        scale > 1.0 ? picture.scaled(picture.size() * scale, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                    : picture));
 }
 
 bool CPracticeDlg::PlayMp3(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include "ui/SkinDialog.h"
 
+#include <QImage>
 #include <QString>
 
 #include <functional>
@@ -43,6 +44,9 @@ protected:
     static QLabel* AddLabel(QWidget* parent, const char* id, const QRect& place, int pixelSize, bool bold,
                             QColor colour);
     void SetFeedback(const QString& text, const QColor& colour);
+    // Shows Chinese in the prompt area, enlarged up to twice its size as far as the area allows;
+    // a null picture clears it.
+    void ShowPromptPicture(const QImage& picture);
     // Plays an MP3 file written to the scratch folder; false when it could not be decoded.
     static bool PlayMp3(const std::string& path);
     // Runs `play` once what was just put on the window has been shown: decoding a sound and opening

@@ -133,11 +133,7 @@ void CSpellDlg::ShowPrompt() {
     const QImage picture = hide ? QImage()
                                 : wordimage::DrawWord(item.characters, {}, m_setup.lesson->number,
                                                       practicecolours::kGround, CurrentWordColours());
-    if (picture.isNull())
-        m_promptPicture->clear();
-    else
-        m_promptPicture->setPixmap(QPixmap::fromImage(
-            picture.scaled(picture.size() * 2, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    ShowPromptPicture(picture);
     m_promptText->setText(hide ? QString() : QString::fromStdString(item.meaning));
 }
 

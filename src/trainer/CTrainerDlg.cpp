@@ -94,9 +94,7 @@ void CTrainerDlg::ShowCard() {
     const TrainerCard& card = Card();
     if (!IsRecall(card)) {
         m_instruction->setText(Text(TrainerText::AskRecognise));
-        const QImage picture = WordPicture(card.word, {});
-        m_promptPicture->setPixmap(QPixmap::fromImage(
-            picture.scaled(picture.size() * 2, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        ShowPromptPicture(WordPicture(card.word, {}));
         m_promptText->clear();
     } else {
         m_promptPicture->clear();
@@ -161,7 +159,7 @@ void CTrainerDlg::Reveal() {
         return;
     m_revealed = true;
     const TrainerCard& card = Card();
-    m_promptPicture->setPixmap(QPixmap::fromImage(WordPicture(card.word, card.pinyin)));
+    ShowPromptPicture(WordPicture(card.word, card.pinyin));
     m_promptText->setText(QString::fromStdString(card.meaning));
     if (m_pad) {
         m_pad->ShowWhole();
