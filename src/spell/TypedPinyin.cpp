@@ -113,15 +113,16 @@ std::string KnownSpelling(std::string plain) {
 }
 
 // Splits one group into known syllables: the longest spelling first, a syllable inside a group
-// never starting with a, o or e (pinyin writes an apostrophe there), a final r after a syllable
-// read as erhua.
+// never starting with a, o or e (pinyin writes an apostrophe there), an r after a syllable that
+// starts no syllable read as erhua.
 bool SplitGroup(const Group& group, std::vector<PinyinSyllable>& out, std::string& problem) {
     const std::vector<Letter>& letters = group.letters;
     const size_t start = out.size();
     std::function<bool(size_t)> split = [&](size_t pos) -> bool {
         if (pos == letters.size())
             return true;
-        if (pos > 0 && pos + 1 == letters.size() && letters[pos].plain == u'r' && out.back().final != "er") {
+        const bool erhuaCanFollow = pos > 0 && out.back().final != "er" && out.back().final != "r";
+        if (erhuaCanFollow && pos + 1 == letters.size() && letters[pos].plain == u'r') {
             out.push_back({"", "r", 5});
             return true;
         }
@@ -142,6 +143,13 @@ bool SplitGroup(const Group& group, std::vector<PinyinSyllable>& out, std::strin
                 continue;
             out.push_back(*syllable);
             if (split(end))
+                return true;
+            out.pop_back();
+        }
+        // "diǎnryì": an erhua r inside a group, when no syllable can start there.
+        if (erhuaCanFollow && letters[pos].plain == u'r') {
+            out.push_back({"", "r", 5});
+            if (split(pos + 1))
                 return true;
             out.pop_back();
         }
@@ -182,8 +190,13 @@ Reading Read(std::u16string_view typed) {
     for (const Group& group : groups) {
         // "dian3r": the r of erhua written after the tone number.
         if (group.followsToneNumber && group.letters.size() == 1 && group.letters[0].plain == u'r' &&
-            !reading.syllables.empty() && reading.syllables.back().final != "r") {
-            reading.syllables.push_back({"", "r", 5});
+            !reading.syllables.empty() && reading.syllables.back().final != "r" &&
+            reading.syllables.back().final != "er") {
+            PinyinSyllable& before = reading.syllables.back();
+            if (before.initial.empty() && before.final == "e")
+                before.final = "er"; // "e3r" sounds, and is written, as ěr
+            else
+                reading.syllables.push_back({"", "r", 5});
             continue;
         }
         if (!SplitGroup(group, reading.syllables, reading.problem)) {

@@ -46,6 +46,11 @@ TEST(TypedPinyin, ErhuaIsASyllableRAfterTheOneItJoins) {
     EXPECT_EQ(Numbered(u"yi4dianr3"), "yi4 dian3 r5");
     EXPECT_EQ(typedpinyin::Marked(typedpinyin::Read(u"yi4dianr3").syllables), u"yìdiǎnr");
     EXPECT_EQ(typedpinyin::Marked(typedpinyin::Read(u"xi1an1").syllables), u"xī'ān");
+    // Written marked, an erhua word runs on into the next syllable.
+    EXPECT_EQ(Numbered(u"yìdiǎnryì'ǎnr"), "yi4 dian3 r5 yi4 an3 r5");
+    EXPECT_EQ(Numbered(u"wánrrén"), "wan2 r5 ren2");
+    EXPECT_EQ(Numbered(u"e3r"), "er3");
+    EXPECT_FALSE(typedpinyin::Read(u"diarr4").ok);
 }
 
 TEST(TypedPinyin, WhatIsNotPinyinSaysSoAndNeverMore) {
