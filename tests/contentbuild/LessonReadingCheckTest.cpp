@@ -27,6 +27,9 @@ ReadingDictionary TinyDictionary() {
         {"生", "sheng1"},
         {"学生", "xue2 sheng5"},
         {"银", "yin2"},
+        {"鬼", "gui3"},
+        {"留", "liu2"},
+        {"写", "xie3"},
         {"行", "xing2"},
         {"行", "hang2"},
         {"银行", "yin2 hang2"},
@@ -122,6 +125,16 @@ TEST(LessonReadingCheck, RefusesReadingsTheDictionaryDoesNotGive) {
     EXPECT_EQ(problems[0], "lesson.txt:1: \"mài\" is no reading of \"买\" in the dictionary");
     for (size_t i = 0; i < problems.size(); ++i)
         EXPECT_EQ(problems[i].rfind("lesson.txt:" + std::to_string(i + 1) + ": ", 0), 0u) << problems[i];
+}
+
+TEST(LessonReadingCheck, RefusesToneMarksOnTheWrongVowel) {
+    EXPECT_EQ(Problems({"好|haǒ", "鬼|gǔi", "留|líu", "写|xǐe", "你好|nǐhǎo", "学生|Xuésheng"}),
+              (std::vector<std::string>{
+                  "lesson.txt:1: the tone mark of \"haǒ\" goes on another vowel: \"hǎo\"",
+                  "lesson.txt:2: the tone mark of \"gǔi\" goes on another vowel: \"guǐ\"",
+                  "lesson.txt:3: the tone mark of \"líu\" goes on another vowel: \"liú\"",
+                  "lesson.txt:4: the tone mark of \"xǐe\" goes on another vowel: \"xiě\"",
+              }));
 }
 
 TEST(LessonReadingCheck, ChecksEveryChineseLineOfALesson) {

@@ -172,6 +172,8 @@ std::vector<std::optional<WrittenWord>> ReadLine(const ChineseLine& line,
             out.emplace_back();
             continue;
         }
+        if (const std::string misplaced = CheckToneMarkPlaces(pinyin[i], *reading); !misplaced.empty())
+            problems.push_back(Where(*line.place) + misplaced);
         out.push_back(
             WrittenWord{words[i], characters, reading->syllables, reading->speechText.back() == 'r'});
     }

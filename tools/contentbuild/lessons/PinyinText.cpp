@@ -3,6 +3,9 @@
 #include "app/TextEncoding.h"
 #include "render/PinyinSyllable.h"
 
+#include <QRegularExpression>
+#include <QString>
+
 #include <algorithm>
 #include <array>
 #include <set>
@@ -158,6 +161,24 @@ std::string CheckPinyinGroup(std::string_view pinyin, int syllables) {
         return "\"" + std::string(pinyin) + "\" is not " + std::to_string(syllables) +
                " pinyin syllable(s) with at most one tone mark each";
     return {};
+}
+
+std::string CheckToneMarkPlaces(std::string_view pinyin, const pinyin::WordReading& reading) {
+    // The written letters without separators, against the syllables written the standard way.
+    QString written = QString::fromUtf8(pinyin.data(), static_cast<qsizetype>(pinyin.size())).toLower();
+    written.remove(QRegularExpression(QStringLiteral("[\\s'’\\-]")));
+    const bool erhua = !reading.speechText.empty() && reading.speechText.back() == 'r';
+    const size_t spelled = reading.syllables.size() - (erhua ? 1 : 0);
+    qsizetype at = 0;
+    for (size_t i = 0; i < spelled; ++i) {
+        const QString standard = QString::fromStdString(reading.syllables[i].Marked());
+        const QString actual = written.mid(at, standard.size());
+        if (actual.size() == standard.size() && actual != standard)
+            return "the tone mark of \"" + actual.toStdString() + "\" goes on another vowel: \"" +
+                   standard.toStdString() + "\"";
+        at += standard.size();
+    }
+    return "";
 }
 
 } // namespace lessons

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/PinyinSyllable.h"
+
 #include <set>
 #include <string>
 #include <string_view>
@@ -33,5 +35,10 @@ std::vector<std::string> HanCharacters(std::string_view text);
 // as the syllable of 儿, apostrophes may separate syllables, at most one tone mark each);
 // otherwise what is wrong with it.
 std::string CheckPinyinGroup(std::string_view pinyin, int syllables);
+
+// Empty when every tone mark of `pinyin`, read as `reading`, sits where pinyin puts it (on a or e,
+// else on the o of ou, else on the last vowel); otherwise the first misplaced syllable and its
+// right form.
+std::string CheckToneMarkPlaces(std::string_view pinyin, const pinyin::WordReading& reading);
 
 } // namespace lessons
