@@ -147,8 +147,15 @@ std::optional<PinyinSyllable> ParseNumbered(const std::string& text) {
         }
     }
     syllable.final = plain.substr(syllable.initial.size());
-    const auto& finals = AllFinals();
-    if (std::find(finals.begin(), finals.end(), syllable.final) == finals.end())
+    // Sources often write lüe and nüe as "lue" and "nue"; after l and n that is never meant as u.
+    if ((syllable.initial == "l" || syllable.initial == "n") && syllable.final == "ue")
+        syllable.final = "üe";
+    // After j, q, x and y the ü is written u ("ju", "xue").
+    const std::string u = "ü";
+    if (syllable.initial.size() == 1 && std::string("jqxy").find(syllable.initial) != std::string::npos &&
+        syllable.final.rfind(u, 0) == 0)
+        syllable.final.replace(0, u.size(), "u");
+    if (!PlainSyllables().count(syllable.Plain()))
         return std::nullopt;
     return syllable;
 }
@@ -210,27 +217,62 @@ std::optional<std::vector<PinyinSyllable>> SplitMarked(const std::string& text, 
 std::optional<WordReading> ReadMarkedWord(const std::string& marked, size_t count, bool endsInEr,
                                           const std::set<std::string>& known) {
     if (const auto syllables = SplitMarked(marked, count, known))
-        return WordReading{*syllables, JoinNumbered(*syllables)};
+        return WordReading{*syllables, JoinNumbered(*syllables), marked};
     if (!endsInEr || count < 2 || marked.size() < 2 || marked.back() != 'r')
         return std::nullopt;
     const auto before = SplitMarked(marked.substr(0, marked.size() - 1), count - 1, known);
     if (!before)
         return std::nullopt;
-    WordReading reading{*before, JoinNumbered(*before) + "r"};
+    WordReading reading{*before, JoinNumbered(*before) + "r", marked};
     reading.syllables.push_back(PinyinSyllable{"", "er", 5});
     return reading;
 }
 
+namespace {
+
+// Appends a syllable to marked pinyin, after an apostrophe where it starts with a, o or e.
+void AppendMarked(std::string& out, const PinyinSyllable& syllable, bool capital) {
+    if (!out.empty() && syllable.initial.empty() && !syllable.final.empty() &&
+        std::string("aoe").find(syllable.final[0]) != std::string::npos)
+        out += "'";
+    QString marked = QString::fromStdString(syllable.Marked());
+    if (capital && !marked.isEmpty())
+        marked[0] = marked[0].toUpper();
+    out += marked.toStdString();
+}
+
+} // namespace
+
 std::string JoinMarked(const std::vector<PinyinSyllable>& syllables) {
     std::string out;
-    for (size_t i = 0; i < syllables.size(); ++i) {
-        const std::string marked = syllables[i].Marked();
-        if (i > 0 && syllables[i].initial.empty() && !syllables[i].final.empty() &&
-            std::string("aoe").find(syllables[i].final[0]) != std::string::npos)
-            out += "'";
-        out += marked;
-    }
+    for (const PinyinSyllable& syllable : syllables)
+        AppendMarked(out, syllable, false);
     return out;
+}
+
+std::optional<WordReading> ReadNumberedWord(const std::string& numbered, const QString& word) {
+    const QStringList parts = QString::fromStdString(numbered).split(u' ', Qt::SkipEmptyParts);
+    const QList<uint> characters = word.toUcs4();
+    if (parts.isEmpty() || parts.size() != characters.size())
+        return std::nullopt;
+    WordReading reading;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const std::string part = parts[i].toStdString();
+        if (i > 0 && characters[i] == U'儿' && (part == "r5" || part == "r")) {
+            // Erhua: 儿 joins the syllable before it, in speech and in writing.
+            reading.syllables.push_back(PinyinSyllable{"", "er", 5});
+            reading.speechText += "r";
+            reading.marked += "r";
+            continue;
+        }
+        const auto syllable = ParseNumbered(part);
+        if (!syllable)
+            return std::nullopt;
+        reading.syllables.push_back(*syllable);
+        reading.speechText += (reading.speechText.empty() ? "" : " ") + syllable->Numbered();
+        AppendMarked(reading.marked, *syllable, parts[i][0].isUpper());
+    }
+    return reading;
 }
 
 std::string JoinNumbered(const std::vector<PinyinSyllable>& syllables) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <optional>
 #include <set>
 #include <string>
@@ -41,8 +42,9 @@ const std::string& InitialLetters();
 // e, else on the o of ou, else on the last vowel.
 std::string MarkFinal(const std::string& final, int tone);
 
-// Parses a numbered syllable as the dictionary writes it ("zhong1", "lu:4", "lv4", "de5", "ma").
-// Upper-case letters are accepted (surnames); unknown finals and erhua "r5" give nothing.
+// Parses a numbered syllable as the dictionary writes it ("zhong1", "lu:4", "lv4", "lue4", "de5",
+// "ma"). Upper-case letters are accepted (surnames); anything that is not a Mandarin syllable
+// ("yai2", erhua "r5") gives nothing.
 std::optional<PinyinSyllable> ParseNumbered(const std::string& text);
 
 // Parses a blank-separated numbered pinyin ("ni3 hao3"); nothing when any syllable fails.
@@ -58,7 +60,13 @@ std::optional<std::vector<PinyinSyllable>> SplitMarked(const std::string& text, 
 struct WordReading {
     std::vector<PinyinSyllable> syllables;
     std::string speechText; // "ni3 hao3"; erhua "yi4 dian3r"
+    std::string marked;     // as shown: "nǐhǎo", "yìdiǎnr", "Běijīng"
 };
+
+// Reads a dictionary's numbered pinyin of `word` ("Bei3 jing1", "yi1 dian3 r5"): one syllable per
+// character, a 儿 written "r5" joined to the syllable before as erhua, capitals kept in the marked
+// form. Nothing when a syllable is not Mandarin or the counts differ.
+std::optional<WordReading> ReadNumberedWord(const std::string& numbered, const QString& word);
 
 // Reads tone-marked pinyin as SplitMarked does. When the word ends in 儿 (`endsInEr`) the pinyin
 // may write it as a final r ("yìdiǎnr"): the r joins the syllable before it as it is spoken, and

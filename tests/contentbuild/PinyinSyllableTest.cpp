@@ -19,8 +19,13 @@ TEST(PinyinSyllable, NumberedSyllablesSplitIntoInitialFinalAndTone) {
     EXPECT_EQ(pinyin::ParseNumbered("Zhang1"), S("zh", "ang", 1));
     EXPECT_EQ(pinyin::ParseNumbered("de5"), S("d", "e", 5));
     EXPECT_EQ(pinyin::ParseNumbered("ma"), S("m", "a", 5));
+    // lüe and nüe as sources write them; syllables Mandarin does not have are refused.
+    EXPECT_EQ(pinyin::ParseNumbered("lue4"), S("l", "üe", 4));
+    EXPECT_EQ(pinyin::ParseNumbered("nue4"), S("n", "üe", 4));
+    EXPECT_EQ(pinyin::ParseNumbered("nu:e4"), S("n", "üe", 4));
+    EXPECT_EQ(pinyin::ParseNumbered("ju:3"), S("j", "u", 3));
+    EXPECT_FALSE(pinyin::ParseNumbered("yai2"));
     EXPECT_FALSE(pinyin::ParseNumbered("r5"));
-    EXPECT_FALSE(pinyin::ParseNumbered("m2"));
     EXPECT_FALSE(pinyin::ParseNumbered(""));
     EXPECT_FALSE(pinyin::ParseNumberedList("ni3 xx"));
 }
@@ -60,6 +65,22 @@ TEST(PinyinSyllable, WordsJoinWithApostrophesAndMarkedPinyinSplitsBack) {
     EXPECT_EQ(pinyin::SplitMarked("dàngāo", 2, known), (std::vector{S("d", "an", 4), S("g", "ao", 1)}));
     EXPECT_FALSE(pinyin::SplitMarked("Xīān", 2, known));
     EXPECT_FALSE(pinyin::SplitMarked("qù", 1, known));
+}
+
+TEST(PinyinSyllable, DictionaryWordsKeepTheirCapitalsAndErhua) {
+    const auto beijing = pinyin::ReadNumberedWord("Bei3 jing1", QStringLiteral("北京"));
+    ASSERT_TRUE(beijing);
+    EXPECT_EQ(beijing->marked, "Běijīng");
+    EXPECT_EQ(pinyin::ReadNumberedWord("Xi1 an1", QStringLiteral("西安"))->marked, "Xī'ān");
+
+    const auto yidianr = pinyin::ReadNumberedWord("yi1 dian3 r5", QStringLiteral("一点儿"));
+    ASSERT_TRUE(yidianr);
+    EXPECT_EQ(yidianr->marked, "yīdiǎnr");
+    EXPECT_EQ(yidianr->speechText, "yi1 dian3r");
+    EXPECT_EQ(yidianr->syllables, (std::vector{S("y", "i", 1), S("d", "ian", 3), S("", "er", 5)}));
+
+    EXPECT_FALSE(pinyin::ReadNumberedWord("r5 yi1", QStringLiteral("儿一")));
+    EXPECT_FALSE(pinyin::ReadNumberedWord("ni3", QStringLiteral("你好")));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ContentCheck.h"
 
 #include "LetterPictures.h"
+#include "ReadingChoice.h"
 #include "StrokeGraphics.h"
 #include "charstudy/StrokeFile.h"
 
@@ -54,9 +55,10 @@ public:
             m_db, "SELECT ym, tune FROM tbl_pinyin_yunmu",
             [&](sqlite3_stmt* s) { finals.emplace(Text(s, 0), sqlite3_column_int(s, 1)); }, m_problems);
         ForEachRow(
-            m_db, "SELECT hz, id, ym, sd, bhs FROM tbl_hz_main",
+            m_db, "SELECT hz, id, ym, sd, bhs, sm FROM tbl_hz_main ORDER BY rowid",
             [&](sqlite3_stmt* s) {
                 const std::string hz = Text(s, 0);
+                m_readings[hz].push_back(PinyinSyllable{Text(s, 5), Text(s, 2), sqlite3_column_int(s, 3)});
                 m_strokeCounts[hz] = sqlite3_column_int(s, 4);
                 if (!m_firstId.count(hz))
                     m_firstId[hz] = Text(s, 1);
@@ -65,6 +67,17 @@ public:
                             std::to_string(sqlite3_column_int(s, 3)) + " has no tone-marked form");
             },
             m_problems);
+    }
+
+    // A character's first reading, the one it is shown with alone, is its most used one.
+    void CheckUsualReadings(const ReadingChoice& choice) {
+        for (const auto& [hz, readings] : m_readings) {
+            const QString character = QString::fromStdString(hz);
+            const PinyinSyllable usual = choice.Ordered(character, readings).front();
+            if (choice.Weight(character, readings.front()) < choice.Weight(character, usual))
+                Problem(hz + ": the first reading is " + readings.front().Marked() + ", but " +
+                        usual.Marked() + " is the most used");
+        }
     }
 
     void CheckPictures() {
@@ -194,6 +207,7 @@ private:
     std::vector<std::string>& m_problems;
     std::map<std::string, int> m_strokeCounts;
     std::map<std::string, std::string> m_firstId;
+    std::map<std::string, std::vector<PinyinSyllable>> m_readings;
 };
 
 } // namespace
@@ -224,7 +238,8 @@ bool Mp3Decodes(const std::vector<unsigned char>& mp3) {
 }
 
 std::vector<std::string> CheckWordDatabase(const std::string& path,
-                                           const std::vector<std::string>& languageSuffixes) {
+                                           const std::vector<std::string>& languageSuffixes,
+                                           const ReadingChoice* readingChoice) {
     std::vector<std::string> problems;
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
@@ -234,6 +249,8 @@ std::vector<std::string> CheckWordDatabase(const std::string& path,
     }
     Checker checker(db, problems);
     checker.CheckReadings();
+    if (readingChoice)
+        checker.CheckUsualReadings(*readingChoice);
     checker.CheckPictures();
     checker.CheckStrokes();
     checker.CheckPhrases(languageSuffixes);

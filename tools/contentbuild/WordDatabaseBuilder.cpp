@@ -3,6 +3,7 @@
 #include "DatabaseWriter.h"
 #include "LetterPictures.h"
 #include "OpenDataSources.h"
+#include "ReadingChoice.h"
 #include "SpeechEncoder.h"
 #include "StrokeGraphics.h"
 #include "app/FileUtils.h"
@@ -186,11 +187,12 @@ private:
         }
         for (const FrequentCharacter& c : m_frequentCharacters)
             m_frequencyReadings.emplace(c.character, c.readings);
+        m_readingChoice.emplace(m_dictionary, m_frequentWords);
         return true;
     }
 
-    // The readings of a character: the frequency list's, most common first, then the dictionary's
-    // own single-character entries (proper names left out).
+    // The readings of a character: the frequency list's and the dictionary's own single-character
+    // entries (proper names left out), the most used first.
     std::vector<PinyinSyllable> ReadingsOf(const QString& character) const {
         std::vector<PinyinSyllable> readings;
         auto add = [&](const std::string& numbered) {
@@ -206,7 +208,7 @@ private:
             if (!it->second.numberedPinyin.empty() && QChar(it->second.numberedPinyin[0]).isLower() &&
                 it->second.numberedPinyin.find(' ') == std::string::npos)
                 add(it->second.numberedPinyin);
-        return readings;
+        return m_readingChoice->Ordered(character, std::move(readings));
     }
 
     // Adds a character the lessons need; false when it has no stroke data or no reading.
@@ -299,7 +301,9 @@ private:
             phrase.pinyin = pinyin::JoinMarked(phrase.syllables);
         if (phrase.speechText.empty())
             phrase.speechText = pinyin::JoinNumbered(phrase.syllables);
-        const std::string key = phrase.text.toStdString() + "|" + phrase.pinyin;
+        // A name the lessons write with a capital is the same phrase as the dictionary's.
+        const std::string key =
+            phrase.text.toStdString() + "|" + QString::fromStdString(phrase.pinyin).toLower().toStdString();
         if (!m_phraseKeys.insert(key).second)
             return false;
         m_phrases.push_back(std::move(phrase));
@@ -313,16 +317,10 @@ private:
         const size_t count = static_cast<size_t>(codes.size());
         if (!word.pinyin.empty() && word.pinyin.find_first_of("12345") == std::string::npos)
             return pinyin::ReadMarkedWord(word.pinyin, count, codes.back() == U'儿', m_knownSpellings);
-        std::optional<std::vector<PinyinSyllable>> syllables;
-        if (word.pinyin.empty()) {
-            const DictionaryEntry* entry = EntryOf(han);
-            syllables = entry ? pinyin::ParseNumberedList(entry->numberedPinyin) : std::nullopt;
-        } else {
-            syllables = pinyin::ParseNumberedList(word.pinyin);
-        }
-        if (!syllables || syllables->size() != count)
-            return std::nullopt;
-        return pinyin::WordReading{*syllables, pinyin::JoinNumbered(*syllables)};
+        if (!word.pinyin.empty())
+            return pinyin::ReadNumberedWord(word.pinyin, han);
+        const DictionaryEntry* entry = EntryOf(han);
+        return entry ? pinyin::ReadNumberedWord(entry->numberedPinyin, han) : std::nullopt;
     }
 
     // Lesson words (lenient: a word whose pinyin does not fit is the lesson check's to report) and
@@ -351,13 +349,11 @@ private:
             const DictionaryEntry* entry = EntryOf(han);
             Phrase phrase{han,
                           reading->syllables,
-                          {},
+                          reading->marked,
                           reading->speechText,
                           word.explanation,
                           word.explanations,
                           PartOfSpeechId(word.partOfSpeech)};
-            if (!word.pinyin.empty() && word.pinyin.find_first_of("12345") == std::string::npos)
-                phrase.pinyin = word.pinyin;
             if (phrase.explanation.empty() && entry)
                 phrase.explanation = Explanation(*entry);
             if (phrase.explanation.empty() && phrase.explanations.empty()) {
@@ -392,11 +388,16 @@ private:
             const DictionaryEntry* entry = EntryOf(word);
             if (!entry)
                 continue;
-            auto syllables = pinyin::ParseNumberedList(entry->numberedPinyin);
-            if (!syllables || syllables->size() != static_cast<size_t>(word.toUcs4().size()))
+            const auto reading = pinyin::ReadNumberedWord(entry->numberedPinyin, word);
+            if (!reading)
                 continue;
-            if (AddPhrase(
-                    Phrase{word, *syllables, {}, {}, Explanation(*entry), {}, GuessPartOfSpeech(*entry)}))
+            if (AddPhrase(Phrase{word,
+                                 reading->syllables,
+                                 reading->marked,
+                                 reading->speechText,
+                                 Explanation(*entry),
+                                 {},
+                                 GuessPartOfSpeech(*entry)}))
                 ++added;
         }
         return true;
@@ -535,6 +536,7 @@ private:
     std::set<std::string> m_knownSpellings;
     std::vector<FrequentCharacter> m_frequentCharacters;
     std::map<QString, std::vector<std::string>> m_frequencyReadings;
+    std::optional<ReadingChoice> m_readingChoice;
     std::vector<std::pair<QString, long>> m_frequentWords;
     std::vector<ListedWord> m_listedWords;
     std::vector<ListedWord> m_lessonWords;

@@ -18,6 +18,7 @@ add_library(contentlib STATIC
   ${contentbuild_dir}/DatabaseWriter.cpp
   ${contentbuild_dir}/LetterPictures.cpp
   ${contentbuild_dir}/OpenDataSources.cpp
+  ${contentbuild_dir}/ReadingChoice.cpp
   ${contentbuild_dir}/SpeechEncoder.cpp
   ${contentbuild_dir}/StrokeGraphics.cpp
   ${contentbuild_dir}/WordDatabaseBuilder.cpp
