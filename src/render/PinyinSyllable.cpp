@@ -26,13 +26,55 @@ bool IsVowel(QChar c) {
     return QStringLiteral("aeiouü").contains(c);
 }
 
+// Interjections spoken without a vowel (呣 m, 噷 hm, 哼 hng): the tone mark goes on the m or n,
+// with a combining mark where Unicode has no precomposed letter.
+const std::map<QChar, QString>& MarkedNasals() {
+    static const std::map<QChar, QString> marks = {
+        {u'm', QStringLiteral("m\u0304|\u1E3F|m\u030C|m\u0300")},
+        {u'n', QStringLiteral("n\u0304|\u0144|\u0148|\u01F9")},
+    };
+    return marks;
+}
+
+// The combining marks of the four tones.
+int CombiningTone(QChar c) {
+    switch (c.unicode()) {
+    case 0x0304:
+        return 1;
+    case 0x0301:
+        return 2;
+    case 0x030C:
+        return 3;
+    case 0x0300:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+bool IsInterjection(const std::string& plain) {
+    return plain == "m" || plain == "hm" || plain == "hng";
+}
+
 // Lower-cases, writes ü for "u:" and "v", and takes the tone mark off each vowel; `tone` receives
 // the tone of the last mark found (0 when none).
 QString StripMarks(const QString& text, int& tone) {
     tone = 0;
     QString out;
     for (QChar c : text) {
+        if (const int combining = CombiningTone(c)) {
+            tone = combining;
+            continue;
+        }
         bool found = false;
+        for (const auto& [nasal, marked] : MarkedNasals()) {
+            const int index = static_cast<int>(marked.split(u'|').indexOf(QString(c)));
+            if (index >= 0) {
+                out += nasal;
+                tone = index + 1;
+                found = true;
+            }
+        }
         for (const auto& [vowel, marked] : MarkedVowels()) {
             const int index = static_cast<int>(marked.indexOf(c));
             if (index >= 0) {
@@ -89,7 +131,7 @@ const std::vector<std::string>& AllFinals() {
     static const std::vector<std::string> finals = {
         "a",    "o",   "e",   "i",   "u",  "ü",   "ai",  "ei",   "ao",  "ou", "an",   "en",
         "ang",  "eng", "ong", "er",  "ia", "ie",  "iao", "iu",   "ian", "in", "iang", "ing",
-        "iong", "ua",  "uo",  "uai", "ui", "uan", "un",  "uang", "ue",  "üe",
+        "iong", "ua",  "uo",  "uai", "ui", "uan", "un",  "uang", "ue",  "üe", "m",    "ng",
     };
     return finals;
 }
@@ -113,6 +155,8 @@ std::string MarkFinal(const std::string& final, int tone) {
     QString text = QString::fromStdString(final);
     if (tone < 1 || tone > 4)
         return final;
+    if (final == "m" || final == "ng")
+        return (MarkedNasals().at(text[0]).split(u'|')[tone - 1] + text.mid(1)).toStdString();
     qsizetype at = text.indexOf(u'a');
     if (at < 0)
         at = text.indexOf(u'e');
@@ -155,6 +199,10 @@ std::optional<PinyinSyllable> ParseNumbered(const std::string& text) {
     if (syllable.initial.size() == 1 && std::string("jqxy").find(syllable.initial) != std::string::npos &&
         syllable.final.rfind(u, 0) == 0)
         syllable.final.replace(0, u.size(), "u");
+    if (IsInterjection(plain)) {
+        const size_t nasal = plain.find_first_of("mn");
+        return PinyinSyllable{plain.substr(0, nasal), plain.substr(nasal), tone};
+    }
     if (!PlainSyllables().count(syllable.Plain()))
         return std::nullopt;
     return syllable;

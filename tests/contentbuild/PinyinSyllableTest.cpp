@@ -25,6 +25,12 @@ TEST(PinyinSyllable, NumberedSyllablesSplitIntoInitialFinalAndTone) {
     EXPECT_EQ(pinyin::ParseNumbered("nu:e4"), S("n", "üe", 4));
     EXPECT_EQ(pinyin::ParseNumbered("ju:3"), S("j", "u", 3));
     EXPECT_FALSE(pinyin::ParseNumbered("yai2"));
+    // Interjections without a vowel.
+    EXPECT_EQ(pinyin::ParseNumbered("m2"), S("", "m", 2));
+    EXPECT_EQ(pinyin::ParseNumbered("hm5"), S("h", "m", 5));
+    EXPECT_EQ(pinyin::ParseNumbered("hng4"), S("h", "ng", 4));
+    EXPECT_EQ(S("h", "ng", 3).Marked(), "hňg");
+    EXPECT_EQ(pinyin::SplitMarked("hňg", 1, {"hng"}), (std::vector{S("h", "ng", 3)}));
     EXPECT_FALSE(pinyin::ParseNumbered("r5"));
     EXPECT_FALSE(pinyin::ParseNumbered(""));
     EXPECT_FALSE(pinyin::ParseNumberedList("ni3 xx"));
