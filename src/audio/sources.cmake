@@ -1,5 +1,6 @@
 pkg_check_modules(PORTAUDIO REQUIRED IMPORTED_TARGET portaudio-2.0)
 pkg_check_modules(MPG123 REQUIRED IMPORTED_TARGET libmpg123)
+pkg_check_modules(AUBIO REQUIRED IMPORTED_TARGET aubio)
 
 target_sources(core PRIVATE
   src/audio/AudioNotice.cpp
@@ -22,12 +23,14 @@ target_sources(core PRIVATE
   src/audio/CWorkerThread.cpp
   src/audio/CWriteSoundFile.cpp
   src/audio/Mp3Decoder.cpp
+  src/audio/PitchTracker.cpp
+  src/audio/ToneScoring.cpp
   src/audio/PortAudioStream.cpp
   src/audio/SoundDevices.cpp
   src/audio/SpeakingPractice.cpp
   src/audio/WaveFormat.cpp
 )
-target_link_libraries(core PUBLIC PkgConfig::PORTAUDIO PkgConfig::MPG123)
+target_link_libraries(core PUBLIC PkgConfig::PORTAUDIO PkgConfig::MPG123 PkgConfig::AUBIO)
 
 # The speaking practice pane and its waveform controls.
 target_sources(gui PRIVATE
