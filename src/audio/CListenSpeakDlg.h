@@ -1,7 +1,7 @@
 #pragma once
 
-#include "audio/CClockTimer.h"
 #include "audio/IClock.h"
+#include "audio/SpeakingPracticeSession.h"
 #include "render/CBmpPicture.h"
 
 #include <QSize>
@@ -14,25 +14,21 @@
 #include <vector>
 
 class BitmapButton;
-class CPlayMMSound;
-class CPlaySound;
-class CRecordSound;
+class CPitchContourView;
 class CWaveformStatic;
-class CWriteSoundFile;
 class QLabel;
 
 // The speaking practice pane of the lesson window (dialog template 231): the sentence as a line
-// of character pictures, the model's waveform above the learner's, a prompt line and two play
-// buttons. Playing the model arms timer 1; when it fires the cue sounds and the recording starts,
-// and when it fires again the recording stops, is loaded into the lower waveform and is rated by
-// comparing its voiced length with the model's.
-class CListenSpeakDlg : public QWidget {
+// of character pictures, the model's waveform above the learner's, the two pitch contours with
+// the sentence's syllables and tone scores, a prompt line with the rating, the tone score and two
+// play buttons. The practice itself runs in SpeakingPracticeSession; the pane shows it.
+class CListenSpeakDlg : public QWidget, public SpeakingPracticeView {
     Q_OBJECT
 public:
     // Control ids (each control's objectName).
     static constexpr int IDC_ICON_LEFT = 1000, IDC_ICON_RIGHT = 1001;
     static constexpr int IDC_MODEL_WAVE = 1002, IDC_LEARNER_WAVE = 1003;
-    static constexpr int IDC_PROMPT = 1005, IDC_TEXT = 1060;
+    static constexpr int IDC_PROMPT = 1005, IDC_TONE_SCORE = 1006, IDC_CONTOURS = 1007, IDC_TEXT = 1060;
     static constexpr int IDC_PLAY_MODEL = 1061, IDC_PLAY_LEARNER = 1097;
     // The template's size in dialog units, and the pixels of one dialog unit of its "System" font.
     static constexpr QSize kTemplateSize{218, 268};
@@ -41,9 +37,10 @@ public:
     explicit CListenSpeakDlg(QWidget* parent = nullptr, IClock& clock = GetSystemClock());
     ~CListenSpeakDlg() override;
 
-    // The sentence's Chinese text; the character line is rebuilt by the next SetModel. The previous
-    // sentence's recording and rating are dropped (a recording under way is stopped).
-    void SetSentenceText(const std::u16string& sentence);
+    // The sentence's Chinese words and their pinyin (one group per word); the character line is
+    // rebuilt by the next SetModel. The previous sentence's recording and rating are dropped (a
+    // recording under way is stopped).
+    void SetSentenceText(const std::u16string& sentence, const std::u16string& pinyin = {});
     const std::u16string& SentenceText() const { return m_strSentence; }
     // Converts the model MP3 to WAV, shows it in the model waveform and rebuilds the character
     // line; a model without samples is told in the prompt line. False, with nothing changed, when
@@ -56,16 +53,19 @@ public:
     void OnPlayLearner();
 
     const std::string& ModelPath() const { return m_strModelPath; }
-    const std::string& RecordPath() const { return m_strRecordPath; }
-    bool IsRecording() const { return m_bRecording; }
+    const std::string& RecordPath() const { return m_session->RecordPath(); }
+    bool IsRecording() const { return m_session->IsRecording(); }
     // The delay timer 1 was last armed with; 0 while it is not armed.
-    int Timer1DelayMs() const { return m_timer1.IsSet() ? m_timer1.DelayMs() : 0; }
+    int Timer1DelayMs() const { return m_session->Timer1DelayMs(); }
     int CharacterCount() const { return static_cast<int>(m_pictures.size()); }
+    const SpeakingPracticeSession& Session() const { return *m_session; }
     // True when all four audio threads run.
-    bool SoundThreadsReady() const;
+    bool SoundThreadsReady() const { return m_session->SoundThreadsReady(); }
     // Waits until the audio threads have handled every message posted to them so far (the
     // recorder first, then what it passes on); false on time-out.
-    bool WaitUntilSoundIdle(std::chrono::milliseconds timeout);
+    bool WaitUntilSoundIdle(std::chrono::milliseconds timeout) {
+        return m_session->WaitUntilSoundIdle(timeout);
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -74,33 +74,22 @@ protected:
 private:
     void CreateControls();
     void SetUpPlayButton(BitmapButton* button, int hoverId, int normalId);
-    bool CreateSoundThreads();
-    void EndSoundThreads();
 
-    void ForgetAttempt();
-    bool HasModelSound() const;
-    void TellNoModelSound();
-    void PlayModel();
-    void OnTimer1();
-    void StartRecording();
-    void FinishRecording();
-    void PickUpRecording();
-    void RateRecording();
+    bool PlayModelWithCursor() override;
+    void ShowPrompt(const std::string& text) override;
+    void ShowRecording(const std::string& path) override;
+    void ShowTones() override;
 
     IClock& m_clock;
     std::string m_strModelPath;
-    std::string m_strRecordPath;
     std::u16string m_strSentence;
+    std::vector<std::string> m_syllables;
     std::vector<CBmpPicture> m_pictures;
-    bool m_bRecording = false;
-    CClockTimer m_timer1;
-
-    std::unique_ptr<CRecordSound> m_pRecordSound;
-    std::unique_ptr<CPlayMMSound> m_pPlayMMSound;
-    std::unique_ptr<CWriteSoundFile> m_pWriteSoundFile;
-    std::unique_ptr<CPlaySound> m_pPlaySound;
 
     CWaveformStatic* m_pModelWave = nullptr;
     CWaveformStatic* m_pLearnerWave = nullptr;
+    CPitchContourView* m_pContours = nullptr;
     QLabel* m_pPrompt = nullptr;
+    QLabel* m_pToneScore = nullptr;
+    std::unique_ptr<SpeakingPracticeSession> m_session;
 };

@@ -117,4 +117,6 @@ void CWriteSoundFile::OnClose() {
     m_file = nullptr;
     if (::rename((m_path + kWorkingSuffix).c_str(), m_path.c_str()) != 0)
         g_log.Write("Cannot finish the recording file %s", m_path.c_str());
+    else if (m_closed)
+        m_closed(m_path);
 }

@@ -3,6 +3,7 @@
 #include "audio/CWorkerThread.h"
 
 #include <cstdio>
+#include <functional>
 #include <string>
 
 struct WaveWriteRequest;
@@ -14,6 +15,12 @@ struct WaveWriteRequest;
 class CWriteSoundFile final : public CWorkerThread {
 public:
     ~CWriteSoundFile() override;
+
+    // Called on the writer's thread each time a recording has been closed and carries its own
+    // name, with that name. Set before the thread starts.
+    void SetClosedHandler(std::function<void(const std::string& path)> handler) {
+        m_closed = std::move(handler);
+    }
 
 protected:
     void OnThreadMessage(ThreadMessage& message) override;
@@ -27,4 +34,5 @@ private:
     std::string m_path;
     std::uint32_t m_dataSize = 0;
     bool m_failed = false;
+    std::function<void(const std::string&)> m_closed;
 };

@@ -16,8 +16,8 @@ struct PitchContour {
     std::size_t VoicedFrames() const;
 };
 
-// Tracks the pitch of 16-bit mono samples with aubio's YIN detector: frames that are quiet, not
-// periodic enough or outside the range of voices (60–500 Hz) are unvoiced; the voiced pitch is
+// Tracks the pitch of 16-bit mono samples with the YIN method at 8 kHz: frames that are quiet,
+// not periodic enough or outside the range of voices (60–500 Hz) are unvoiced; the voiced pitch is
 // median-smoothed over five frames and given in semitones from its own median, so that a man's
 // and a woman's voice compare.
 PitchContour TrackPitch(const std::int16_t* samples, std::size_t count, unsigned sampleRate);

@@ -1,5 +1,11 @@
 #include "audio/SpeakingPractice.h"
 
+#include "render/PinyinSyllable.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
 namespace speaking {
 
 int ModelPhaseMs(double modelVoicedSeconds) {
@@ -46,6 +52,36 @@ CursorTiming CursorTimingFor(double voicedSeconds, int width) {
             break;
     }
     return t;
+}
+
+SentenceSyllables ReadSentenceSyllables(const std::u16string& words, const std::u16string& pinyin) {
+    SentenceSyllables out;
+    const QStringList wordList = QString::fromStdU16String(words).split(u' ', Qt::SkipEmptyParts);
+    const QStringList groups = QString::fromStdU16String(pinyin).split(u' ', Qt::SkipEmptyParts);
+    if (wordList.size() != groups.size())
+        return out;
+    for (qsizetype w = 0; w < wordList.size(); ++w) {
+        const QList<uint> characters = wordList[w].toUcs4();
+        std::size_t han = 0;
+        for (uint c : characters)
+            han += QChar::script(c) == QChar::Script_Han ? 1 : 0;
+        if (han == 0)
+            continue;
+        const auto reading = pinyin::ReadMarkedWord(groups[w].toStdString(), han, characters.back() == U'儿',
+                                                    pinyin::PlainSyllables());
+        if (!reading)
+            continue;
+        const bool erhua = reading->speechText.back() == 'r';
+        const std::size_t spoken = reading->syllables.size() - (erhua ? 1 : 0);
+        for (std::size_t i = 0; i < spoken; ++i) {
+            std::string written = reading->syllables[i].Marked();
+            if (erhua && i + 1 == spoken)
+                written += "r";
+            out.written.push_back(written);
+            out.tones.push_back(reading->syllables[i].tone);
+        }
+    }
+    return out;
 }
 
 } // namespace speaking

@@ -3,7 +3,19 @@
 // The decisions of the speaking practice, apart from its window: how long each phase lasts,
 // how the learner's recording is rated and how fast the play cursor moves over a waveform.
 // (The sentence's character line is render/SentenceGrid.)
+#include <string>
+#include <vector>
+
 namespace speaking {
+
+// The spoken syllables of a sentence read from its pinyin (one group per word, as the lessons
+// write it): each syllable as written ("nǐ") with its tone (5 for the neutral tone). An erhua r
+// stays with its syllable; punctuation and words whose pinyin cannot be read give none.
+struct SentenceSyllables {
+    std::vector<std::string> written;
+    std::vector<int> tones;
+};
+SentenceSyllables ReadSentenceSyllables(const std::u16string& words, const std::u16string& pinyin);
 
 // Timer after the model starts playing: the model's voiced length (threshold 0) plus one second.
 int ModelPhaseMs(double modelVoicedSeconds);

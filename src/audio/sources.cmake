@@ -1,6 +1,5 @@
 pkg_check_modules(PORTAUDIO REQUIRED IMPORTED_TARGET portaudio-2.0)
 pkg_check_modules(MPG123 REQUIRED IMPORTED_TARGET libmpg123)
-pkg_check_modules(AUBIO REQUIRED IMPORTED_TARGET aubio)
 
 target_sources(core PRIVATE
   src/audio/AudioNotice.cpp
@@ -28,12 +27,14 @@ target_sources(core PRIVATE
   src/audio/PortAudioStream.cpp
   src/audio/SoundDevices.cpp
   src/audio/SpeakingPractice.cpp
+  src/audio/SpeakingPracticeSession.cpp
   src/audio/WaveFormat.cpp
 )
-target_link_libraries(core PUBLIC PkgConfig::PORTAUDIO PkgConfig::MPG123 PkgConfig::AUBIO)
+target_link_libraries(core PUBLIC PkgConfig::PORTAUDIO PkgConfig::MPG123)
 
 # The speaking practice pane and its waveform controls.
 target_sources(gui PRIVATE
   src/audio/CListenSpeakDlg.cpp
+  src/audio/CPitchContourView.cpp
   src/audio/CWaveformStatic.cpp
 )

@@ -140,8 +140,9 @@ void CLessonPanes::ShowNewWord(const std::u16string& word, const std::u16string&
     m_wordStudy->StudyWord(word, std::u16string(), WordData::kNoWordId);
 }
 
-void CLessonPanes::SetListenSpeakModel(const std::u16string& sentence, const std::string& modelMp3Path) {
-    m_listenSpeak->SetSentenceText(sentence);
+void CLessonPanes::SetListenSpeakModel(const std::u16string& sentence, const std::u16string& pinyin,
+                                       const std::string& modelMp3Path) {
+    m_listenSpeak->SetSentenceText(sentence, pinyin);
     m_listenSpeak->SetModel(modelMp3Path);
 }
 

@@ -46,7 +46,8 @@ public:
                   const std::string& wordId) override;
     void ShowNewWord(const std::u16string& word, const std::u16string& partOfSpeech,
                      const std::u16string& explanation, CMutiWord* control) override;
-    void SetListenSpeakModel(const std::u16string& sentence, const std::string& modelMp3Path) override;
+    void SetListenSpeakModel(const std::u16string& sentence, const std::u16string& pinyin,
+                             const std::string& modelMp3Path) override;
     void ShowTypicalDetail(const std::string& typicalId) override;
 
     CLessonTitle* Title() const { return m_title; }

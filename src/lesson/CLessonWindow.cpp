@@ -313,8 +313,9 @@ void CLessonWindow::ShowScene() {
     SwitchPane(LessonPanes::kScene, "Dialog.bmp", 0);
 }
 
-void CLessonWindow::ShowListenSpeak(const std::u16string& sentence, const std::string& modelMp3Path) {
-    m_panes->SetListenSpeakModel(sentence, modelMp3Path);
+void CLessonWindow::ShowListenSpeak(const std::u16string& sentence, const std::u16string& pinyin,
+                                    const std::string& modelMp3Path) {
+    m_panes->SetListenSpeakModel(sentence, pinyin, modelMp3Path);
     SwitchPane(LessonPanes::kListenSpeak, "listen_speak.bmp", 0);
 }
 

@@ -40,7 +40,8 @@ public:
     void PlayChildLessonScene(const std::string& childLessonId) override;
     int TextScrollState() const override;
     void SetTextScrollButtons(int scrollState) override;
-    void ShowListenSpeak(const std::u16string& sentence, const std::string& modelMp3Path) override;
+    void ShowListenSpeak(const std::u16string& sentence, const std::u16string& pinyin,
+                         const std::string& modelMp3Path) override;
     void ShowTypicalDetail(const std::string& typicalId) override;
     void ShowTypicalSentences() override;
     void ShowNote(const std::string& noteKey) override;

@@ -200,7 +200,7 @@ void CSentencePanel::ShowSentence(const lesson::Sentence& sentence, int index, M
                             sentence.id);
     }
     slot.reader->SetSentence(index, sentence.id);
-    slot.reader->SetSentenceText(sentence.words);
+    slot.reader->SetSentenceText(sentence.words, sentence.pinyin);
     g_log.Write("SetLessonData: show :");
 
     record.top = y;

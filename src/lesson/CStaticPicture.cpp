@@ -128,7 +128,7 @@ void CStaticPicture::ListenAndRepeat() {
     m_soundPath.clear();
     FetchSound();
     if (auto* window = FindAncestor<LessonWindowServices>(this))
-        window->ShowListenSpeak(m_sentenceText, m_soundPath);
+        window->ShowListenSpeak(m_sentenceText, m_sentencePinyin, m_soundPath);
 }
 
 void CStaticPicture::ToggleMeaning() {
@@ -141,7 +141,10 @@ QMenu* CStaticPicture::BuildMenu(QWidget* parent) const {
     auto* menu = new QMenu(parent);
     menu->setStyleSheet("QMenu { background-color: #6699FF; }");
     menu->addSection(QString());
-    auto add = [&](int command, const QString& text) { menu->addAction(text)->setData(command); };
+    // An & in a text is shown as written ("Listen & Repeat"), not taken as a shortcut mark.
+    auto add = [&](int command, const QString& text) {
+        menu->addAction(QString(text).replace(u'&', QStringLiteral("&&")))->setData(command);
+    };
     add(kReadSentence, "Read the Sentence");
     add(kListenRepeat, g_lessonSettings.QText(LessonText::Item_ListenRepeat));
     // Without this item no sentence could be made silent for the reading of the whole text.

@@ -39,7 +39,11 @@ public:
     void Create(const QRect& rect, int sentenceIndex, const std::string& sentenceId);
     void SetSentence(int sentenceIndex, const std::string& sentenceId);
     // The Chinese text the speaking practice gets with "Listen & Repeat".
-    void SetSentenceText(const std::u16string& text) { m_sentenceText = text; }
+    // The sentence's words and their pinyin (one group per word), for the speaking practice.
+    void SetSentenceText(const std::u16string& text, const std::u16string& pinyin) {
+        m_sentenceText = text;
+        m_sentencePinyin = pinyin;
+    }
 
     // Writes the sentence's MP3 into the scratch folder; false when no row was found.
     bool FetchSound();
@@ -75,6 +79,7 @@ private:
     int m_index = 0;
     std::string m_sentenceId;
     std::u16string m_sentenceText;
+    std::u16string m_sentencePinyin;
     std::string m_soundPath;
     int m_state = kNormal;
     int m_meaningState = 0;

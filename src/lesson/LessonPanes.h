@@ -58,7 +58,8 @@ public:
                           const std::string& wordId) = 0;
     virtual void ShowNewWord(const std::u16string& word, const std::u16string& partOfSpeech,
                              const std::u16string& explanation, CMutiWord* control) = 0;
-    virtual void SetListenSpeakModel(const std::u16string& sentence, const std::string& modelMp3Path) = 0;
+    virtual void SetListenSpeakModel(const std::u16string& sentence, const std::u16string& pinyin,
+                                     const std::string& modelMp3Path) = 0;
     virtual void ShowTypicalDetail(const std::string& typicalId) = 0;
 };
 

@@ -27,7 +27,8 @@ public:
     // Shows or hides the text scroll buttons after the sentence panel's scroll state (0 to 3).
     virtual void SetTextScrollButtons(int scrollState) = 0;
     // "Listen & Repeat": the speaking practice with this sentence and its model sound (an MP3 file).
-    virtual void ShowListenSpeak(const std::u16string& sentence, const std::string& modelMp3Path) = 0;
+    virtual void ShowListenSpeak(const std::u16string& sentence, const std::u16string& pinyin,
+                                 const std::string& modelMp3Path) = 0;
     // A click on a typical sentence: the detail dialog for it.
     virtual void ShowTypicalDetail(const std::string& typicalId) = 0;
 };

@@ -11,7 +11,10 @@
 #include "fixtures/FixtureSpeech.h"
 #include "ui/BitmapButton.h"
 
+#include <QLabel>
 #include <QTest>
+
+#include <cstdio>
 
 #include <thread>
 
@@ -38,7 +41,7 @@ protected:
         std::string error;
         ASSERT_TRUE(fixtures::MakeSpokenMp3("你好，我是学生。", ModelMp3(), error)) << error;
         MakePanel();
-        m_panel->SetSentenceText(u"你好， 我是学生。");
+        m_panel->SetSentenceText(u"你好 ， 我 是 学生 。", u"nǐhǎo , wǒ shì xuésheng .");
         ASSERT_TRUE(m_panel->SetModel(ModelMp3()));
         ASSERT_NE(ModelWave(), nullptr);
         ASSERT_TRUE(ModelWave()->IsLoaded());
@@ -117,6 +120,32 @@ TEST_F(ListenSpeakAlsaTest, SentenceRepeatedAtAKnownSpeedIsRatedByItsLength) {
         EXPECT_NEAR(logged[1], m, 1e-5);
         EXPECT_NEAR(logged[2], u, 1e-5);
     }
+}
+
+// The tones of a recording: the model itself as the microphone hears it scores high on every
+// syllable, another sentence of as many syllables low.
+TEST_F(ListenSpeakAlsaTest, TheModelsOwnTonesScoreHighAndAnotherSentencesLow) {
+    ASSERT_EQ(m_panel->Session().Tones().syllables.size(), 6u);
+    std::vector<std::int16_t> microphone(800, 0);
+    const std::vector<std::int16_t> model = fixtures::AtSpeed(ModelWave()->Wave(), 1.0);
+    microphone.insert(microphone.end(), model.begin(), model.end());
+    ASSERT_NO_FATAL_FAILURE(Practise(microphone));
+    const int itself = m_panel->Session().Tones().sentence;
+    EXPECT_GE(itself, 80);
+    EXPECT_EQ(m_panel->findChild<QLabel*>(QString::number(CListenSpeakDlg::IDC_TONE_SCORE))->text(),
+              QStringLiteral("Tones: %1").arg(itself));
+
+    std::string error;
+    ASSERT_TRUE(fixtures::MakeSpokenMp3("他们都很忙。", m_dir / "other.mp3", error)) << error;
+    CWaveFileView other;
+    ASSERT_TRUE(other.Load(m_dir / "other.mp3.source.wav"));
+    microphone.resize(800);
+    const std::vector<std::int16_t> spoken = fixtures::AtSpeed(other, 1.0);
+    microphone.insert(microphone.end(), spoken.begin(), spoken.end());
+    ASSERT_NO_FATAL_FAILURE(Practise(microphone));
+    std::printf("tone scores: the model %d, another sentence %d\n", itself,
+                m_panel->Session().Tones().sentence);
+    EXPECT_LT(m_panel->Session().Tones().sentence, itself - 20);
 }
 
 TEST_F(ListenSpeakAlsaTest, SilenceIsTryAgain) {

@@ -48,7 +48,7 @@ bool PrepareContent(const TempFolder& dir, const std::string& mp3, CADODatabase&
         return Fail("cannot read the spoken sentence");
     }
     std::vector<std::int16_t> microphone(2400, 0);
-    const std::vector<std::int16_t> slower = fixtures::AtSpeed(spoken, 1.2);
+    const std::vector<std::int16_t> slower = fixtures::AtSpeed(spoken, 1.1);
     microphone.insert(microphone.end(), slower.begin(), slower.end());
     return fixtures::WriteBinaryFile(dir / "microphone.raw", fixtures::SampleBytes(microphone)) ||
            Fail("cannot write the microphone file");
@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     {
         CListenSpeakDlg panel;
         panel.setWindowTitle(QStringLiteral("Speaking practice"));
-        panel.SetSentenceText(u"你好， 我是学生。");
+        panel.SetSentenceText(u"你好 ， 我 是 学生 。", u"nǐhǎo , wǒ shì xuésheng .");
         if (!panel.SetModel(mp3)) {
             Fail("the model was not taken");
             return 1;

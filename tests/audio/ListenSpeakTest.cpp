@@ -85,9 +85,11 @@ TEST_F(ListenSpeakTest, PaneHasTheTemplatesControls) {
     EXPECT_TRUE(m_panel->SoundThreadsReady());
     EXPECT_TRUE(m_notice.shown.empty());
     EXPECT_EQ(m_panel->size(), QSize(436, 536));
-    EXPECT_EQ(ModelWave()->geometry(), QRect(0, 66, 434, 180));
-    EXPECT_EQ(LearnerWave()->geometry(), QRect(2, 308, 432, 174));
-    EXPECT_EQ(Prompt(), "Prompt something.");
+    EXPECT_EQ(ModelWave()->geometry(), QRect(0, 66, 434, 140));
+    EXPECT_EQ(LearnerWave()->geometry(), QRect(2, 250, 432, 140));
+    EXPECT_EQ(Prompt(), "");
+    for (const QWidget* child : m_panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(m_panel->rect().contains(child->geometry())) << child->objectName().toStdString();
     for (int id :
          {CListenSpeakDlg::IDC_ICON_LEFT, CListenSpeakDlg::IDC_ICON_RIGHT, CListenSpeakDlg::IDC_TEXT}) {
         ASSERT_NE(Control<QWidget>(id), nullptr) << id;

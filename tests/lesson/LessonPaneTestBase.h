@@ -36,7 +36,8 @@ public:
     void SetTextScrollButtons(int state) override {
         calls.push_back("SetTextScrollButtons " + std::to_string(state));
     }
-    void ShowListenSpeak(const std::u16string& sentence, const std::string& mp3) override {
+    void ShowListenSpeak(const std::u16string& sentence, const std::u16string&,
+                         const std::string& mp3) override {
         listenSentence = sentence;
         calls.push_back("ShowListenSpeak " + mp3);
     }

@@ -367,7 +367,7 @@ TEST_F(LessonPanesTest, PaneButtonsShowTheLessonsContent) {
     EXPECT_NE(note, points);
     EXPECT_TRUE(note->isVisibleTo(m_window.get()));
 
-    m_window->ShowListenSpeak(u"你好 ！", "missing.mp3");
+    m_window->ShowListenSpeak(u"你好 ！", u"nǐhǎo !", "missing.mp3");
     EXPECT_EQ(m_panes->ListenSpeak(), m_window->Panes().RightPane(LessonPanes::kListenSpeak));
     EXPECT_TRUE(m_panes->ListenSpeak()->isVisibleTo(m_window.get()));
     EXPECT_EQ(m_panes->ListenSpeak()->SentenceText(), u"你好 ！");
