@@ -127,7 +127,8 @@ QString AutomationProbe::DescribeWidget(const QWidget& widget) {
             const QRect r = menu->actionGeometry(action).translated(topLeft);
             if (!action->isSeparator() && !r.isEmpty())
                 line += QStringLiteral("action\t%1\t%2\t%3\t%4\t%5\n")
-                            .arg(OneLine(action->text()))
+                            .arg(OneLine(
+                                QString(action->text()).replace(QStringLiteral("&&"), QStringLiteral("&"))))
                             .arg(r.x())
                             .arg(r.y())
                             .arg(r.width())

@@ -8,6 +8,7 @@
 #include "lesson/CMeaningText.h"
 #include "lesson/CSentencePanel.h"
 #include "lesson/CStaticPicture.h"
+#include "lesson/LessonSettings.h"
 #include "lesson/ReadAll.h"
 #include "render/CMutiWord.h"
 
@@ -136,13 +137,18 @@ TEST_F(SentencePanelTest, ReadingControlMenuAndCommands) {
     std::vector<std::pair<std::string, int>> played;
     reader->SetPlayer([&](const std::string& path) { played.emplace_back(path, reader->ReadingStateOf()); });
 
+    const LessonSettings settings = g_lessonSettings;
+    ASSERT_TRUE(WriteTextFile(m_dir / "lessonres_en.ini", "[Lesson]\nItem_ListenRepeat=Listen & Repeat\n"));
+    ASSERT_TRUE(g_lessonSettings.Load(m_dir / "lessonres_en.ini"));
     std::unique_ptr<QMenu> menu(reader->BuildMenu(nullptr));
+    g_lessonSettings = settings;
     std::vector<int> commands;
     for (QAction* action : menu->actions())
         if (!action->isSeparator())
             commands.push_back(action->data().toInt());
     EXPECT_EQ(commands, (std::vector<int>{32771, 32773, 32774, 32776}));
     EXPECT_EQ(menu->actions()[1]->text(), "Read the Sentence");
+    EXPECT_EQ(menu->actions()[2]->iconText(), "Listen & Repeat"); // as shown: the & is no shortcut mark
 
     // Read twice: played twice, the speaking icon only while playing.
     reader->OnCommand(CStaticPicture::kReadSentence);
