@@ -114,6 +114,16 @@ TEST_F(DamagedContentTest, AWordDatabaseWithoutItsCharacterTableIsToldOnce) {
     EXPECT_EQ(sentences->SentenceCount(), 2);
 }
 
+TEST_F(DamagedContentTest, MissingLetterAndPunctuationPicturesAreToldOnceNotPerLetter) {
+    ASSERT_TRUE(m_wordDb.Execute(SqlQuery("DROP TABLE tbl_pinyin_yunmu")));
+    ASSERT_TRUE(m_wordDb.Execute(SqlQuery("DROP TABLE tbl_biaodian_main")));
+    Sql("DROP TABLE tbl_lesson_newword");
+    const std::vector<std::string> shown = OpenLessonOne();
+    ASSERT_EQ(shown.size(), 1u) << testing::PrintToString(shown);
+    EXPECT_NE(shown[0].find("no such table: tbl_biaodian_main"), std::string::npos) << shown[0];
+    EXPECT_NE(shown[0].find("no such table: tbl_lesson_newword"), std::string::npos) << shown[0];
+}
+
 TEST_F(LessonWindowTest, ButtonsCarryTheirTooltipsAndTheSceneShowsFirst) {
     EXPECT_EQ(Control(1024)->TooltipText(), QStringLiteral("Read the text aloud"));
     EXPECT_EQ(Control(1025)->TooltipText(), QStringLiteral("Exercises"));
