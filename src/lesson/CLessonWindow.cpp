@@ -115,9 +115,10 @@ void CLessonWindow::InitDialog() {
     CreateButtons();
     CreatePanes();
     CreateScrollButtons();
-    if (!LoadHeadPicture())
-        return;
-    SetTitle("Dialog.bmp");
+    // Without the lesson's head the title stays unloaded; the loading picture still goes, so that
+    // the learner reads what failed (TellContentProblems) and can go back.
+    if (LoadHeadPicture())
+        SetTitle("Dialog.bmp");
     delete m_loading;
     m_loading = nullptr;
 }

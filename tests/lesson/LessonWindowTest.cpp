@@ -166,12 +166,21 @@ TEST_F(LessonWindowTest, TheHeadPictureComesFromTheDatabaseAndAFailedQueryStopsT
     EXPECT_EQ(window.HeadPicture().Size(), QSize(40, 30));
 
     Sql("DROP TABLE tbl_lesson_main_en");
+    ToldNotices notices;
     CLessonWindow broken(nullptr, &m_clock);
     broken.SetLessonNumber(1);
     broken.InitDialog();
     EXPECT_TRUE(broken.TitlePath().empty());
-    EXPECT_NE(broken.findChild<QWidget*>(QStringLiteral("337")), nullptr);  // the loading dialog stays
     EXPECT_NE(broken.findChild<QWidget*>(QStringLiteral("1064")), nullptr); // the buttons are there
+    // The loading picture goes, the learner is told and can go back.
+    EXPECT_EQ(broken.findChild<QWidget*>(QStringLiteral("337")), nullptr);
+    broken.TellContentProblems();
+    ASSERT_EQ(notices.shown.size(), 1u);
+    EXPECT_NE(notices.shown[0].find("tbl_lesson_main_en"), std::string::npos) << notices.shown[0];
+    broken.show();
+    broken.findChild<BitmapButton*>(QStringLiteral("1048"))->click();
+    EXPECT_FALSE(broken.isVisible());
+    EXPECT_EQ(broken.result(), QDialog::Rejected);
 }
 
 TEST_F(LessonWindowTest, PaneButtonsShowOnePaneWithItsTitle) {
