@@ -4,6 +4,7 @@
 #include "app/ContentPath.h"
 #include "app/Globals.h"
 #include "app/UserNotice.h"
+#include "audio/CSoundPlayer.h"
 #include "audio/IClock.h"
 #include "data/CADORecordset.h"
 #include "data/ContentProblems.h"
@@ -96,8 +97,10 @@ void CLessonWindow::TellContentProblems() {
 }
 
 void CLessonWindow::done(int result) {
-    // A read-aloud loop in progress ends after the sentence it is at.
+    // A read-aloud loop in progress ends, the sentence it is reading stopped.
     m_bClosing = true;
+    if (m_bReading)
+        GetSoundPlayer().Stop();
     SkinDialog::done(result);
 }
 
@@ -153,8 +156,8 @@ void CLessonWindow::CreateButtons() {
         connect(Button(id), &QPushButton::clicked, this, handler);
     };
     connect(Button(1057), &QPushButton::clicked, this, [this] {
-        dialogs::PlayClickSound();
         done(QDialog::Accepted);
+        dialogs::PlayClickSound();
     });
     connect(Button(1058), &QPushButton::clicked, this, [] { dialogs::PlayClickSound(); });
     connect(Button(1059), &QPushButton::clicked, this, [this] {
@@ -164,8 +167,8 @@ void CLessonWindow::CreateButtons() {
         showMinimized();
     });
     connect(Button(1048), &QPushButton::clicked, this, [this] {
-        dialogs::PlayClickSound();
         done(QDialog::Rejected);
+        dialogs::PlayClickSound();
     });
     connect(Button(1025), &QPushButton::clicked, this, [this] {
         dialogs::PlayClickSound();
