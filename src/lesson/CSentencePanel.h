@@ -3,6 +3,7 @@
 #include "lesson/CStaticPicture.h"
 #include "lesson/LessonContent.h"
 #include "lesson/MeaningRecord.h"
+#include "lesson/SpeakerTitleFit.h"
 #include "ui/ScrollPanel.h"
 
 #include <QTimer>
@@ -77,7 +78,11 @@ private:
     void DestroySlots();
     MeaningRecord WordRowTemplate() const;
     void ShowSentence(const lesson::Sentence& sentence, int index, MeaningRecord record, int& y);
-    int ShowSpeakerTitle(Slot& slot, const lesson::Sentence& sentence, MeaningRecord record, int y);
+    speaker_title::Fit ShowSpeakerTitle(Slot& slot, const lesson::Sentence& sentence, MeaningRecord record,
+                                        int y);
+    // A block's height is that of its taller part: a wrapped speaker title can outgrow the sentence.
+    static int WordsHeight(const Slot& slot);
+    static int TranslationHeight(const Slot& slot);
     CMeaningDia* NewRow();
     CMeaningText* NewText();
     void FinishLayout(int contentWidth, int y);
