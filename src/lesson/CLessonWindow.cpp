@@ -34,6 +34,8 @@ namespace {
 
 const QString kTranslationsOff = QStringLiteral("switch on translating the text");
 const QString kTranslationsOn = QStringLiteral("switch off translating the text");
+// Scroll target kinds: 1 the sentence panel, 2 to 6 the right panes.
+constexpr int kLastScrollKind = 6;
 
 // The buttons of the window: id, hover and normal faces, where it sits, its tooltip (a settings key
 // or a fixed text).
@@ -238,6 +240,14 @@ void CLessonWindow::CreateScrollButtons() {
     SetTextScrollButtons(m_panes->SentencePanel()->ScrollState());
     m_paneUp->hide();
     m_paneDown->hide();
+    // The wheel and relayouts move the panels too; their buttons follow.
+    m_panes->SentencePanel()->SetScrollListener([this](int state) { SetTextScrollButtons(state); });
+    for (int kind = 2; kind <= kLastScrollKind; ++kind)
+        if (ScrollPanel* panel = m_panes->ScrollTarget(kind))
+            panel->SetScrollListener([this, kind](int state) {
+                if (m_paneUp->Kind() == kind)
+                    ScrollRepeatButton::ShowForState(m_paneUp, m_paneDown, state);
+            });
 }
 
 bool CLessonWindow::LoadHeadPicture() {
@@ -361,6 +371,9 @@ void CLessonWindow::ShowTypicalDetail(const std::string& typicalId) {
 void CLessonWindow::SetChildLesson(const std::string& childLessonId) {
     m_strChildLessonId = childLessonId;
     m_panes->LoadSentences(m_nLessonNumber, childLessonId);
+    // A new child lesson shows its translations; the button says so, so that its next press hides
+    // them.
+    SetTranslationsShown(true);
 }
 
 void CLessonWindow::SetChildTitle(const std::string& bitmapPath) {
@@ -389,9 +402,15 @@ void CLessonWindow::SetTextScrollButtons(int scrollState) {
 }
 
 void CLessonWindow::ToggleTranslations() {
-    g_bShowTranslations = !g_bShowTranslations;
-    Button(1064)->SetTooltipText(g_bShowTranslations ? kTranslationsOn : kTranslationsOff);
+    SetTranslationsShown(!g_bShowTranslations);
     m_panes->SetShowTranslations(g_bShowTranslations);
+}
+
+void CLessonWindow::SetTranslationsShown(bool shown) {
+    g_bShowTranslations = shown;
+    // The selector loads its first child lesson before the button is made.
+    if (BitmapButton* button = Button(1064))
+        button->SetTooltipText(shown ? kTranslationsOn : kTranslationsOff);
 }
 
 void CLessonWindow::ReadAll() {

@@ -295,6 +295,15 @@ void CSentencePanel::Relayout(bool repaint) {
     m_scroll.m_state = y >= m_frame.height() ? ScrollModel::kAtTop : ScrollModel::kFits;
 }
 
+void CSentencePanel::RelayoutInPlace() {
+    size_t top = 0;
+    for (int i = 0; i < m_count; ++i)
+        if (m_slots[static_cast<size_t>(i)].reader->y() <= 0)
+            top = static_cast<size_t>(i);
+    Relayout(true);
+    KeepPosition(m_count > 0 ? m_slots[top].reader->y() : 0);
+}
+
 void CSentencePanel::ShowAllTranslations(bool show) {
     for (Slot& slot : m_slots)
         slot.showTranslation = show;

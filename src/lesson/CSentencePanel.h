@@ -40,6 +40,8 @@ public:
     int SetLessonData();
     // Lays the controls out again after the translation flags changed.
     void Relayout(bool repaint);
+    // Lays out again, keeping the sentence at the top of the view there as far as the text reaches.
+    void RelayoutInPlace();
     // Every sentence's translation on or off (the translation button).
     void ShowAllTranslations(bool show);
 

@@ -19,6 +19,7 @@
 #include "lesson/CStaticPicture.h"
 #include "lesson/CTypicalDialog.h"
 #include "lesson/CTypicalPanel.h"
+#include "lesson/LessonSettings.h"
 #include "lesson/ScrollRepeatButton.h"
 #include "render/CMutiWord.h"
 #include "ui/BitmapButton.h"
@@ -31,6 +32,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTest>
+#include <QWheelEvent>
 #include <sqlite3.h>
 #include <sys/stat.h>
 
@@ -345,6 +347,37 @@ TEST_F(LessonPanesTest, TheFirstChildLessonFillsTheSentencePanel) {
     EXPECT_TRUE(sentences->IsTranslationShown(1));
     EXPECT_EQ(sentences->SentenceRow(1)->y(), secondTop);
     WritePicture("lesson_window_sentences.png");
+}
+
+TEST_F(LessonPanesTest, TheTextScrollButtonsFollowTheWheelTheTranslationButtonAndChildLessons) {
+    g_lessonSettings.m_effective.sentenceDistance = 400; // a text taller than its panel
+    m_window->show();
+    m_window->SetChildLesson(FixtureIds::kChildLesson);
+    m_window->SetTextScrollButtons(m_window->TextScrollState());
+    CSentencePanel* sentences = m_panes->Sentences();
+    ASSERT_EQ(sentences->ScrollState(), ScrollModel::kAtTop);
+    EXPECT_FALSE(Shown(1079));
+
+    // The wheel (here a touchpad's pixels) brings the second sentence to the top: both buttons.
+    const int second = sentences->ReadingControl(1)->y();
+    QWheelEvent wheel(QPointF(20, 20), QPointF(20, 20), QPoint(0, -second), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(sentences, &wheel);
+    EXPECT_EQ(sentences->ReadingControl(1)->y(), 0);
+    EXPECT_TRUE(Shown(1079));
+    EXPECT_TRUE(Shown(1078));
+
+    // Hiding the translations keeps that sentence at the top.
+    ClickControl(m_window.get(), 1064);
+    EXPECT_FALSE(sentences->IsTranslationShown(0));
+    EXPECT_EQ(sentences->ReadingControl(1)->y(), 0);
+    EXPECT_TRUE(Shown(1079));
+
+    // Another child lesson shows its translations; the next press hides them at once.
+    m_window->SetChildLesson(FixtureIds::kChildLesson);
+    ASSERT_TRUE(sentences->IsTranslationShown(0));
+    ClickControl(m_window.get(), 1064);
+    EXPECT_FALSE(sentences->IsTranslationShown(0));
 }
 
 TEST_F(LessonPanesTest, PaneButtonsShowTheLessonsContent) {
