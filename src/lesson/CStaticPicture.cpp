@@ -12,6 +12,7 @@
 #include "data/Queries.h"
 #include "lesson/LessonSettings.h"
 #include "ui/FindAncestor.h"
+#include "ui/ProgramLook.h"
 
 #include <QAction>
 #include <QMenu>
@@ -139,7 +140,7 @@ void CStaticPicture::ToggleMeaning() {
 
 QMenu* CStaticPicture::BuildMenu(QWidget* parent) const {
     auto* menu = new QMenu(parent);
-    menu->setStyleSheet("QMenu { background-color: #6699FF; }");
+    programlook::StyleMenu(*menu);
     menu->addSection(QString());
     auto add = [&](int command, const QString& text) { menu->addAction(text)->setData(command); };
     add(kReadSentence, "Read the Sentence");

@@ -10,6 +10,7 @@
 #include "lesson/CStaticPicture.h"
 #include "lesson/ReadAll.h"
 #include "render/CMutiWord.h"
+#include "ui/ProgramLook.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -174,6 +175,7 @@ TEST_F(SentencePanelTest, ReadingControlMenuAndCommands) {
             commands.push_back(action->data().toInt());
     EXPECT_EQ(commands, (std::vector<int>{32771, 32773, 32774, 32776}));
     EXPECT_EQ(menu->actions()[1]->text(), "Read the Sentence");
+    EXPECT_EQ(menu->font().family(), programlook::Font(13).family()); // the program's look
 
     // Read twice: played twice, the speaking icon only while playing.
     reader->OnCommand(CStaticPicture::kReadSentence);
