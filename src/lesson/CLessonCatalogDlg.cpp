@@ -202,7 +202,7 @@ void CLessonCatalogDlg::Login() {
     g_log.Write("OnPaint.3");
     g_strUserId = login.m_strUserId;
     m_strUserId = login.m_strUserId;
-    g_lessonSettings.Load(GetProgramFolder() + "Lesson_res\\lessonres_" + g_strLangSuffix + ".ini");
+    g_lessonSettings.Load(LessonSettings::PathFor(g_strLangSuffix));
     g_profile.WriteProfileString(kProfileSection, "Lastuser", login.m_strUser);
     LoadLessons(0);
     OfferResume();
@@ -296,7 +296,11 @@ void CLessonCatalogDlg::OnLanguageChosen(int index) {
     settings.WriteString("General", "LangID", record.LangID);
     settings.WriteString("General", "LessonTitle", "");
     ApplyShortStringRule(record);
+    // The learner's display settings stay with the language they were made in; from now on the
+    // texts, menus and settings are the new language's.
+    CSystemSettingDlg::SaveDisplaySettings();
     g_strLangSuffix = record.ShortString;
+    g_lessonSettings.Load(LessonSettings::PathFor(g_strLangSuffix));
     LoadLessons(0);
 }
 

@@ -143,7 +143,7 @@ QMenu* CStaticPicture::BuildMenu(QWidget* parent) const {
     programlook::StyleMenu(*menu);
     menu->addSection(QString());
     auto add = [&](int command, const QString& text) { menu->addAction(text)->setData(command); };
-    add(kReadSentence, "Read the Sentence");
+    add(kReadSentence, g_lessonSettings.QTextOr(LessonText::Item_ReadSentence, "Read the Sentence"));
     add(kListenRepeat, g_lessonSettings.QText(LessonText::Item_ListenRepeat));
     // Without this item no sentence could be made silent for the reading of the whole text.
     add(kReadOrSilence, g_lessonSettings.QText(m_state == kSilent ? LessonText::Item_ReadOrSilence1
