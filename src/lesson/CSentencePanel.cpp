@@ -177,8 +177,9 @@ speaker_title::Fit CSentencePanel::ShowSpeakerTitle(Slot& slot, const lesson::Se
     widths.translationWidest = speaker_title::WidestWord(QString::fromStdString(sentence.explain), font);
     const speaker_title::Fit fit = speaker_title::FitTitle(widths, kTextLeft, kTranslationRight, kColonSlot);
     const int titleWidth = fit.titleWidth;
-    // The row wraps at the colon's gap, so its words never reach under the colon.
-    record.width = titleWidth + kColonGap;
+    // The row wraps where a word and its gap would pass the colon's gap, so its words never reach
+    // under the colon.
+    record.width = titleWidth + kColonGap + record.wordGap;
     slot.titleRow->Show(record);
 
     WordItem colon;

@@ -97,7 +97,12 @@ TEST_F(SentencePanelTest, AWideSpeakerTitleWrapsAndLeavesEveryTranslationItsWord
     ExecLesson("UPDATE tbl_sentence_explain_en SET titleexplain = 'L''employée de la compagnie', "
                "title = '我', titlepinyin = 'wǒ', explain = 'Bonjour, votre passeport, s''il vous plaît.' "
                "WHERE id = 'S010101'");
+    // A title whose Chinese is wider than its translation keeps its one row.
+    ExecLesson(
+        "UPDATE tbl_sentence_explain_en SET titleexplain = 'Marc', title = '马克', titlepinyin = 'Mǎkè' "
+        "WHERE id = 'S010102'");
     Load(FixtureIds::kChildLesson);
+    EXPECT_EQ(m_panel->TitleRow(1)->WordControls().at(0)->y(), 0);
     const QFontMetrics metrics(g_lessonSettings.Font());
     const auto widestWord = [&](const std::string& text) {
         int widest = 0;
