@@ -10,7 +10,8 @@ namespace speaker_title {
 Fit FitTitle(const Widths& widths, int textLeft, int translationRight, int colonSlot) {
     const int room = translationRight - textLeft - colonSlot - widths.translationWidest;
     Fit fit;
-    fit.titleWidth = std::max(widths.narrowest, std::min(widths.natural, room));
+    // A title that has to wrap anyway wraps at its widest word, leaving the translation the most room.
+    fit.titleWidth = widths.natural <= room ? widths.natural : widths.narrowest;
     // Only when even the narrowest title leaves no room does the translation reach further right.
     fit.translationRight =
         std::max(translationRight, textLeft + fit.titleWidth + colonSlot + widths.translationWidest);

@@ -5,8 +5,8 @@
 
 // How wide a sentence's speaker title may be. The title and its translation share the text column
 // with the sentence translation that follows the colon; a long title (a French job title, say)
-// wraps instead of pushing the sentence translation out of the column, and no text is ever given
-// a box narrower than its widest word.
+// wraps at its widest word instead of pushing the sentence translation out of the column, and no
+// text is ever given a box narrower than its widest word.
 namespace speaker_title {
 
 struct Widths {
