@@ -51,7 +51,8 @@ const char* const kTextKeys[] = {"btnClose",
                                  "Word_AutoWrite",
                                  "Word_ItemWrite",
                                  "Word_PanDuan",
-                                 "Item_ReadSentence"};
+                                 "Item_ReadSentence",
+                                 "LanguageQuestion"};
 static_assert(std::size(kTextKeys) == static_cast<size_t>(LessonText::Count));
 
 const char* const kErrorText =

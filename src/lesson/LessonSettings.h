@@ -45,6 +45,7 @@ enum class LessonText {
     Word_ItemWrite,
     Word_PanDuan,
     Item_ReadSentence,
+    LanguageQuestion,
     Count
 };
 
