@@ -62,7 +62,7 @@ bool CLessonApp::InitInstance() {
 
     DrawWordsInDisplayColours();
     // Nobody has logged in yet: only the default display settings are read.
-    g_lessonSettings.Load(GetProgramFolder() + "lesson_res\\lessonres_" + g_strLangSuffix + ".ini");
+    g_lessonSettings.Load(LessonSettings::PathFor(g_strLangSuffix));
 
     std::string languageName;
     if (!OpenContent(languageName))

@@ -99,3 +99,12 @@ std::string GetExecutableBaseName() {
         name.resize(dot);
     return name;
 }
+
+std::string LanguagePicturePath(const std::string& path, const std::string& languageSuffix) {
+    const size_t dot = path.find_last_of('.');
+    const size_t folder = path.find_last_of("\\/");
+    if (languageSuffix.empty() || dot == std::string::npos || (folder != std::string::npos && dot < folder))
+        return path;
+    const std::string own = path.substr(0, dot) + "_" + languageSuffix + path.substr(dot);
+    return FileExists(ResolveContentPath(own)) ? own : path;
+}

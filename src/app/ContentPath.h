@@ -9,6 +9,11 @@
 // creates gets the spelling the program uses.
 std::string ResolveContentPath(std::string_view path);
 
+// A picture of the interface language when the content has one: the language suffix before the
+// ending ("skins\lesson\Login.bmp" with "fr": "skins\lesson\Login_fr.bmp"); otherwise the path
+// as given. Pictures with words are drawn per language; the others serve every language.
+std::string LanguagePicturePath(const std::string& path, const std::string& languageSuffix);
+
 // The folder of the running executable, with a trailing '/'.
 std::string GetProgramFolder();
 // Makes GetProgramFolder return another folder (with a trailing '/'), as tests that run the

@@ -6,6 +6,9 @@
 #include "audio/AudioMessages.h"
 #include "audio/CWaveFileView.h"
 
+#include <QCoreApplication>
+#include <QThread>
+
 #include <algorithm>
 #include <cstring>
 
@@ -15,6 +18,29 @@ constexpr unsigned WM_SOUNDPLAYER_STOP = WM_USER + 801;
 constexpr unsigned WM_SOUNDPLAYER_END = WM_USER + 802;
 // Blocks of about a tenth of a second.
 constexpr std::uint32_t kBlocksPerSecond = 10;
+// A synchronous caller waits for a sound at most its length and this much more: a device that
+// stops handing blocks back must not hang the window that waits.
+constexpr auto kSyncMargin = std::chrono::seconds(2);
+// How often a waiting caller looks at the clock and lets its windows paint.
+constexpr auto kWaitStep = std::chrono::milliseconds(20);
+
+IClock::Duration SyncLimit(const std::string& path) {
+    int seconds = 0;
+    try {
+        seconds = SoundLengthSeconds(path) + 1; // the length is truncated
+    } catch (...) {
+        // Unreadable: the player thread refuses it at once; the margin is only a bound.
+    }
+    return std::chrono::seconds(seconds) + kSyncMargin;
+}
+
+// On the application's thread the windows keep painting and answering while a sound plays, so
+// that the learner can leave the window (which stops the sound).
+void KeepWindowsAnswering() {
+    const QCoreApplication* application = QCoreApplication::instance();
+    if (application && QThread::currentThread() == application->thread())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, static_cast<int>(kWaitStep.count()));
+}
 } // namespace
 
 // Signalled when a sound has ended or was stopped; a synchronous caller waits on it.
@@ -30,9 +56,10 @@ struct CSoundPlayer::Completion {
         }
         changed.notify_all();
     }
-    void Wait() {
+    // True once done; false when `step` passed first.
+    bool WaitFor(std::chrono::milliseconds step) {
         std::unique_lock<std::mutex> guard(lock);
-        changed.wait(guard, [this] { return done; });
+        return changed.wait_for(guard, step, [this] { return done; });
     }
 };
 
@@ -58,8 +85,22 @@ bool CSoundPlayer::Play(const std::string& path, bool wait) {
     if (!PostThreadMessage(WM_SOUNDPLAYER_PLAY, 0, std::move(request)))
         return false;
     if (wait)
-        completion->Wait();
+        WaitBounded(*completion, SyncLimit(path));
     return true;
+}
+
+void CSoundPlayer::WaitBounded(Completion& completion, IClock::Duration limit) {
+    const IClock::Duration deadline = m_clock.Now() + limit;
+    while (!completion.WaitFor(kWaitStep)) {
+        KeepWindowsAnswering();
+        if (m_clock.Now() >= deadline) {
+            g_log.Write(
+                "A sound did not end within %lld ms: stopped",
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(limit).count()));
+            Stop();
+            return;
+        }
+    }
 }
 
 void CSoundPlayer::Stop() {

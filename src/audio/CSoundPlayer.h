@@ -19,8 +19,9 @@ public:
     explicit CSoundPlayer(IClock& clock = GetSystemClock());
     ~CSoundPlayer() override;
 
-    // Starts the WAV file; with `wait`, returns once it has ended or was stopped. False when
-    // the player thread is not running.
+    // Starts the WAV file; with `wait`, returns once it has ended or was stopped, or at the latest
+    // two seconds after its length (then it is stopped); meanwhile the application thread keeps
+    // handling its events. False when the player thread is not running.
     bool Play(const std::string& path, bool wait);
     // Stops whatever plays.
     void Stop();
@@ -31,6 +32,7 @@ protected:
 private:
     struct Completion;
     struct PlayRequest;
+    void WaitBounded(Completion& completion, IClock::Duration limit);
     void OnPlay(PlayRequest& request);
     bool StartDevice(const CWaveFileView& file);
     void OnBlockDone(const ThreadPayload* block);
@@ -45,7 +47,8 @@ private:
 
 // Plays a WAV file if one exists at the path; otherwise does nothing (and a sound already
 // playing keeps playing). With SND_ASYNC it returns at once; with SND_FILENAME alone it returns
-// when the sound has ended. Either way it stops the sound playing before.
+// when the sound has ended (bounded as CSoundPlayer::Play says). Either way it stops the sound playing
+// before.
 void PlaySoundFile(const std::string& path, unsigned flags);
 // The player PlaySoundFile uses, created at first use.
 CSoundPlayer& GetSoundPlayer();

@@ -4,19 +4,22 @@
 #include "app/Globals.h"
 #include "ui/ArtworkIds.h"
 #include "ui/BitmapButton.h"
+#include "ui/ProgramLook.h"
 
 #include <QLabel>
 #include <QPainter>
 
 namespace {
 constexpr char kPictureFile[] = "image\\grade.bmp";
-// 151 x 38 dialog units of the box's Times New Roman face.
+// The box's size in pixels (151 x 38 dialog units).
 constexpr QSize kBoxSize(228, 62);
 constexpr QSize kCloseSize(28, 24);
 constexpr int kCloseHover = 266;
 constexpr int kCloseNormal = 265;
 // The colour of button faces that lets the ground show through.
 constexpr QRgb kFaceTransparent = qRgb(255, 0, 0);
+// The ink of the program's texts.
+const QColor kInk(46, 58, 75);
 } // namespace
 
 CGradeDlg::CGradeDlg(const QString& message, QWidget* parent)
@@ -24,11 +27,10 @@ CGradeDlg::CGradeDlg(const QString& message, QWidget* parent)
     setObjectName("330");
     setModal(true);
     setFixedSize(kBoxSize);
-    QFont face("Times New Roman");
-    face.setPixelSize(13);
-    setFont(face);
+    setFont(programlook::Font(13, true));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, g_clrListBk);
+    palette.setColor(QPalette::WindowText, kInk);
     setPalette(palette);
     setAutoFillBackground(true);
     m_picture.load(QString::fromStdString(ResolveContentPath(GetProgramFolder() + kPictureFile)));

@@ -62,7 +62,7 @@ bool PracticeProgram::Begin(const PracticeCommandLine& line) {
     g_strTempLessonDir = m_scratchFolder;
     g_strUserId = line.userId;
     DrawWordsInDisplayColours();
-    g_lessonSettings.Load(GetProgramFolder() + "Lesson_res\\lessonres_" + g_strLangSuffix + ".ini");
+    g_lessonSettings.Load(LessonSettings::PathFor(g_strLangSuffix));
     if (line.lesson != 0 && !m_content->ReadLesson(line.lesson, m_lesson))
         m_problem = m_content->LastError();
     m_seed = line.seed.value_or(QRandomGenerator::global()->generate());

@@ -53,6 +53,8 @@ constexpr int kLessonButtonIds[catalog::kLessonCount] = {1104, 1067, 1070, 1073,
                                                          1075, 1079, 1082, 1085, 1088, 1091, 1094, 1097};
 
 const char* const kProfileSection = "lesson";
+// The window's skin; its heading, guide and legend are drawn in each interface language.
+const char* const kSkinFile = "skins\\lesson\\Login.bmp";
 
 } // namespace
 
@@ -65,7 +67,7 @@ CLessonCatalogDlg::CLessonCatalogDlg(const std::string& languageName, QWidget* p
     const std::string font = ResolveContentPath(GetProgramFolder() + "simfang.ttf");
     if (FileExists(font))
         QFontDatabase::addApplicationFont(QString::fromStdString(font));
-    InitSkin(GetProgramFolder() + "skins\\lesson\\Login.bmp");
+    InitSkin(GetProgramFolder() + kSkinFile);
 
     auto* go = dialogs::AddButton(this, 1, QRect(0, 0, 98, 44), artwork::kGoHover, artwork::kGoNormal,
                                   QStringLiteral("Go to the selected lesson"));
@@ -94,9 +96,23 @@ CLessonCatalogDlg::CLessonCatalogDlg(const std::string& languageName, QWidget* p
     m_explainPicture->setObjectName(QStringLiteral("1105"));
     m_explainPicture->setGeometry(m_rcExplain);
     m_explainPicture->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_explainPicture->hide();
+    LoadGuidePicture();
+}
+
+void CLessonCatalogDlg::LoadGuidePicture() {
     m_explainPicture->setPixmap(
         QPixmap(QString::fromStdString(ResolveContentPath(dialogs::LessonResFile("english_exp.bmp")))));
-    m_explainPicture->hide();
+}
+
+void CLessonCatalogDlg::ShowInterfaceLanguage() {
+    // The skin, the guide and every button face have words drawn in the interface language; the
+    // buttons load their faces as they paint.
+    InitSkin(GetProgramFolder() + kSkinFile);
+    LoadGuidePicture();
+    for (BitmapButton* button : findChildren<BitmapButton*>())
+        button->update();
+    update();
 }
 
 void CLessonCatalogDlg::CreateLessonButtons() {
@@ -202,7 +218,7 @@ void CLessonCatalogDlg::Login() {
     g_log.Write("OnPaint.3");
     g_strUserId = login.m_strUserId;
     m_strUserId = login.m_strUserId;
-    g_lessonSettings.Load(GetProgramFolder() + "Lesson_res\\lessonres_" + g_strLangSuffix + ".ini");
+    g_lessonSettings.Load(LessonSettings::PathFor(g_strLangSuffix));
     g_profile.WriteProfileString(kProfileSection, "Lastuser", login.m_strUser);
     LoadLessons(0);
     OfferResume();
@@ -279,7 +295,10 @@ void CLessonCatalogDlg::RunLessonWindow(int lesson) {
 
 void CLessonCatalogDlg::OnLanguageChosen(int index) {
     const QString chosen = m_languageList->itemText(index);
-    if (!GetUserNotice().Ask("queren genghuan", "change it")) {
+    const QString question =
+        g_lessonSettings.QTextOr(LessonText::LanguageQuestion, "Change the interface language to %1?")
+            .arg(chosen);
+    if (!GetUserNotice().Ask("Tessalyne Lessons", question.toStdString())) {
         // Keep showing the language in effect.
         const LanguageRecord current = [] {
             LanguageRecord record;
@@ -296,8 +315,13 @@ void CLessonCatalogDlg::OnLanguageChosen(int index) {
     settings.WriteString("General", "LangID", record.LangID);
     settings.WriteString("General", "LessonTitle", "");
     ApplyShortStringRule(record);
+    // The learner's display settings stay with the language they were made in; from now on the
+    // texts, menus and settings are the new language's.
+    CSystemSettingDlg::SaveDisplaySettings();
     g_strLangSuffix = record.ShortString;
+    g_lessonSettings.Load(LessonSettings::PathFor(g_strLangSuffix));
     LoadLessons(0);
+    ShowInterfaceLanguage();
 }
 
 void CLessonCatalogDlg::ShowInformation(int vendorTemplate, int otherTemplate) {

@@ -57,6 +57,9 @@ private:
     void MarkOpened(int lesson);
     void OfferResume();
     void OnLanguageChosen(int index);
+    void LoadGuidePicture();
+    // Shows the pictures of the interface language now in effect.
+    void ShowInterfaceLanguage();
     void ShowInformation(int vendorTemplate, int otherTemplate);
     void OnHelp();
     void OnWebAddress();

@@ -91,7 +91,7 @@ std::vector<SentenceReader*> CLessonPanes::SentenceReaders() {
 
 void CLessonPanes::SetShowTranslations(bool show) {
     m_sentences->ShowAllTranslations(show);
-    m_sentences->Relayout(true);
+    m_sentences->RelayoutInPlace();
 }
 
 void CLessonPanes::LoadScene(const std::string& childLessonId) {

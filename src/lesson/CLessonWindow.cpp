@@ -4,6 +4,7 @@
 #include "app/ContentPath.h"
 #include "app/Globals.h"
 #include "app/UserNotice.h"
+#include "audio/CSoundPlayer.h"
 #include "audio/IClock.h"
 #include "data/CADORecordset.h"
 #include "data/ContentProblems.h"
@@ -33,6 +34,8 @@ namespace {
 
 const QString kTranslationsOff = QStringLiteral("switch on translating the text");
 const QString kTranslationsOn = QStringLiteral("switch off translating the text");
+// Scroll target kinds: 1 the sentence panel, 2 to 6 the right panes.
+constexpr int kLastScrollKind = 6;
 
 // The buttons of the window: id, hover and normal faces, where it sits, its tooltip (a settings key
 // or a fixed text).
@@ -96,8 +99,10 @@ void CLessonWindow::TellContentProblems() {
 }
 
 void CLessonWindow::done(int result) {
-    // A read-aloud loop in progress ends after the sentence it is at.
+    // A read-aloud loop in progress ends, the sentence it is reading stopped.
     m_bClosing = true;
+    if (m_bReading)
+        GetSoundPlayer().Stop();
     SkinDialog::done(result);
 }
 
@@ -115,9 +120,10 @@ void CLessonWindow::InitDialog() {
     CreateButtons();
     CreatePanes();
     CreateScrollButtons();
-    if (!LoadHeadPicture())
-        return;
-    SetTitle("Dialog.bmp");
+    // Without the lesson's head the title stays unloaded; the loading picture still goes, so that
+    // the learner reads what failed (TellContentProblems) and can go back.
+    if (LoadHeadPicture())
+        SetTitle("Dialog.bmp");
     delete m_loading;
     m_loading = nullptr;
 }
@@ -152,8 +158,8 @@ void CLessonWindow::CreateButtons() {
         connect(Button(id), &QPushButton::clicked, this, handler);
     };
     connect(Button(1057), &QPushButton::clicked, this, [this] {
-        dialogs::PlayClickSound();
         done(QDialog::Accepted);
+        dialogs::PlayClickSound();
     });
     connect(Button(1058), &QPushButton::clicked, this, [] { dialogs::PlayClickSound(); });
     connect(Button(1059), &QPushButton::clicked, this, [this] {
@@ -163,8 +169,8 @@ void CLessonWindow::CreateButtons() {
         showMinimized();
     });
     connect(Button(1048), &QPushButton::clicked, this, [this] {
-        dialogs::PlayClickSound();
         done(QDialog::Rejected);
+        dialogs::PlayClickSound();
     });
     connect(Button(1025), &QPushButton::clicked, this, [this] {
         dialogs::PlayClickSound();
@@ -234,6 +240,14 @@ void CLessonWindow::CreateScrollButtons() {
     SetTextScrollButtons(m_panes->SentencePanel()->ScrollState());
     m_paneUp->hide();
     m_paneDown->hide();
+    // The wheel and relayouts move the panels too; their buttons follow.
+    m_panes->SentencePanel()->SetScrollListener([this](int state) { SetTextScrollButtons(state); });
+    for (int kind = 2; kind <= kLastScrollKind; ++kind)
+        if (ScrollPanel* panel = m_panes->ScrollTarget(kind))
+            panel->SetScrollListener([this, kind](int state) {
+                if (m_paneUp->Kind() == kind)
+                    ScrollRepeatButton::ShowForState(m_paneUp, m_paneDown, state);
+            });
 }
 
 bool CLessonWindow::LoadHeadPicture() {
@@ -358,6 +372,9 @@ void CLessonWindow::ShowTypicalDetail(const std::string& typicalId) {
 void CLessonWindow::SetChildLesson(const std::string& childLessonId) {
     m_strChildLessonId = childLessonId;
     m_panes->LoadSentences(m_nLessonNumber, childLessonId);
+    // A new child lesson shows its translations; the button says so, so that its next press hides
+    // them.
+    SetTranslationsShown(true);
 }
 
 void CLessonWindow::SetChildTitle(const std::string& bitmapPath) {
@@ -386,9 +403,15 @@ void CLessonWindow::SetTextScrollButtons(int scrollState) {
 }
 
 void CLessonWindow::ToggleTranslations() {
-    g_bShowTranslations = !g_bShowTranslations;
-    Button(1064)->SetTooltipText(g_bShowTranslations ? kTranslationsOn : kTranslationsOff);
+    SetTranslationsShown(!g_bShowTranslations);
     m_panes->SetShowTranslations(g_bShowTranslations);
+}
+
+void CLessonWindow::SetTranslationsShown(bool shown) {
+    g_bShowTranslations = shown;
+    // The selector loads its first child lesson before the button is made.
+    if (BitmapButton* button = Button(1064))
+        button->SetTooltipText(shown ? kTranslationsOn : kTranslationsOff);
 }
 
 void CLessonWindow::ReadAll() {

@@ -74,6 +74,7 @@ private:
     void CreateScrollButtons();
     bool LoadHeadPicture();
     void SetTitle(const std::string& titleFile);
+    void SetTranslationsShown(bool shown);
     // Shows one right pane, hides the others, sets its title picture and the pane scroll buttons
     // (kind 0: both hidden).
     void SwitchPane(LessonPanes::Pane pane, const std::string& titleFile, int scrollKind);

@@ -9,6 +9,7 @@
 #include "lesson/CMeaningText.h"
 #include "lesson/LessonSettings.h"
 #include "lesson/LessonWindowServices.h"
+#include "lesson/SpeakerTitleFit.h"
 #include "render/CMutiWord.h"
 #include "ui/FindAncestor.h"
 
@@ -148,8 +149,8 @@ int CSentencePanel::SetLessonData() {
     return y;
 }
 
-int CSentencePanel::ShowSpeakerTitle(Slot& slot, const lesson::Sentence& sentence, MeaningRecord record,
-                                     int y) {
+speaker_title::Fit CSentencePanel::ShowSpeakerTitle(Slot& slot, const lesson::Sentence& sentence,
+                                                    MeaningRecord record, int y) {
     record.words = sentence.title;
     record.pinyin = sentence.titlePinyin;
     record.wordIds = sentence.titleWordIds;
@@ -159,15 +160,26 @@ int CSentencePanel::ShowSpeakerTitle(Slot& slot, const lesson::Sentence& sentenc
     slot.titleRow = NewRow();
     // The title's width counts the translation's length in blanks. With a proportional font that
     // can be narrower than the translation itself or the Chinese title, which then ran into the
-    // colon and the sentence: the width is at least what both really take.
-    const QString explain = QString::fromStdString(sentence.titleExplain);
+    // colon and the sentence: the width is at least what both really take, unless that leaves the
+    // sentence translation no room, when the title wraps.
+    const QString titleExplain = QString::fromStdString(sentence.titleExplain);
     const QFont font = g_lessonSettings.Font();
     record.width = kWideTitleRow;
     slot.titleRow->Show(record);
     const int wordsWidth = slot.titleRow->childrenRect().right() + 1;
-    const int titleWidth = std::max({LessonSettings::TextWidth(explain, font),
-                                     QFontMetrics(font).horizontalAdvance(explain), wordsWidth - kColonGap});
-    record.width = kTextLeft + titleWidth;
+    int widestChinese = 0;
+    for (const CMutiWord* word : slot.titleRow->WordControls())
+        widestChinese = std::max(widestChinese, word->width());
+    speaker_title::Widths widths;
+    widths.natural = std::max({LessonSettings::TextWidth(titleExplain, font),
+                               QFontMetrics(font).horizontalAdvance(titleExplain), wordsWidth - kColonGap});
+    widths.narrowest = std::max(speaker_title::WidestWord(titleExplain, font), widestChinese - kColonGap);
+    widths.translationWidest = speaker_title::WidestWord(QString::fromStdString(sentence.explain), font);
+    const speaker_title::Fit fit = speaker_title::FitTitle(widths, kTextLeft, kTranslationRight, kColonSlot);
+    const int titleWidth = fit.titleWidth;
+    // The row wraps where a word and its gap would pass the colon's gap, so its words never reach
+    // under the colon.
+    record.width = titleWidth + kColonGap + record.wordGap;
     slot.titleRow->Show(record);
 
     WordItem colon;
@@ -184,13 +196,18 @@ int CSentencePanel::ShowSpeakerTitle(Slot& slot, const lesson::Sentence& sentenc
     slot.titleColon->SetItem(colon);
     slot.titleColon->setGeometry(kTextLeft + titleWidth + kColonGap, y, kColonWidth, record.lineHeight);
     slot.titleColon->show();
-    return titleWidth + kColonSlot;
+    return fit;
 }
 
 void CSentencePanel::ShowSentence(const lesson::Sentence& sentence, int index, MeaningRecord record, int& y) {
     Slot& slot = m_slots[static_cast<size_t>(index)];
     const bool hasTitle = sentence.HasSpeakerTitle();
-    const int titleWidth = hasTitle ? ShowSpeakerTitle(slot, sentence, record, y) : 0;
+    speaker_title::Fit fit{0, kTranslationRight};
+    if (hasTitle) {
+        fit = ShowSpeakerTitle(slot, sentence, record, y);
+        fit.titleWidth += kColonSlot;
+    }
+    const int titleWidth = fit.titleWidth;
     const std::string explain = hasTitle ? sentence.explain : kEightBlanks + sentence.explain;
 
     if (!slot.reader) {
@@ -213,7 +230,8 @@ void CSentencePanel::ShowSentence(const lesson::Sentence& sentence, int index, M
     slot.sentenceRow = NewRow();
     slot.sentenceRow->SetNoteKey(sentence.noteId);
     g_log.Write("SetLessonData:bExistTitleExplain");
-    y += slot.sentenceRow->Show(record) + LineDistance();
+    slot.sentenceRow->Show(record);
+    y += WordsHeight(slot) + LineDistance();
 
     g_log.Write("SetLessonData:Show chenwei notes");
     if (hasTitle) {
@@ -230,10 +248,18 @@ void CSentencePanel::ShowSentence(const lesson::Sentence& sentence, int index, M
     }
     g_log.Write("SetLessonData:Show MeaningDia_begin");
     slot.translation = NewText();
-    y += slot.translation->SetText(Box(kTextLeft + titleWidth, y, kTranslationRight, kTranslationRight),
-                                   explain) +
-         SentenceDistance();
+    slot.translation->SetText(Box(kTextLeft + titleWidth, y, fit.translationRight, kTranslationRight),
+                              explain);
+    y += TranslationHeight(slot) + SentenceDistance();
     g_log.Write("SetLessonData:Show MeaningDia_end");
+}
+
+int CSentencePanel::WordsHeight(const Slot& slot) {
+    return std::max(slot.sentenceRow->Height(), slot.titleRow ? slot.titleRow->Height() : 0);
+}
+
+int CSentencePanel::TranslationHeight(const Slot& slot) {
+    return std::max(slot.translation->height(), slot.titleTranslation ? slot.titleTranslation->height() : 0);
 }
 
 void CSentencePanel::Relayout(bool repaint) {
@@ -246,7 +272,7 @@ void CSentencePanel::Relayout(bool repaint) {
         if (slot.titleColon)
             slot.titleColon->move(slot.titleColon->x(), y);
         slot.sentenceRow->move(slot.sentenceRow->x(), y);
-        y += slot.sentenceRow->Height();
+        y += WordsHeight(slot);
         CMeaningText* texts[] = {slot.titleTranslation, slot.titleTranslationColon, slot.translation};
         if (slot.showTranslation)
             y += LineDistance();
@@ -257,7 +283,7 @@ void CSentencePanel::Relayout(bool repaint) {
             text->setVisible(slot.showTranslation);
         }
         if (slot.showTranslation)
-            y += slot.translation->height();
+            y += TranslationHeight(slot);
         y += SentenceDistance();
     }
     y += kBottomMargin;
@@ -268,6 +294,15 @@ void CSentencePanel::Relayout(bool repaint) {
         update();
     setGeometry(m_frame);
     m_scroll.m_state = y >= m_frame.height() ? ScrollModel::kAtTop : ScrollModel::kFits;
+}
+
+void CSentencePanel::RelayoutInPlace() {
+    size_t top = 0;
+    for (int i = 0; i < m_count; ++i)
+        if (m_slots[static_cast<size_t>(i)].reader->y() <= 0)
+            top = static_cast<size_t>(i);
+    Relayout(true);
+    KeepPosition(m_count > 0 ? m_slots[top].reader->y() : 0);
 }
 
 void CSentencePanel::ShowAllTranslations(bool show) {

@@ -3,6 +3,7 @@
 #include "lesson/CStaticPicture.h"
 #include "lesson/LessonContent.h"
 #include "lesson/MeaningRecord.h"
+#include "lesson/SpeakerTitleFit.h"
 #include "ui/ScrollPanel.h"
 
 #include <QTimer>
@@ -39,6 +40,8 @@ public:
     int SetLessonData();
     // Lays the controls out again after the translation flags changed.
     void Relayout(bool repaint);
+    // Lays out again, keeping the sentence at the top of the view there as far as the text reaches.
+    void RelayoutInPlace();
     // Every sentence's translation on or off (the translation button).
     void ShowAllTranslations(bool show);
 
@@ -77,7 +80,11 @@ private:
     void DestroySlots();
     MeaningRecord WordRowTemplate() const;
     void ShowSentence(const lesson::Sentence& sentence, int index, MeaningRecord record, int& y);
-    int ShowSpeakerTitle(Slot& slot, const lesson::Sentence& sentence, MeaningRecord record, int y);
+    speaker_title::Fit ShowSpeakerTitle(Slot& slot, const lesson::Sentence& sentence, MeaningRecord record,
+                                        int y);
+    // A block's height is that of its taller part: a wrapped speaker title can outgrow the sentence.
+    static int WordsHeight(const Slot& slot);
+    static int TranslationHeight(const Slot& slot);
     CMeaningDia* NewRow();
     CMeaningText* NewText();
     void FinishLayout(int contentWidth, int y);

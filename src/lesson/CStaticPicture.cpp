@@ -12,6 +12,7 @@
 #include "data/Queries.h"
 #include "lesson/LessonSettings.h"
 #include "ui/FindAncestor.h"
+#include "ui/ProgramLook.h"
 
 #include <QAction>
 #include <QMenu>
@@ -139,13 +140,13 @@ void CStaticPicture::ToggleMeaning() {
 
 QMenu* CStaticPicture::BuildMenu(QWidget* parent) const {
     auto* menu = new QMenu(parent);
-    menu->setStyleSheet("QMenu { background-color: #6699FF; }");
+    programlook::StyleMenu(*menu);
     menu->addSection(QString());
     // An & in a text is shown as written ("Listen & Repeat"), not taken as a shortcut mark.
     auto add = [&](int command, const QString& text) {
         menu->addAction(QString(text).replace(u'&', QStringLiteral("&&")))->setData(command);
     };
-    add(kReadSentence, "Read the Sentence");
+    add(kReadSentence, g_lessonSettings.QTextOr(LessonText::Item_ReadSentence, "Read the Sentence"));
     add(kListenRepeat, g_lessonSettings.QText(LessonText::Item_ListenRepeat));
     // Without this item no sentence could be made silent for the reading of the whole text.
     add(kReadOrSilence, g_lessonSettings.QText(m_state == kSilent ? LessonText::Item_ReadOrSilence1

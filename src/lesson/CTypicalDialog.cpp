@@ -16,6 +16,8 @@
 
 #include <QPainter>
 
+#include <cstdio>
+
 namespace {
 
 constexpr QRgb kRed = 0xFFFF0000;
@@ -29,6 +31,17 @@ constexpr int kMeaningTop = 467;
 
 void PlayAsync(const std::string& path) {
     PlaySoundFile(path, SND_ASYNC | SND_FILENAME);
+}
+
+// Writes a row's sound as MP3 and decodes it beside; the WAV's path, or "" when the row has none.
+// The files of an earlier sentence go first, so that they are never played in place of this one's.
+std::string WriteSound(const CADORecordset& rs, const std::string& mp3) {
+    const std::string wav = mp3.substr(0, mp3.size() - 4) + ".wav";
+    for (const std::string& stale : {mp3, wav})
+        std::remove(ResolveContentPath(stale).c_str());
+    if (!rs.IsEOF() && rs.SaveFieldToFile("sound", mp3))
+        return ConvertMp3ToWav(mp3);
+    return "";
 }
 
 } // namespace
@@ -134,9 +147,7 @@ void CTypicalDialog::LoadExamples() {
     CADORecordset rs;
     if (OpenContentQuery(rs, g_pLessonDb, SqlQuery::Format(sql::kTypicalDemos, {m_typicalId}))) {
         for (int n = 0; !rs.IsEOF(); rs.MoveNext(), ++n) {
-            const std::string mp3 = g_strTempLessonDir + "/" + std::to_string(n) + ".mp3";
-            rs.SaveFieldToFile("sound", mp3);
-            ConvertMp3ToWav(mp3);
+            WriteSound(rs, g_strTempLessonDir + "/" + std::to_string(n) + ".mp3");
         }
     }
     for (size_t i = 0; i < m_examples.size() && i < m_exampleLines.size(); ++i) {
@@ -164,7 +175,7 @@ void CTypicalDialog::OnMeaningLineClicked(int number) {
 }
 
 void CTypicalDialog::PlayExample() {
-    if (m_toPlay >= 0)
+    if (m_toPlay >= 0 && FileExists(ResolveContentPath(ExampleWav(m_toPlay))))
         m_play(ExampleWav(m_toPlay));
 }
 
@@ -175,11 +186,8 @@ void CTypicalDialog::PlayTypical() {
         GetUserNotice().Show(UserNotice::Kind::Error, query.Text(), "open database fail");
         return;
     }
-    const std::string mp3 = g_strTempLessonDir + "/dxja.mp3";
     MakeDirectoryPath(g_strTempLessonDir);
-    if (!rs.IsEOF())
-        rs.SaveFieldToFile("sound", mp3);
-    const std::string wav = ConvertMp3ToWav(mp3);
+    const std::string wav = WriteSound(rs, g_strTempLessonDir + "/dxja.mp3");
     if (!wav.empty())
         m_play(wav);
 }

@@ -50,7 +50,9 @@ const char* const kTextKeys[] = {"btnClose",
                                  "Word_Read",
                                  "Word_AutoWrite",
                                  "Word_ItemWrite",
-                                 "Word_PanDuan"};
+                                 "Word_PanDuan",
+                                 "Item_ReadSentence",
+                                 "LanguageQuestion"};
 static_assert(std::size(kTextKeys) == static_cast<size_t>(LessonText::Count));
 
 const char* const kErrorText =
@@ -104,6 +106,10 @@ bool ParseSettingsBool(const std::string& value, bool defaultValue) {
     char* end = nullptr;
     const long number = std::strtol(t.c_str(), &end, 10);
     return end && *end == '\0' && number != 0;
+}
+
+std::string LessonSettings::PathFor(const std::string& languageSuffix) {
+    return GetProgramFolder() + "Lesson_res\\lessonres_" + languageSuffix + ".ini";
 }
 
 bool LessonSettings::Load(const std::string& path) {

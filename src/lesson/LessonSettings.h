@@ -44,6 +44,8 @@ enum class LessonText {
     Word_AutoWrite,
     Word_ItemWrite,
     Word_PanDuan,
+    Item_ReadSentence,
+    LanguageQuestion,
     Count
 };
 
@@ -88,6 +90,13 @@ public:
     const std::string& Path() const { return m_path; }
     const std::string& Text(LessonText which) const { return m_texts[static_cast<size_t>(which)]; }
     QString QText(LessonText which) const { return QString::fromStdString(Text(which)); }
+
+    // A text of the file, or `english` where the file has none (keys the first files lacked).
+    QString QTextOr(LessonText which, const char* english) const {
+        return Text(which).empty() ? QString::fromLatin1(english) : QText(which);
+    }
+    // The file of an interface language: Lesson_res/lessonres_<suffix>.ini beside the program.
+    static std::string PathFor(const std::string& languageSuffix);
 
     // The font the lesson texts are drawn with.
     QFont Font() const;

@@ -7,6 +7,7 @@ target_sources(core PRIVATE
   src/lesson/LessonSettings.cpp
   src/lesson/LessonWindowServices.cpp
   src/lesson/MeaningLayout.cpp
+  src/lesson/SpeakerTitleFit.cpp
   src/lesson/UserAccounts.cpp
 )
 pkg_check_modules(SODIUM REQUIRED IMPORTED_TARGET libsodium)

@@ -1,7 +1,6 @@
 #include "render/CharacterPicture.h"
 
 #include "app/Globals.h"
-#include "app/UserNotice.h"
 #include "data/ContentQuery.h"
 #include "data/Queries.h"
 #include "render/CBmpPicture.h"
@@ -54,10 +53,8 @@ void LoadPunctuationImage(std::u16string_view text, CBmpPicture& picture) {
     for (const char16_t c : text) {
         const SqlQuery query = SqlQuery::Format(sql::kPunctuationByChineseChar, {c});
         CADORecordset recordset;
-        if (!OpenContentQuery(recordset, g_pWordDb, query)) {
-            GetUserNotice().Show(UserNotice::Kind::Error, query.Text(), "打开数据库连接执行SQL出错!");
-            continue;
-        }
+        if (!OpenContentQuery(recordset, g_pWordDb, query))
+            continue; // logged and noted for the window to tell once
         if (recordset.IsEOF())
             continue;
         std::vector<unsigned char> bytes;

@@ -1,7 +1,6 @@
 #include "render/LetterPicture.h"
 
 #include "app/Globals.h"
-#include "app/UserNotice.h"
 #include "data/ContentQuery.h"
 #include "data/Queries.h"
 #include "render/CBmpPicture.h"
@@ -21,10 +20,9 @@ SqlQuery PunctuationQuery(char16_t mark) {
 }
 
 // One lookup of a Western punctuation mark; a row with an image loads it.
-Lookup LoadPunctuation(char16_t mark, CBmpPicture& picture, SqlQuery& query) {
-    query = PunctuationQuery(mark);
+Lookup LoadPunctuation(char16_t mark, CBmpPicture& picture) {
     CADORecordset recordset;
-    if (!OpenContentQuery(recordset, g_pWordDb, query))
+    if (!OpenContentQuery(recordset, g_pWordDb, PunctuationQuery(mark)))
         return Lookup::Failed;
     if (recordset.IsEOF())
         return Lookup::NotFound;
@@ -42,10 +40,8 @@ std::optional<bool> LoadFinal(std::u16string_view letter, CBmpPicture& picture) 
     const SqlQuery condition = SqlQuery::Format(sql::kFinalCondition, {letter});
     const SqlQuery query = SqlQuery::Format(sql::kFinalWhere, {condition});
     CADORecordset recordset;
-    if (!OpenContentQuery(recordset, g_pWordDb, query)) {
-        GetUserNotice().Show(UserNotice::Kind::Error, "error", "Execute SQL:" + query.Text() + " error");
-        return false;
-    }
+    if (!OpenContentQuery(recordset, g_pWordDb, query))
+        return false; // logged and noted for the window to tell once
     if (recordset.IsEOF())
         return std::nullopt;
     for (; !recordset.IsEOF(); recordset.MoveNext()) {
@@ -81,17 +77,14 @@ std::optional<bool> LoadInitial(const char* condition, const char* imageField, s
 bool LoadLetterPicture(std::u16string_view letter, CBmpPicture& picture) {
     if (letter.empty())
         return true;
-    // 1. Punctuation: a mark whose query cannot be run is reported and the next one tried.
+    // 1. Punctuation: a mark whose query cannot be run is logged and the next one tried.
     bool anyLookupRan = false;
     for (const char16_t c : letter) {
-        SqlQuery query;
-        const Lookup found = LoadPunctuation(c, picture, query);
+        const Lookup found = LoadPunctuation(c, picture);
         if (found == Lookup::Loaded)
             return true;
-        if (found == Lookup::Failed) {
-            GetUserNotice().Show(UserNotice::Kind::Error, query.Text(), "打开数据库连接执行SQL出错!");
-            continue;
-        }
+        if (found == Lookup::Failed)
+            continue; // logged and noted for the window to tell once
         anyLookupRan = true;
         break;
     }
@@ -117,8 +110,7 @@ bool LoadLetterPicture(std::u16string_view letter, CBmpPicture& picture) {
 
     // 4. Each character once more as punctuation; a mark listed without a picture is a failure.
     for (const char16_t c : letter) {
-        SqlQuery query;
-        const Lookup found = LoadPunctuation(c, picture, query);
+        const Lookup found = LoadPunctuation(c, picture);
         if (found == Lookup::Loaded)
             break;
         if (found == Lookup::EmptyImage)

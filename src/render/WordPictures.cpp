@@ -1,7 +1,6 @@
 #include "render/WordPictures.h"
 
 #include "app/Globals.h"
-#include "app/UserNotice.h"
 #include "data/ContentQuery.h"
 #include "data/Queries.h"
 #include "render/CharacterPicture.h"
@@ -45,10 +44,8 @@ void WordPictures::Free() {
 bool WordPictures::IsLessonNewWord() const {
     const SqlQuery query = SqlQuery::Format(sql::kNewWordsOfLesson, {m_item.lessonNumber});
     CADORecordset recordset;
-    if (!OpenContentQuery(recordset, g_pLessonDb, query)) {
-        GetUserNotice().Show(UserNotice::Kind::Error, query.Text(), "open database fail");
-        return false;
-    }
+    if (!OpenContentQuery(recordset, g_pLessonDb, query))
+        return false; // logged and noted for the window to tell once
     for (; !recordset.IsEOF(); recordset.MoveNext()) {
         std::u16string word;
         recordset.GetFieldValue("word", word);

@@ -1,5 +1,8 @@
 #include "ui/ResourceImages.h"
 
+#include "app/Globals.h"
+
+#include <QFile>
 #include <QHash>
 #include <QImageReader>
 #include <QPixmap>
@@ -30,10 +33,22 @@ static QImage CachedResourceImage(const QString& path) {
     return image;
 }
 
+// The face of the interface language when its words are drawn in it, else the common one.
+static QString BitmapPath(int id) {
+    InitArtworkResources();
+    if (!g_strLangSuffix.empty()) {
+        const QString own =
+            QStringLiteral(":/bitmaps/%1/%2.png").arg(QString::fromStdString(g_strLangSuffix)).arg(id);
+        if (QFile::exists(own))
+            return own;
+    }
+    return QStringLiteral(":/bitmaps/%1.png").arg(id);
+}
+
 QImage LoadBitmapResource(int id) {
     if (id <= 0)
         return {};
-    return CachedResourceImage(QStringLiteral(":/bitmaps/%1.png").arg(id));
+    return CachedResourceImage(BitmapPath(id));
 }
 
 QSize BitmapResourceSize(int id) {

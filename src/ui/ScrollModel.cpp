@@ -60,12 +60,32 @@ int ScrollModel::ThumbTo(int requestedPosition) {
     return Move(requestedPosition - m_position);
 }
 
-int ScrollModel::Wheel(int delta) {
-    if (delta < 0)
-        return m_position < Range() ? Move(std::min(LineStep(), Range() - m_position)) : 0;
-    if (delta > 0)
-        return m_position > 0 ? Move(-std::min(LineStep(), m_position)) : 0;
-    return 0;
+int ScrollModel::Wheel(int angleDelta, int pixelDelta) {
+    if (m_state == kFits)
+        return 0;
+    int distance = -pixelDelta;
+    if (pixelDelta == 0) {
+        const int scaled = -angleDelta * LineStep() + m_wheelRest;
+        distance = scaled / kNotch;
+        m_wheelRest = scaled % kNotch;
+    } else {
+        m_wheelRest = 0;
+    }
+    distance = std::clamp(distance, -m_position, std::max(0, Range() - m_position));
+    Move(distance);
+    SettleState();
+    return distance;
+}
+
+void ScrollModel::SettleState() {
+    if (m_contentHeight < m_pageHeight)
+        m_state = kFits;
+    else if (m_position <= 0)
+        m_state = kAtTop;
+    else if (m_position >= Range())
+        m_state = kAtBottom;
+    else
+        m_state = kBetween;
 }
 
 int ScrollModel::ScrollTo(int y) {

@@ -23,8 +23,12 @@ public:
     int PageUp();
     int PageDown();
     int ThumbTo(int requestedPosition);
-    // Wheel turned by delta (negative: towards the learner, moves down); the state stays.
-    int Wheel(int delta);
+    // Wheel turned by angleDelta in eighths of a degree (negative: towards the learner, moves
+    // down), a notch of 120 being a line step and finer wheels moving in proportion; a touchpad's
+    // pixelDelta, when it gives one, moves by exactly that. The state tells where it stopped.
+    int Wheel(int angleDelta, int pixelDelta = 0);
+    // The state for the position: fits, at the top, at the bottom or in between.
+    void SettleState();
     // Jumps to y; the state becomes 3 below the top, else 1.
     int ScrollTo(int y);
 
@@ -39,6 +43,8 @@ public:
     bool m_contentEqualsWindow = true;
 
 private:
+    static constexpr int kNotch = 120;
+    int m_wheelRest = 0; // parts of a notch not yet moved
     int StepFor(int divisor) const;
     int Move(int distance);
 };

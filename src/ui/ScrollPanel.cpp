@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 ScrollPanel::ScrollPanel(QWidget* parent) : QWidget(parent) {}
 
 void ScrollPanel::InitPanel() {
@@ -76,8 +78,23 @@ void ScrollPanel::resizeEvent(QResizeEvent* event) {
 
 void ScrollPanel::wheelEvent(QWheelEvent* event) {
     SyncPageHeight();
-    MoveContent(m_scroll.Wheel(event->angleDelta().y()));
+    MoveContent(m_scroll.Wheel(event->angleDelta().y(), event->pixelDelta().y()));
+    TellState();
     event->accept();
+}
+
+void ScrollPanel::KeepPosition(int position) {
+    SyncPageHeight();
+    if (m_scroll.m_state != ScrollModel::kFits) {
+        MoveContent(m_scroll.ThumbTo(std::clamp(position, 0, std::max(0, m_scroll.Range()))));
+        m_scroll.SettleState();
+    }
+    TellState();
+}
+
+void ScrollPanel::TellState() {
+    if (m_listener)
+        m_listener(m_scroll.m_state);
 }
 
 void ScrollPanel::mousePressEvent(QMouseEvent* event) {

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QWidget>
 
+#include <functional>
+
 // Base of the scrolling child panels: the content scrolls in line and page steps, by thumb requests
 // and the mouse wheel, and no scroll bar is ever shown. Owners read ScrollState() to decide which
 // of their scroll buttons to show.
@@ -27,6 +29,13 @@ public:
     // Handles one vertical-scroll request.
     void OnVScroll(ScrollCode code, int position);
 
+    // Told the new state whenever the wheel moved the content, so the owner's scroll buttons
+    // follow.
+    void SetScrollListener(std::function<void(int state)> listener) { m_listener = std::move(listener); }
+    // Lays the content out anew and returns to the position it was at, as far as the new content
+    // reaches; the listener is told the state.
+    void KeepPosition(int position);
+
     int ScrollState() const { return m_scroll.m_state; }
     void SetScrollState(int state) { m_scroll.m_state = state; }
     int ScrollPosition() const { return m_scroll.m_position; }
@@ -47,8 +56,10 @@ protected:
     QRect m_rcWindow;
     bool m_bCaptureOnPress = true;
     bool m_bPressed = false;
+    std::function<void(int)> m_listener;
 
 private:
+    void TellState();
     void SyncPageHeight();
     void MoveContent(int distance);
     void EndCapture();

@@ -3,6 +3,7 @@
 #include "app/CLog.h"
 #include "app/ContentPath.h"
 #include "app/FileUtils.h"
+#include "app/Globals.h"
 #include "ui/SkinRegion.h"
 
 #include <QGuiApplication>
@@ -18,7 +19,7 @@ SkinDialog::SkinDialog(QSize templateSize, QWidget* parent) : QDialog(parent) {
 }
 
 bool SkinDialog::InitSkin(const std::string& path) {
-    const std::string resolved = ResolveContentPath(path);
+    const std::string resolved = ResolveContentPath(LanguagePicturePath(path, g_strLangSuffix));
     if (!FileExists(resolved)) {
         m_strSkinPath.clear();
         m_bSkin = 0;

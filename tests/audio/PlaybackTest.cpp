@@ -10,6 +10,7 @@
 #include "fixtures/TempFolder.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -127,6 +128,86 @@ TEST_F(PlaybackTest, SynchronousPlayReturnsWhenTheSoundHasEnded) {
     caller.join();
     EXPECT_TRUE(returned);
     EXPECT_TRUE(SameBytes(Played(), m_data["du.wav"]));
+}
+
+// Takes every block and never plays it, as a hung sound driver does.
+class StalledDevices final : public ISoundDevices {
+    struct Output final : IWaveOutput {
+        explicit Output(CWorkerThread& owner) : owner(owner) {}
+        int Write(std::unique_ptr<WaveHeader> block) override {
+            std::lock_guard<std::mutex> guard(lock);
+            queue.push_back(std::move(block));
+            return MMSYSERR_NOERROR;
+        }
+        int Reset() override {
+            HandBackQueued(lock, queue, owner, MM_WOM_DONE);
+            return MMSYSERR_NOERROR;
+        }
+        int Close() override { return Reset(); }
+        CWorkerThread& owner;
+        std::mutex lock;
+        BlockQueue queue;
+    };
+
+public:
+    int OpenOutput(const WaveFormat&, CWorkerThread& owner, std::unique_ptr<IWaveOutput>& device) override {
+        device = std::make_unique<Output>(owner);
+        return MMSYSERR_NOERROR;
+    }
+    int OpenInput(const WaveFormat&, CWorkerThread&, std::unique_ptr<IWaveInput>&) override {
+        return MMSYSERR_NODRIVER;
+    }
+};
+
+TEST_F(PlaybackTest, SynchronousPlayOnAStalledDeviceIsBoundedAndKeepsTheApplicationAnswering) {
+    StalledDevices stalled;
+    SetSoundDevices(&stalled);
+    const std::string path = MakeWav("long.wav", 1.5, 4);
+
+    // On the application thread, events are handled while the sound plays: leaving stops it.
+    {
+        int argc = 1;
+        char name[] = "audio_tests";
+        char* argv[] = {name, nullptr};
+        QCoreApplication application(argc, argv);
+        // A hung wait is ended from outside after ten seconds, so that the test fails instead.
+        std::atomic<bool> finished{false};
+        std::thread watchdog([&] {
+            for (int i = 0; i < 10000 && !finished; ++i)
+                std::this_thread::sleep_for(1ms);
+            GetSoundPlayer().Stop();
+        });
+        bool answered = false;
+        QTimer::singleShot(0, [&] {
+            answered = true;
+            GetSoundPlayer().Stop();
+        });
+        PlaySoundFile(path, SND_FILENAME);
+        finished = true;
+        watchdog.join();
+        EXPECT_TRUE(answered);
+    }
+
+    // Elsewhere the wait ends at the latest two seconds after the sound's length (1.5 s, counted as
+    // the 2 whole seconds it begins).
+    CSoundPlayer player(m_clock);
+    std::atomic<bool> returned{false};
+    std::thread caller([&] {
+        player.Play(path, true);
+        returned = true;
+    });
+    std::this_thread::sleep_for(100ms);
+    m_clock.Advance(3500ms);
+    std::this_thread::sleep_for(100ms);
+    EXPECT_FALSE(returned);
+    m_clock.Advance(1000ms);
+    for (int i = 0; i < 5000 && !returned; ++i)
+        std::this_thread::sleep_for(1ms);
+    EXPECT_TRUE(returned);
+    if (!returned)
+        player.Stop();
+    caller.join();
+    SetSoundDevices(&m_devices);
 }
 
 TEST_F(PlaybackTest, SynchronousPlayOfAnUnreadableFileReturns) {

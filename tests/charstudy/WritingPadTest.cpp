@@ -6,9 +6,11 @@
 #include "charstudy/DrawObjectFile.h"
 #include "charstudy/WordData.h"
 #include "fixtures/FixtureDatabases.h"
+#include "ui/ProgramLook.h"
 
 #include "ui/BitmapButton.h"
 #include <QApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -264,6 +266,8 @@ TEST_F(WritingPadTest, TheMouseStaysInsideTheWritingSquareWhileTheButtonIsDown) 
 TEST_F(WritingPadTest, TheGradeBoxShowsItsTextAndClosesLikeOk) {
     CGradeDlg box("Your handwriting's grade is:  87.5");
     EXPECT_EQ(box.Message(), "Your handwriting's grade is:  87.5");
+    // In the program's sans-serif face, not a serif one.
+    EXPECT_EQ(box.findChild<QLabel*>()->font().family(), programlook::Font(13).family());
     auto* close = box.findChild<BitmapButton*>("1107");
     ASSERT_NE(close, nullptr);
     EXPECT_EQ(close->TooltipText(), "exit");

@@ -348,16 +348,28 @@ TEST_F(CatalogTest, ChangingTheLanguageAsksFirstThenWritesItAndReloadsTheLessons
     SetUserNotice(&no);
     languages->setCurrentIndex(1);
     emit languages->activated(1);
-    EXPECT_EQ(no.m_asked, std::vector<std::string>{"queren genghuan|change it"});
+    EXPECT_EQ(no.m_asked,
+              std::vector<std::string>{"Tessalyne Lessons|Change the interface language to Français?"});
     EXPECT_EQ(g_strLangSuffix, "en");
     EXPECT_EQ(languages->currentText(), QStringLiteral("English"));
     EXPECT_FALSE(FileExists(m_folder / "TSSet.ini"));
 
+    ASSERT_TRUE(
+        WriteTextFile(m_folder / "Lesson_res/lessonres_fr.ini",
+                      "[Lesson]\nbtnReadText=Lire tout le texte\nItem_ReadSentence=Lire la phrase\n"));
+    const QImage englishExit = catalog.findChild<BitmapButton*>(QStringLiteral("2"))->grab().toImage();
     AnsweringNotice yes(true);
     SetUserNotice(&yes);
     languages->setCurrentIndex(1);
     emit languages->activated(1);
     EXPECT_EQ(g_strLangSuffix, "fr");
+    // Texts, menus and the settings file are the new language's at once.
+    EXPECT_EQ(g_lessonSettings.Path(), LessonSettings::PathFor("fr"));
+    EXPECT_EQ(g_lessonSettings.Text(LessonText::btnReadText), "Lire tout le texte");
+    EXPECT_EQ(g_lessonSettings.QTextOr(LessonText::Item_ReadSentence, "Read the Sentence"),
+              QStringLiteral("Lire la phrase"));
+    // The buttons' pictures too: "Exit" is now "Quitter".
+    EXPECT_NE(catalog.findChild<BitmapButton*>(QStringLiteral("2"))->grab().toImage(), englishExit);
     EXPECT_EQ(languages->currentText(), QStringLiteral("Français"));
     const std::string written = ReadWholeFile(m_folder / "TSSet.ini").value_or("");
     EXPECT_NE(written.find("LangID=1036"), std::string::npos) << written;

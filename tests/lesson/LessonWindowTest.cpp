@@ -19,6 +19,7 @@
 #include "lesson/CStaticPicture.h"
 #include "lesson/CTypicalDialog.h"
 #include "lesson/CTypicalPanel.h"
+#include "lesson/LessonSettings.h"
 #include "lesson/ScrollRepeatButton.h"
 #include "render/CMutiWord.h"
 #include "ui/BitmapButton.h"
@@ -31,6 +32,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTest>
+#include <QWheelEvent>
 #include <sqlite3.h>
 #include <sys/stat.h>
 
@@ -114,6 +116,16 @@ TEST_F(DamagedContentTest, AWordDatabaseWithoutItsCharacterTableIsToldOnce) {
     EXPECT_EQ(sentences->SentenceCount(), 2);
 }
 
+TEST_F(DamagedContentTest, MissingLetterAndPunctuationPicturesAreToldOnceNotPerLetter) {
+    ASSERT_TRUE(m_wordDb.Execute(SqlQuery("DROP TABLE tbl_pinyin_yunmu")));
+    ASSERT_TRUE(m_wordDb.Execute(SqlQuery("DROP TABLE tbl_biaodian_main")));
+    Sql("DROP TABLE tbl_lesson_newword");
+    const std::vector<std::string> shown = OpenLessonOne();
+    ASSERT_EQ(shown.size(), 1u) << testing::PrintToString(shown);
+    EXPECT_NE(shown[0].find("no such table: tbl_biaodian_main"), std::string::npos) << shown[0];
+    EXPECT_NE(shown[0].find("no such table: tbl_lesson_newword"), std::string::npos) << shown[0];
+}
+
 TEST_F(LessonWindowTest, ButtonsCarryTheirTooltipsAndTheSceneShowsFirst) {
     EXPECT_EQ(Control(1024)->TooltipText(), QStringLiteral("Read the text aloud"));
     EXPECT_EQ(Control(1025)->TooltipText(), QStringLiteral("Exercises"));
@@ -156,12 +168,21 @@ TEST_F(LessonWindowTest, TheHeadPictureComesFromTheDatabaseAndAFailedQueryStopsT
     EXPECT_EQ(window.HeadPicture().Size(), QSize(40, 30));
 
     Sql("DROP TABLE tbl_lesson_main_en");
+    ToldNotices notices;
     CLessonWindow broken(nullptr, &m_clock);
     broken.SetLessonNumber(1);
     broken.InitDialog();
     EXPECT_TRUE(broken.TitlePath().empty());
-    EXPECT_NE(broken.findChild<QWidget*>(QStringLiteral("337")), nullptr);  // the loading dialog stays
     EXPECT_NE(broken.findChild<QWidget*>(QStringLiteral("1064")), nullptr); // the buttons are there
+    // The loading picture goes, the learner is told and can go back.
+    EXPECT_EQ(broken.findChild<QWidget*>(QStringLiteral("337")), nullptr);
+    broken.TellContentProblems();
+    ASSERT_EQ(notices.shown.size(), 1u);
+    EXPECT_NE(notices.shown[0].find("tbl_lesson_main_en"), std::string::npos) << notices.shown[0];
+    broken.show();
+    broken.findChild<BitmapButton*>(QStringLiteral("1048"))->click();
+    EXPECT_FALSE(broken.isVisible());
+    EXPECT_EQ(broken.result(), QDialog::Rejected);
 }
 
 TEST_F(LessonWindowTest, PaneButtonsShowOnePaneWithItsTitle) {
@@ -326,6 +347,37 @@ TEST_F(LessonPanesTest, TheFirstChildLessonFillsTheSentencePanel) {
     EXPECT_TRUE(sentences->IsTranslationShown(1));
     EXPECT_EQ(sentences->SentenceRow(1)->y(), secondTop);
     WritePicture("lesson_window_sentences.png");
+}
+
+TEST_F(LessonPanesTest, TheTextScrollButtonsFollowTheWheelTheTranslationButtonAndChildLessons) {
+    g_lessonSettings.m_effective.sentenceDistance = 400; // a text taller than its panel
+    m_window->show();
+    m_window->SetChildLesson(FixtureIds::kChildLesson);
+    m_window->SetTextScrollButtons(m_window->TextScrollState());
+    CSentencePanel* sentences = m_panes->Sentences();
+    ASSERT_EQ(sentences->ScrollState(), ScrollModel::kAtTop);
+    EXPECT_FALSE(Shown(1079));
+
+    // The wheel (here a touchpad's pixels) brings the second sentence to the top: both buttons.
+    const int second = sentences->ReadingControl(1)->y();
+    QWheelEvent wheel(QPointF(20, 20), QPointF(20, 20), QPoint(0, -second), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(sentences, &wheel);
+    EXPECT_EQ(sentences->ReadingControl(1)->y(), 0);
+    EXPECT_TRUE(Shown(1079));
+    EXPECT_TRUE(Shown(1078));
+
+    // Hiding the translations keeps that sentence at the top.
+    ClickControl(m_window.get(), 1064);
+    EXPECT_FALSE(sentences->IsTranslationShown(0));
+    EXPECT_EQ(sentences->ReadingControl(1)->y(), 0);
+    EXPECT_TRUE(Shown(1079));
+
+    // Another child lesson shows its translations; the next press hides them at once.
+    m_window->SetChildLesson(FixtureIds::kChildLesson);
+    ASSERT_TRUE(sentences->IsTranslationShown(0));
+    ClickControl(m_window.get(), 1064);
+    EXPECT_FALSE(sentences->IsTranslationShown(0));
 }
 
 TEST_F(LessonPanesTest, PaneButtonsShowTheLessonsContent) {

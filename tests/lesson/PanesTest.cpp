@@ -247,6 +247,18 @@ TEST_F(TypicalTest, DetailWritesEveryExampleSoundAndPlaysTheChosenOne) {
     dialog.ShowTypical(FixtureIds::kTypical);
     EXPECT_EQ(dialog.SelectedExample(), -1);
     EXPECT_FALSE(dialog.PlayExampleButton()->isVisibleTo(&dialog));
+
+    // A sentence without sounds never plays the sounds the previous one left behind.
+    ExecLesson("UPDATE tbl_lesson_typical SET sound = NULL");
+    ExecLesson("UPDATE tbl_lesson_typical_demo SET sound = NULL");
+    dialog.ShowTypical(FixtureIds::kTypical);
+    for (int n = 0; n < 3; ++n)
+        EXPECT_FALSE(FileExists(Scratch(std::to_string(n) + ".wav"))) << n;
+    dialog.OnMeaningLineClicked(2);
+    dialog.PlayExample();
+    dialog.PlayTypical();
+    EXPECT_FALSE(FileExists(Scratch("dxja.wav")));
+    EXPECT_EQ(played.size(), 2u);
 }
 
 TEST_F(LessonPaneTest, ASilentSentencePreparesItsSoundAndGivesItsLength) {

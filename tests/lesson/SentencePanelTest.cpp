@@ -11,6 +11,7 @@
 #include "lesson/LessonSettings.h"
 #include "lesson/ReadAll.h"
 #include "render/CMutiWord.h"
+#include "ui/ProgramLook.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -93,6 +94,42 @@ TEST_F(SentencePanelTest, ASpeakerTitleIsWideEnoughForItsWordsAndItsTranslation)
     EXPECT_LE(45 + m_panel->TitleRow(0)->childrenRect().right() + 1, colons[0]->x());
 }
 
+TEST_F(SentencePanelTest, AWideSpeakerTitleWrapsAndLeavesEveryTranslationItsWords) {
+    ExecLesson("UPDATE tbl_sentence_explain_en SET titleexplain = 'L''employée de la compagnie', "
+               "title = '我', titlepinyin = 'wǒ', explain = 'Bonjour, votre passeport, s''il vous plaît.' "
+               "WHERE id = 'S010101'");
+    // A title whose Chinese is wider than its translation keeps its one row.
+    ExecLesson(
+        "UPDATE tbl_sentence_explain_en SET titleexplain = 'Marc', title = '马克', titlepinyin = 'Mǎkè' "
+        "WHERE id = 'S010102'");
+    Load(FixtureIds::kChildLesson);
+    EXPECT_EQ(m_panel->TitleRow(1)->WordControls().at(0)->y(), 0);
+    const QFontMetrics metrics(g_lessonSettings.Font());
+    const auto widestWord = [&](const std::string& text) {
+        int widest = 0;
+        for (const QString& word : QString::fromStdString(text).split(' ', Qt::SkipEmptyParts))
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+        return widest;
+    };
+    const CMeaningText* titleTranslation = nullptr;
+    for (const QWidget* child : m_panel->findChildren<QWidget*>(QStringLiteral("277")))
+        if (const auto* text = dynamic_cast<const CMeaningText*>(child);
+            text->Text() == "L'employée de la compagnie")
+            titleTranslation = text;
+    ASSERT_NE(titleTranslation, nullptr);
+    const CMeaningText* translation = m_panel->Translation(0);
+    EXPECT_GE(titleTranslation->width(), widestWord(titleTranslation->Text()));
+    EXPECT_GE(translation->width(), widestWord(translation->Text()));
+    EXPECT_LE(titleTranslation->geometry().right(), translation->x());
+    // The wrapped title translation is taller than one line; the next sentence starts below it.
+    EXPECT_GE(m_panel->ReadingControl(1)->y(), titleTranslation->geometry().bottom());
+    m_panel->ShowAllTranslations(false);
+    m_panel->Relayout(true);
+    m_panel->ShowAllTranslations(true);
+    m_panel->Relayout(true);
+    EXPECT_GE(m_panel->ReadingControl(1)->y(), titleTranslation->geometry().bottom());
+}
+
 TEST_F(SentencePanelTest, TurningTranslationsOffMovesSentencesUp) {
     Load(FixtureIds::kChildLesson);
     const int secondTop = m_panel->ReadingControl(1)->y();
@@ -149,6 +186,7 @@ TEST_F(SentencePanelTest, ReadingControlMenuAndCommands) {
     EXPECT_EQ(commands, (std::vector<int>{32771, 32773, 32774, 32776}));
     EXPECT_EQ(menu->actions()[1]->text(), "Read the Sentence");
     EXPECT_EQ(menu->actions()[2]->iconText(), "Listen & Repeat"); // as shown: the & is no shortcut mark
+    EXPECT_EQ(menu->font().family(), programlook::Font(13).family()); // the program's look
 
     // Read twice: played twice, the speaking icon only while playing.
     reader->OnCommand(CStaticPicture::kReadSentence);

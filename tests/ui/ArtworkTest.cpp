@@ -1,4 +1,6 @@
 #include "WidgetTestApp.h"
+#include "app/ContentPath.h"
+#include "app/Globals.h"
 #include "ui/ArtworkIds.h"
 #include "ui/OlePicture.h"
 #include "ui/ResourceImages.h"
@@ -54,6 +56,27 @@ TEST(ArtworkTest, ButtonFacesComeInPairsOfEqualSizeOnPureRed) {
             EXPECT_EQ(normal.size(), skinlayout::catalog::kLessonButton);
             EXPECT_EQ(pressed.size(), skinlayout::catalog::kLessonButton);
         }
+}
+
+TEST(ArtworkTest, PicturesWithWordsAreDrawnInEveryInterfaceLanguage) {
+    TestApp();
+    const std::string previous = g_strLangSuffix;
+    const int lessonFace = artwork::LessonFaceId(1, 0, false);
+    g_strLangSuffix = "en";
+    const QImage scene = LoadBitmapResource(234), lesson = LoadBitmapResource(lessonFace);
+    const QImage close = LoadBitmapResource(266);
+    g_strLangSuffix = "fr";
+    EXPECT_NE(LoadBitmapResource(234), scene);
+    EXPECT_NE(LoadBitmapResource(lessonFace), lesson);
+    EXPECT_EQ(LoadBitmapResource(266), close); // a face without words serves every language
+    g_strLangSuffix = previous;
+
+    const std::string catalog = TESSALYNE_PROGRAM_DIR "/skins\\lesson\\Login.bmp";
+    EXPECT_EQ(LanguagePicturePath(catalog, "fr"), TESSALYNE_PROGRAM_DIR "/skins\\lesson\\Login_fr.bmp");
+    EXPECT_EQ(LanguagePicturePath(catalog, "de"), catalog);
+    const QImage french = ProgramPicture("skins/Lesson/Login_fr.bmp");
+    EXPECT_EQ(french.size(), skinlayout::catalog::kSize);
+    EXPECT_NE(french, ProgramPicture("skins/Lesson/Login.bmp"));
 }
 
 TEST(ArtworkTest, SkinsHaveTheirLayoutSizeAndGreenOutsideTheirShape) {

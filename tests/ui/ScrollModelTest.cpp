@@ -69,16 +69,26 @@ TEST(ScrollModelTest, PageStepsLeaveTheStateAlone) {
     EXPECT_EQ(model.m_state, ScrollModel::kAtTop);
 }
 
-TEST(ScrollModelTest, WheelAndThumbMoveWithoutChangingTheState) {
+TEST(ScrollModelTest, WheelMovesByItsAngleOrPixelsAndTellsWhereItStopped) {
     ScrollModel model = ModelWithRange(400);
     model.m_state = ScrollModel::kAtTop;
-    EXPECT_EQ(model.Wheel(-120), 20); // towards the learner: down
+    EXPECT_EQ(model.Wheel(-120), 20); // towards the learner: down, a notch a line step
+    EXPECT_EQ(model.m_state, ScrollModel::kBetween);
     EXPECT_EQ(model.Wheel(120), -20);
+    EXPECT_EQ(model.m_state, ScrollModel::kAtTop);
     EXPECT_EQ(model.Wheel(120), 0);
     EXPECT_EQ(model.Wheel(0), 0);
-    EXPECT_EQ(model.ThumbTo(150), 150);
-    EXPECT_EQ(model.ThumbTo(100), -50);
-    EXPECT_EQ(model.m_state, ScrollModel::kAtTop);
+    // A fine wheel moves in proportion, its parts of a pixel kept for the next turn.
+    EXPECT_EQ(model.Wheel(-30), 5);
+    EXPECT_EQ(model.Wheel(-4), 0);
+    EXPECT_EQ(model.Wheel(-2), 1);
+    // A touchpad's pixels are taken as they come, up to the bottom.
+    EXPECT_EQ(model.Wheel(-8, -7), 7);
+    EXPECT_EQ(model.Wheel(0, -1000), 400 - 13);
+    EXPECT_EQ(model.m_state, ScrollModel::kAtBottom);
+    // The thumb leaves the state alone.
+    EXPECT_EQ(model.ThumbTo(150), -250);
+    EXPECT_EQ(model.m_state, ScrollModel::kAtBottom);
 }
 
 TEST(ScrollModelTest, ScrollToSetsBetweenOrTop) {

@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QWheelEvent>
+
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -84,9 +86,11 @@ TEST(ScrollPanelTest, WheelAndThumbRequestsMoveTheContent) {
     PanelOnFrame panel(500);
     QWheelEvent towardsLearner(QPointF(20, 20), QPointF(20, 20), QPoint(), QPoint(0, -120), Qt::NoButton,
                                Qt::NoModifier, Qt::NoScrollPhase, false);
+    std::vector<int> told;
+    panel.panel.SetScrollListener([&](int state) { told.push_back(state); });
     QCoreApplication::sendEvent(&panel.panel, &towardsLearner);
     EXPECT_EQ(panel.panel.ScrollPosition(), 20);
-    EXPECT_EQ(panel.panel.ScrollState(), ScrollModel::kAtTop); // the wheel leaves the state
+    EXPECT_EQ(told, std::vector<int>{ScrollModel::kBetween}); // the owner's buttons follow the wheel
     panel.panel.OnVScroll(ScrollPanel::kThumbTrack, 300);
     EXPECT_EQ(panel.panel.ScrollPosition(), 300);
     EXPECT_EQ(panel.marker->y(), -250);

@@ -1,6 +1,7 @@
 #include "ButtonFaces.h"
 
 #include "ArtStyle.h"
+#include "ArtTexts.h"
 #include "ui/ArtworkIds.h"
 #include "ui/SkinLayout.h"
 
@@ -52,7 +53,7 @@ QImage DrawFace(const FaceSpec& spec, bool hover) {
             const QRectF iconRect(area.left(), area.top() + 4, area.width(), h * 0.46);
             art::DrawIcon(painter, spec.icon, iconRect, look.content);
             art::Label(painter, QRectF(area.left() + 2, iconRect.bottom() + 1, area.width() - 4, h * 0.36),
-                       spec.label, 11, look.content, Qt::AlignHCenter | Qt::AlignTop, true);
+                       arttexts::Say(spec.label), 11, look.content, Qt::AlignHCenter | Qt::AlignTop, true);
             break;
         }
         case Shape::Inline: {
@@ -61,11 +62,11 @@ QImage DrawFace(const FaceSpec& spec, bool hover) {
             art::DrawIcon(painter, spec.icon, iconRect, look.content);
             art::Label(painter,
                        QRectF(iconRect.right() + 4, area.top(), area.right() - iconRect.right() - 8, h),
-                       spec.label, 11, look.content, Qt::AlignCenter, true);
+                       arttexts::Say(spec.label), 11, look.content, Qt::AlignCenter, true);
             break;
         }
         case Shape::LabelOnly:
-            art::Label(painter, area, spec.label, 14, look.content, Qt::AlignCenter, true);
+            art::Label(painter, area, arttexts::Say(spec.label), 14, look.content, Qt::AlignCenter, true);
             break;
         case Shape::Round:
         case Shape::Square: {
@@ -93,13 +94,14 @@ QImage DrawLessonFace(int lesson, int state, bool pressed) {
                        state == 0 ? art::kTealLight.darker(125) : accent, 2);
         const QColor ink = pressed ? QColor(Qt::white) : (state == 0 ? art::kTealDark : accent.darker(135));
         art::Label(painter, QRectF(area.left() + 9, area.top() + 6, area.width() - 30, 14),
-                   QStringLiteral("Lesson"), 11, ink, Qt::AlignLeft | Qt::AlignVCenter);
+                   arttexts::Say(QStringLiteral("Lesson")), 11, ink, Qt::AlignLeft | Qt::AlignVCenter);
         art::Label(painter, QRectF(area.left(), area.top() + 20, area.width(), 36), QString::number(lesson),
                    30, ink, Qt::AlignCenter, true);
         const QString stateText = state == 1   ? QStringLiteral("Finished")
                                   : state == 2 ? QStringLiteral("Started")
                                                : QStringLiteral("New");
-        art::Label(painter, QRectF(area.left(), area.bottom() - 20, area.width(), 14), stateText, 10, ink);
+        art::Label(painter, QRectF(area.left(), area.bottom() - 20, area.width(), 14),
+                   arttexts::Say(stateText), 10, ink);
         if (state == 1)
             art::DrawIcon(painter, Icon::Check, QRectF(area.right() - 22, area.top() + 4, 18, 18), ink);
         if (state == 2) {

@@ -1,6 +1,7 @@
 #include "WindowPictures.h"
 
 #include "ArtStyle.h"
+#include "ArtTexts.h"
 #include "ui/ArtworkIds.h"
 #include "ui/SkinLayout.h"
 
@@ -52,16 +53,17 @@ void MessageBody(QPainter& painter, QSize size) {
 QImage CatalogSkin() {
     using namespace skinlayout::catalog;
     return art::Drawn(kSize, art::kGreenKey, [&](QPainter& painter) {
-        WindowBody(painter, kSize, 96, QStringLiteral("Tessalyne Lessons"),
-                   QStringLiteral("Chinese for beginners \u00B7 choose a lesson to study"));
+        WindowBody(painter, kSize, 96, arttexts::Say(QStringLiteral("Tessalyne Lessons")),
+                   arttexts::Say(QStringLiteral("Chinese for beginners \u00B7 choose a lesson to study")));
         // The guide panel; the explanation picture appears over it while the pointer is inside.
         art::Inset(painter, QRectF(kExplain), art::kPaper, 16);
-        art::Label(painter, QRectF(kExplain).adjusted(20, 18, -20, 0), QStringLiteral("Guide"), 20,
-                   art::kTealDark, Qt::AlignLeft | Qt::AlignTop, true);
+        art::Label(painter, QRectF(kExplain).adjusted(20, 18, -20, 0), arttexts::Say(QStringLiteral("Guide")),
+                   20, art::kTealDark, Qt::AlignLeft | Qt::AlignTop, true);
         art::Label(painter, QRectF(kExplain).adjusted(20, 54, -20, 0),
-                   QStringLiteral("Point here to see how a lesson is built: the text with pinyin and "
-                                  "translation, new words, notes, grammar, typical sentences, the scene "
-                                  "and the speaking practice."),
+                   arttexts::Say(
+                       QStringLiteral("Point here to see how a lesson is built: the text with pinyin and "
+                                      "translation, new words, notes, grammar, typical sentences, the scene "
+                                      "and the speaking practice.")),
                    14, art::kInk, Qt::AlignLeft | Qt::AlignTop);
         const struct {
             QColor fill, border;
@@ -73,7 +75,8 @@ QImage CatalogSkin() {
             const QRectF swatch(kExplain.left() + 24, kExplain.bottom() - 130 + i * 36, 26, 26);
             art::Panel(painter, swatch, 6, legend[i].fill, legend[i].fill, legend[i].border, 2);
             art::Label(painter, QRectF(swatch.right() + 12, swatch.top(), 200, swatch.height()),
-                       QString::fromLatin1(legend[i].text), 14, art::kInk, Qt::AlignLeft | Qt::AlignVCenter);
+                       arttexts::Say(QString::fromLatin1(legend[i].text)), 14, art::kInk,
+                       Qt::AlignLeft | Qt::AlignVCenter);
         }
         // The lesson grid and the command row.
         const QRect first = LessonButton(1), last = LessonButton(35);
@@ -107,12 +110,14 @@ QImage LessonSkin() {
 QImage LoginSkin() {
     using namespace skinlayout::login;
     return art::Drawn(kSize, art::kGreenKey, [&](QPainter& painter) {
-        WindowBody(painter, kSize, 66, QStringLiteral("Welcome"),
-                   QStringLiteral("Sign in to keep your progress"));
-        art::Label(painter, QRectF(30, kUser.top(), 110, kUser.height()), QStringLiteral("User name"), 14,
-                   art::kInk, Qt::AlignLeft | Qt::AlignVCenter, true);
-        art::Label(painter, QRectF(30, kPassword.top(), 110, kPassword.height()), QStringLiteral("Password"),
-                   14, art::kInk, Qt::AlignLeft | Qt::AlignVCenter, true);
+        WindowBody(painter, kSize, 66, arttexts::Say(QStringLiteral("Welcome")),
+                   arttexts::Say(QStringLiteral("Sign in to keep your progress")));
+        art::Label(painter, QRectF(30, kUser.top(), 110, kUser.height()),
+                   arttexts::Say(QStringLiteral("User name")), 14, art::kInk,
+                   Qt::AlignLeft | Qt::AlignVCenter, true);
+        art::Label(painter, QRectF(30, kPassword.top(), 110, kPassword.height()),
+                   arttexts::Say(QStringLiteral("Password")), 14, art::kInk, Qt::AlignLeft | Qt::AlignVCenter,
+                   true);
         art::Field(painter, QRectF(kUser));
         art::Field(painter, QRectF(kPassword));
     });
@@ -133,8 +138,8 @@ QImage UserTipSkin() {
     using namespace skinlayout::usertip;
     return art::Drawn(kSize, art::kGreenKey, [&](QPainter& painter) {
         MessageBody(painter, kSize);
-        art::Label(painter, QRectF(20, 6, 280, 22), QStringLiteral("Welcome back"), 14, art::kTealLight,
-                   Qt::AlignLeft | Qt::AlignVCenter, true);
+        art::Label(painter, QRectF(20, 6, 280, 22), arttexts::Say(QStringLiteral("Welcome back")), 14,
+                   art::kTealLight, Qt::AlignLeft | Qt::AlignVCenter, true);
         art::Panel(painter, QRectF(kAskAgain).adjusted(-6, -3, 6, 3), 8, art::kTealLight, art::kTealLight,
                    art::kTealLight, 0);
     });
@@ -143,25 +148,27 @@ QImage UserTipSkin() {
 QImage SettingsSkin() {
     using namespace skinlayout::settings;
     return art::Drawn(kSize, art::kGreenKey, [&](QPainter& painter) {
-        WindowBody(painter, kSize, 56, QStringLiteral("Display settings"), {});
+        WindowBody(painter, kSize, 56, arttexts::Say(QStringLiteral("Display settings")), {});
         const char* colours[] = {"Colour of new words", "Colour of words", "Colour of pinyin",
                                  "Colour of meanings"};
         for (int i = 0; i < 4; ++i) {
             const QRect picker = Picker(i);
             art::Label(painter, QRectF(40, picker.top(), 250, picker.height()),
-                       QString::fromLatin1(colours[i]), 14, art::kInk, Qt::AlignLeft | Qt::AlignVCenter);
+                       arttexts::Say(QString::fromLatin1(colours[i])), 14, art::kInk,
+                       Qt::AlignLeft | Qt::AlignVCenter);
             art::Field(painter, QRectF(picker));
         }
         painter.setPen(QPen(art::kTealLight.darker(110), 1));
         painter.drawLine(QPointF(36, kAskAgain.top() - 8), QPointF(kSize.width() - 36, kAskAgain.top() - 8));
         art::Label(painter, QRectF(kAskAgain.right() + 10, kAskAgain.top() - 2, 340, kAskAgain.height() + 4),
-                   QStringLiteral("Offer the last lesson again when I log in"), 14, art::kInk,
+                   arttexts::Say(QStringLiteral("Offer the last lesson again when I log in")), 14, art::kInk,
                    Qt::AlignLeft | Qt::AlignVCenter);
         art::Label(painter, QRectF(40, kSentenceDistance.top(), 250, kSentenceDistance.height()),
-                   QStringLiteral("Space between sentences"), 14, art::kInk,
+                   arttexts::Say(QStringLiteral("Space between sentences")), 14, art::kInk,
                    Qt::AlignLeft | Qt::AlignVCenter);
         art::Label(painter, QRectF(40, kLineDistance.top(), 250, kLineDistance.height()),
-                   QStringLiteral("Space between lines"), 14, art::kInk, Qt::AlignLeft | Qt::AlignVCenter);
+                   arttexts::Say(QStringLiteral("Space between lines")), 14, art::kInk,
+                   Qt::AlignLeft | Qt::AlignVCenter);
         art::Field(painter, QRectF(kSentenceDistance));
         art::Field(painter, QRectF(kLineDistance));
     });
@@ -170,7 +177,7 @@ QImage SettingsSkin() {
 QImage DetailSkin() {
     using namespace skinlayout::detail;
     return art::Drawn(kSize, art::kGreenKey, [&](QPainter& painter) {
-        WindowBody(painter, kSize, 56, QStringLiteral("Typical sentence"), {});
+        WindowBody(painter, kSize, 56, arttexts::Say(QStringLiteral("Typical sentence")), {});
         art::Inset(painter, QRectF(kContent), art::kPaper, 12);
     });
 }
@@ -182,8 +189,8 @@ QImage GradePicture() {
         art::Panel(painter, QRectF(2, 2, size.width() - 4, size.height() - 4), 10, art::kPaper, art::kCream,
                    art::kAmber, 1.5);
         art::DrawIcon(painter, Icon::Star, QRectF(10, 6, 18, 18), art::kAmber);
-        art::Label(painter, QRectF(32, 4, 160, 22), QStringLiteral("Your grade"), 13, art::kInk,
-                   Qt::AlignLeft | Qt::AlignVCenter, true);
+        art::Label(painter, QRectF(32, 4, 160, 22), arttexts::Say(QStringLiteral("Your grade")), 13,
+                   art::kInk, Qt::AlignLeft | Qt::AlignVCenter, true);
     });
 }
 
@@ -194,7 +201,7 @@ QImage PadBackground() {
         art::Panel(painter, QRectF(8, 8, size.width() - 16, size.height() - 16), 14, art::kPaper, art::kCream,
                    art::kTealLight.darker(118), 1.2);
         art::DrawIcon(painter, Icon::Pen, QRectF(28, 16, 22, 22), art::kTeal);
-        art::Label(painter, QRectF(56, 14, 180, 26), QStringLiteral("Write the character"), 14,
+        art::Label(painter, QRectF(56, 14, 180, 26), arttexts::Say(QStringLiteral("Write the character")), 14,
                    art::kTealDark, Qt::AlignLeft | Qt::AlignVCenter, true);
     });
 }

@@ -9,6 +9,7 @@ set_target_properties(artstyle PROPERTIES AUTOMOC OFF AUTORCC OFF)
 
 add_executable(artworkgen
   tools/artwork/main.cpp
+  tools/artwork/ArtTexts.cpp
   tools/artwork/ButtonFaces.cpp
   tools/artwork/ContactSheet.cpp
   tools/artwork/WindowPictures.cpp)
@@ -21,7 +22,10 @@ set(TESSALYNE_ARTWORK_DIR ${CMAKE_BINARY_DIR}/artwork)
 set(program_pictures
   skins/Lesson/Login.bmp skins/Lesson/lesson.bmp skins/Exercise/exercise.bmp image/userpass.bmp image/tipdia.bmp image/usertip.bmp
   image/systensetting.bmp image/dxj.bmp image/grade.bmp image/lesson_wordstudy.bmp image/general.bmp
-  image/laba1.bmp image/stop.bmp)
+  image/laba1.bmp image/stop.bmp
+  # French versions of the pictures with words
+  skins/Lesson/Login_fr.bmp image/userpass_fr.bmp image/usertip_fr.bmp image/systensetting_fr.bmp
+  image/dxj_fr.bmp image/grade_fr.bmp image/lesson_wordstudy_fr.bmp)
 list(TRANSFORM program_pictures PREPEND ${TESSALYNE_PROGRAM_DIR}/)
 add_custom_command(
   OUTPUT ${TESSALYNE_ARTWORK_DIR}/artwork.qrc ${program_pictures}

@@ -3,6 +3,7 @@
 //
 //   artworkgen <resource folder> <program folder>
 
+#include "ArtTexts.h"
 #include "ButtonFaces.h"
 #include "ContactSheet.h"
 #include "WindowPictures.h"
@@ -37,6 +38,38 @@ bool WriteResourceList(const QString& path, const QStringList& files) {
     return file.commit();
 }
 
+// A program-folder picture of another interface language: the language suffix before the ending
+// ("skins/Lesson/Login.bmp" becomes "skins/Lesson/Login_fr.bmp"), as the program looks for it.
+QString LanguagePath(const QString& path, const QString& language) {
+    const qsizetype dot = path.lastIndexOf('.');
+    return path.left(dot) + '_' + language + path.mid(dot);
+}
+
+// Draws the pictures with words again in every other interface language, keeping those whose words
+// differ from the English ones; the faces' names go into the resource list.
+bool DrawOtherLanguages(const QString& resources, const QString& program, const std::map<int, QImage>& faces,
+                        const std::vector<ProgramPicture>& programPictures, QStringList& files) {
+    bool ok = true;
+    for (const QString& language : arttexts::Languages().mid(1)) {
+        arttexts::SetLanguage(language);
+        for (const auto& [id, image] : MakeButtonFaces()) {
+            if (image == faces.at(id))
+                continue;
+            const QString name = QStringLiteral("bitmaps/%1/%2.png").arg(language).arg(id);
+            ok = SaveImage(image, resources + '/' + name, "PNG") && ok;
+            files << name;
+        }
+        const std::vector<ProgramPicture> localised = MakeProgramPictures();
+        for (size_t i = 0; i < localised.size() && i < programPictures.size(); ++i)
+            if (localised[i].image != programPictures[i].image)
+                ok = SaveImage(localised[i].image, program + '/' + LanguagePath(localised[i].path, language),
+                               "BMP") &&
+                     ok;
+    }
+    arttexts::SetLanguage(arttexts::Languages().first());
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -66,6 +99,8 @@ int main(int argc, char** argv) {
     const std::vector<ProgramPicture> programPictures = MakeProgramPictures();
     for (const ProgramPicture& picture : programPictures)
         ok = SaveImage(picture.image, program + '/' + picture.path, "BMP") && ok;
+
+    ok = DrawOtherLanguages(resources, program, faces, programPictures, files) && ok;
 
     ok = SaveImage(MakeContactSheet(programPictures, faces, pictures, cursor),
                    resources + "/contact_sheet.png", "PNG") &&
