@@ -382,8 +382,8 @@ void CWordStudyDlg::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     case Qt::Key_Escape:
+        // The page is a pane of the lesson window, not a window of its own: nothing to close.
         event->accept();
-        reject();
         return;
     default:
         QDialog::keyPressEvent(event);

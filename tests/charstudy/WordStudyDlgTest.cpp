@@ -186,11 +186,16 @@ TEST_F(WordStudyDlgTest, TheLookUpFieldStudiesATypedPhraseWithItsFirstCharacterO
     EXPECT_EQ(m_dlg->Pad().Picture(), CWritingPad().Picture());
 }
 
-TEST_F(WordStudyDlgTest, EscapeCancelsThePage) {
-    m_dlg->show();
+TEST_F(WordStudyDlgTest, EscapeLeavesThePageInItsWindow) {
+    QWidget lessonWindow;
+    m_dlg->setParent(&lessonWindow);
+    m_dlg->setWindowFlags(Qt::Widget);
+    lessonWindow.show();
+    m_dlg->StudyWord(u"你", u"", "1");
     QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
-    EXPECT_EQ(m_dlg->result(), QDialog::Rejected);
-    EXPECT_FALSE(m_dlg->isVisible());
+    EXPECT_TRUE(m_dlg->isVisible());
+    EXPECT_EQ(m_dlg->PadCharacter(), u"你");
+    m_dlg->setParent(nullptr);
 }
 
 TEST(WordStudyTexts, PromptsAndTooltipsComeFromTheIniFile) {
