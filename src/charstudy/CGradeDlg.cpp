@@ -17,18 +17,24 @@ constexpr int kCloseHover = 266;
 constexpr int kCloseNormal = 265;
 // The colour of button faces that lets the ground show through.
 constexpr QRgb kFaceTransparent = qRgb(255, 0, 0);
+constexpr QColor kInk(38, 72, 62);
 } // namespace
 
 CGradeDlg::CGradeDlg(const QString& message, QWidget* parent)
     : QDialog(parent), m_text(new QLabel(message, this)), m_close(new BitmapButton(this)) {
     setObjectName("330");
     setModal(true);
+    // Its picture is its frame, as with the program's other small boxes.
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setFixedSize(kBoxSize);
-    QFont face("Times New Roman");
+    // The face and ink of the program's artwork rather than a serif face of its own.
+    QFont face("DejaVu Sans");
     face.setPixelSize(13);
+    face.setBold(true);
     setFont(face);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, g_clrListBk);
+    palette.setColor(QPalette::WindowText, kInk);
     setPalette(palette);
     setAutoFillBackground(true);
     m_picture.load(QString::fromStdString(ResolveContentPath(GetProgramFolder() + kPictureFile)));
