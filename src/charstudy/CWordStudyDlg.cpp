@@ -28,8 +28,8 @@ constexpr char kClickSound[] = "sound\\pagedownup.wav";
 constexpr QRgb kFaceTransparent = qRgb(255, 0, 0);
 constexpr QPoint kPadPosition{10, 180};
 constexpr int kButtonX = 296, kButtonTop = 188, kButtonPitch = 46;
-constexpr QRect kFirstCharacterButton(266, 110, 34, 30);
-constexpr int kCharacterButtonPitch = 37;
+constexpr QRect kFirstCharacterButton(266, 70, 36, 38);
+constexpr int kCharacterButtonPitch = 38;
 constexpr std::size_t kCharacterButtonsShown = 4;
 constexpr QRect kFirstPhraseButton(284, 392, 130, 20);
 constexpr int kPhrasePitch = 21;
@@ -173,7 +173,7 @@ QPushButton* CWordStudyDlg::MakeCharacterButton(std::size_t index) {
     QPushButton* button =
         MakeListButton(this, kCharacterButton, index,
                        kFirstCharacterButton.translated(static_cast<int>(index) * kCharacterButtonPitch, 0));
-    SetFace(button, 20, false, false);
+    SetFace(button, 24, false, false);
     button->setCheckable(true);
     connect(button, &QPushButton::clicked, this, [this, index] { SelectCharacter(index); });
     return button;
@@ -267,6 +267,12 @@ void CWordStudyDlg::StudyWord(const std::u16string& word, const std::u16string& 
     QImage pinyinBitmap, wordBitmap;
     int strokeCount = 0;
     m_data.Load(explanation, strokeCount, pinyinBitmap, wordBitmap, true);
+    // A word found by its entry id brings its explanation but not its phrase record.
+    if (m_data.PartOfSpeechText().empty()) {
+        m_data.LoadMeaning();
+        if (explanation.empty())
+            explanation = m_data.Explanation();
+    }
     // The phrase's sound goes by the phrase's pinyin, so it is extracted before the pad turns
     // to one of the phrase's characters.
     ExtractWordSound();
