@@ -184,7 +184,7 @@ double StrokeChecker::Closeness(const std::vector<QPointF>& evenA, const std::ve
 }
 
 double StrokeChecker::StrokeGrade(double closeness) {
-    constexpr double kFull = 3.0, kZero = 15.0;
+    constexpr double kFull = 2.0, kZero = 18.0;
     return 100.0 * std::clamp((kZero - closeness) / (kZero - kFull), 0.0, 1.0);
 }
 
