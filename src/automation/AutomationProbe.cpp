@@ -140,8 +140,13 @@ QString AutomationProbe::DescribeWidget(const QWidget& widget) {
 QString AutomationProbe::ShownText(const QWidget& widget) {
     if (widget.isWindow())
         return widget.windowTitle();
-    if (const auto* pad = dynamic_cast<const CWritingPad*>(&widget))
-        return pad->IsAnimating() ? QStringLiteral("animating") : QStringLiteral("mode %1").arg(pad->Mode());
+    if (const auto* pad = dynamic_cast<const CWritingPad*>(&widget)) {
+        if (pad->IsAnimating())
+            return QStringLiteral("animating");
+        const std::string& why = pad->Explanation().text;
+        return QStringLiteral("mode %1").arg(pad->Mode()) +
+               (why.empty() ? QString() : QStringLiteral(": ") + QString::fromStdString(why));
+    }
     if (const auto* movie = dynamic_cast<const CShockwaveFlash*>(&widget))
         return movie->IsPlaying() ? QStringLiteral("playing") : QStringLiteral("still");
     if (const auto* feedback = dynamic_cast<const CSyllableFeedback*>(&widget))

@@ -26,6 +26,8 @@ CGradeDlg::CGradeDlg(const QString& message, QWidget* parent)
     : QDialog(parent), m_text(new QLabel(message, this)), m_close(new BitmapButton(this)) {
     setObjectName("330");
     setModal(true);
+    // Its picture is its frame, as with the program's other small boxes.
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setFixedSize(kBoxSize);
     setFont(programlook::Font(13, true));
     QPalette palette = this->palette();

@@ -27,7 +27,12 @@ constexpr char kClickSound[] = "sound\\pagedownup.wav";
 // The colour of button faces that lets the ground show through.
 constexpr QRgb kFaceTransparent = qRgb(255, 0, 0);
 constexpr QPoint kPadPosition{10, 180};
-constexpr int kButtonX = 296, kButtonTop = 200, kButtonPitch = 50;
+constexpr int kButtonX = 296, kButtonTop = 188, kButtonPitch = 46;
+constexpr QRect kFirstCharacterButton(266, 70, 36, 38);
+constexpr int kCharacterButtonPitch = 38;
+constexpr std::size_t kCharacterButtonsShown = 4;
+constexpr QRect kFirstPhraseButton(284, 392, 130, 20);
+constexpr int kPhrasePitch = 21;
 
 QString ToQString(const std::u16string& text) {
     return QString::fromStdU16String(text);
@@ -40,6 +45,29 @@ QLabel* MakeLabel(QWidget* parent, int id, QRect place) {
     return label;
 }
 
+// The ini text, or the English one when the ini has none.
+QString Caption(const std::string& text, const char* english) {
+    return QString::fromStdString(text.empty() ? english : text);
+}
+
+void SetFace(QWidget* widget, int pixelSize, bool bold, bool italic) {
+    QFont face = widget->font();
+    face.setPixelSize(pixelSize);
+    face.setBold(bold);
+    face.setItalic(italic);
+    widget->setFont(face);
+}
+
+QPushButton* MakeListButton(QWidget* parent, int id, std::size_t index, QRect place) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QString("%1.%2").arg(id).arg(index));
+    button->setGeometry(place);
+    button->setAutoDefault(false);
+    button->setCursor(Qt::PointingHandCursor);
+    button->hide();
+    return button;
+}
+
 void PlayClickSound() {
     PlaySoundFile(GetProgramFolder() + kClickSound, SND_ASYNC | SND_FILENAME);
 }
@@ -50,8 +78,12 @@ CWordStudyDlg::Texts CWordStudyDlg::ReadTexts(const std::string& iniPath) {
     const CIniFile ini(iniPath);
     const auto prompt = [&](const char* key) { return ini.GetString("WORDSTUDY_PROMPT", key); };
     const auto tooltip = [&](const char* key) { return ini.GetString("WORDSTUDY_TOOLTIP", key); };
-    return Texts{prompt("MsgBoxTitle"),  prompt("BhOrder"),     prompt("Grades"),   tooltip("BtnGrade"),
-                 tooltip("BtnExercise"), tooltip("BtnCartoon"), tooltip("BtnSpeak")};
+    return Texts{
+        prompt("MsgBoxTitle"), prompt("BhOrder"),        prompt("Grades"),
+        tooltip("BtnGrade"),   tooltip("BtnExercise"),   tooltip("BtnCartoon"),
+        tooltip("BtnSpeak"),   prompt("WrongDirection"), prompt("WrongShape"),
+        prompt("TooFar"),      prompt("TooShort"),       prompt("TooLong"),
+        prompt("StrokeCount"), prompt("Phrases"),        ini.GetString("WORDSTUDY_SETTING", "Strictness")};
 }
 
 CWordStudyDlg::CWordStudyDlg(QWidget* parent) : QDialog(parent) {
@@ -81,25 +113,42 @@ BitmapButton* CWordStudyDlg::MakeButton(int id, int hoverId, int normalId, const
 void CWordStudyDlg::SetUpControls() {
     m_pad = new CWritingPad(this);
     m_pad->Create(this, kPadPosition.x(), kPadPosition.y());
-    m_pad->SetStrokeOrderPrompt(m_texts.bhOrder);
+    m_pad->SetRefusalTexts({m_texts.bhOrder, m_texts.wrongDirection, m_texts.wrongShape, m_texts.tooFar,
+                            m_texts.tooShort, m_texts.tooLong});
+    m_pad->SetStrictness(StrokeChecker::ParseStrictness(m_texts.strictness));
 
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QString::number(kLookupEdit));
-    m_edit->setGeometry(20, 12, 220, 28);
+    m_edit->setGeometry(10, 8, 250, 28);
     auto* lookUp = new QPushButton(tr("Look up"), this);
     lookUp->setObjectName(QString::number(kLookupButton));
-    lookUp->setGeometry(250, 12, 96, 28);
+    lookUp->setGeometry(268, 8, 96, 28);
     lookUp->setAutoDefault(false);
     connect(lookUp, &QPushButton::clicked, this, &CWordStudyDlg::OnLookUp);
     connect(m_edit, &QLineEdit::returnPressed, this, &CWordStudyDlg::OnLookUp);
 
-    m_pinyinPicture = MakeLabel(this, kPinyinPicture, QRect(20, 50, 380, 26));
-    m_wordPicture = MakeLabel(this, kWordPicture, QRect(20, 78, 380, 34));
-    m_partOfSpeech = MakeLabel(this, kPartOfSpeech, QRect(20, 116, 120, 20));
-    m_strokeCount = MakeLabel(this, kStrokeCount, QRect(150, 116, 60, 20));
-    m_explanation = MakeLabel(this, kExplanation, QRect(20, 138, 380, 38));
+    m_pinyinPicture = MakeLabel(this, kPinyinPicture, QRect(10, 40, 400, 30));
+    m_wordPicture = MakeLabel(this, kWordPicture, QRect(10, 70, 250, 40));
+    m_partOfSpeech = MakeLabel(this, kPartOfSpeech, QRect(10, 114, 120, 22));
+    SetFace(m_partOfSpeech, 14, false, true);
+    QLabel* strokeCaption = MakeLabel(this, kStrokeCaption, QRect(130, 114, 84, 22));
+    strokeCaption->setText(Caption(m_texts.strokeCaption, "Strokes:"));
+    strokeCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    SetFace(strokeCaption, 14, false, false);
+    m_strokeCount = MakeLabel(this, kStrokeCount, QRect(218, 114, 40, 22));
+    SetFace(m_strokeCount, 15, true, false);
+    m_explanation = MakeLabel(this, kExplanation, QRect(10, 138, 400, 40));
     m_explanation->setWordWrap(true);
     m_explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetFace(m_explanation, 15, false, false);
+    m_phrasesCaption = MakeLabel(this, kPhrasesCaption, kFirstPhraseButton.translated(0, -kPhrasePitch));
+    m_phrasesCaption->setText(Caption(m_texts.phrasesCaption, "Phrases:"));
+    SetFace(m_phrasesCaption, 13, true, false);
+    m_phrasesCaption->hide();
+    for (std::size_t i = 0; i < kMaxPhrases; ++i)
+        m_phraseButtons.push_back(MakePhraseButton(i));
+    for (std::size_t i = 0; i < kCharacterButtonsShown; ++i)
+        m_characterButtons.push_back(MakeCharacterButton(i));
 
     const struct {
         int id, hover, normal;
@@ -120,6 +169,30 @@ void CWordStudyDlg::SetUpControls() {
     }
 }
 
+QPushButton* CWordStudyDlg::MakeCharacterButton(std::size_t index) {
+    QPushButton* button =
+        MakeListButton(this, kCharacterButton, index,
+                       kFirstCharacterButton.translated(static_cast<int>(index) * kCharacterButtonPitch, 0));
+    SetFace(button, 24, false, false);
+    button->setCheckable(true);
+    connect(button, &QPushButton::clicked, this, [this, index] { SelectCharacter(index); });
+    return button;
+}
+
+QPushButton* CWordStudyDlg::MakePhraseButton(std::size_t index) {
+    QPushButton* button = MakeListButton(
+        this, kPhraseButton, index, kFirstPhraseButton.translated(0, static_cast<int>(index) * kPhrasePitch));
+    SetFace(button, 14, false, false);
+    button->setFlat(true);
+    button->setStyleSheet("QPushButton { text-align: left; color: #1a4fa0; border: none; }"
+                          "QPushButton:hover { text-decoration: underline; }");
+    connect(button, &QPushButton::clicked, this, [this, button] {
+        StudyWord(button->property("phrase").toString().toStdU16String(),
+                  button->property("pinyin").toString().toStdU16String(), WordData::kNoWordId);
+    });
+    return button;
+}
+
 bool CWordStudyDlg::BeginWord(const std::u16string& word, const std::u16string& pinyin,
                               const std::string& wordId) {
     m_pad->StopAnimation();
@@ -130,6 +203,7 @@ bool CWordStudyDlg::BeginWord(const std::u16string& word, const std::u16string& 
     if (m_word.empty())
         return false;
     m_practice = false;
+    m_padCharacter.clear();
     m_pad->ResetWriting();
     return true;
 }
@@ -139,6 +213,21 @@ void CWordStudyDlg::ShowCharacterOnPad() {
     m_data.LoadStrokeImages(id);
     m_pad->SetStrokeImages(m_data.StrokeImages());
     m_pad->SetCharacter(m_data.LoadEmptyImage(id));
+}
+
+void CWordStudyDlg::LoadPadCharacter(const std::u16string& character) {
+    m_pad->StopAnimation();
+    m_practice = false;
+    m_pad->ResetWriting();
+    m_padCharacter = character;
+    m_data.SetWordText(character);
+    std::u16string unused;
+    int strokeCount = 0;
+    QImage keepPinyin, keepWord;
+    m_data.Load(unused, strokeCount, keepPinyin, keepWord, false);
+    ShowCharacterOnPad();
+    ShowStrokeCount(strokeCount);
+    ShowPhrases();
 }
 
 void CWordStudyDlg::ExtractWordSound() {
@@ -159,14 +248,13 @@ void CWordStudyDlg::SetWord(const std::u16string& word, const std::u16string& pi
     QImage pinyinBitmap, wordBitmap;
     int strokeCount = 0;
     m_data.LoadLessonWord(pinyinBitmap, wordBitmap, strokeCount, true);
-    if (m_singleCharacter)
-        ShowCharacterOnPad();
-    else
-        m_pad->ShowBackground();
+    m_data.LoadMeaning();
+    // The word's own sound, before the pad turns to one of a phrase's characters.
     ExtractWordSound();
     ShowLookupResult(pinyinBitmap, wordBitmap, strokeCount);
-    m_explanation->clear();
-    m_partOfSpeech->clear();
+    ShowMeaning(m_data.Explanation(), m_data.PartOfSpeechText());
+    ShowCharacterButtons();
+    SelectCharacter(0);
 }
 
 void CWordStudyDlg::StudyWord(const std::u16string& word, const std::u16string& pinyin,
@@ -179,27 +267,69 @@ void CWordStudyDlg::StudyWord(const std::u16string& word, const std::u16string& 
     QImage pinyinBitmap, wordBitmap;
     int strokeCount = 0;
     m_data.Load(explanation, strokeCount, pinyinBitmap, wordBitmap, true);
-    // The phrase's sound goes by the phrase's pinyin, so it is extracted before the pad turns
-    // to the phrase's first character.
-    ExtractWordSound();
-    if (!m_singleCharacter) {
-        m_data.SetWordText(m_word.substr(0, 1));
-        std::u16string unused;
-        QImage keepPinyin, keepWord;
-        m_data.Load(unused, strokeCount, keepPinyin, keepWord, false);
+    // A word found by its entry id brings its explanation but not its phrase record.
+    if (m_data.PartOfSpeechText().empty()) {
+        m_data.LoadMeaning();
+        if (explanation.empty())
+            explanation = m_data.Explanation();
     }
-    ShowCharacterOnPad();
+    // The phrase's sound goes by the phrase's pinyin, so it is extracted before the pad turns
+    // to one of the phrase's characters.
+    ExtractWordSound();
     ShowLookupResult(pinyinBitmap, wordBitmap, strokeCount);
-    m_explanation->setText(ToQString(explanation));
-    m_partOfSpeech->setText(ToQString(m_data.PartOfSpeechText()));
+    ShowMeaning(explanation, m_data.PartOfSpeechText());
+    ShowCharacterButtons();
+    SelectCharacter(0);
+}
+
+void CWordStudyDlg::SelectCharacter(std::size_t index) {
+    if (index >= m_word.size())
+        return;
+    for (std::size_t i = 0; i < m_characterButtons.size(); ++i)
+        m_characterButtons[i]->setChecked(i == index);
+    LoadPadCharacter(m_word.substr(index, 1));
+}
+
+void CWordStudyDlg::ShowCharacterButtons() {
+    const std::size_t shown = m_singleCharacter ? 0 : std::min(m_word.size(), m_characterButtons.size());
+    for (std::size_t i = 0; i < m_characterButtons.size(); ++i) {
+        QPushButton* button = m_characterButtons[i];
+        button->setVisible(i < shown);
+        if (i < shown)
+            button->setText(ToQString(m_word.substr(i, 1)));
+    }
+}
+
+void CWordStudyDlg::ShowPhrases() {
+    const std::vector<WordData::PhraseEntry> phrases =
+        m_data.PhrasesWith(m_padCharacter, m_word, kMaxPhrases);
+    for (std::size_t i = 0; i < m_phraseButtons.size(); ++i) {
+        QPushButton* button = m_phraseButtons[i];
+        button->setVisible(i < phrases.size());
+        if (i >= phrases.size())
+            continue;
+        button->setText(ToQString(phrases[i].text) + "  " + ToQString(phrases[i].pinyin));
+        button->setProperty("phrase", ToQString(phrases[i].text));
+        button->setProperty("pinyin", ToQString(phrases[i].pinyin));
+    }
+    m_phrasesCaption->setVisible(!phrases.empty());
 }
 
 void CWordStudyDlg::ShowLookupResult(const QImage& pinyinBitmap, const QImage& wordBitmap, int strokeCount) {
     m_pinyinPicture->setPixmap(QPixmap::fromImage(pinyinBitmap));
     m_wordPicture->setPixmap(QPixmap::fromImage(wordBitmap));
+    ShowStrokeCount(strokeCount);
+}
+
+void CWordStudyDlg::ShowStrokeCount(int strokeCount) {
     char count[16];
     std::snprintf(count, sizeof count, "%d", strokeCount);
     m_strokeCount->setText(count);
+}
+
+void CWordStudyDlg::ShowMeaning(const std::u16string& explanation, const std::u16string& partOfSpeech) {
+    m_explanation->setText(ToQString(explanation));
+    m_partOfSpeech->setText(ToQString(partOfSpeech));
 }
 
 void CWordStudyDlg::OnSound() {
@@ -258,8 +388,8 @@ void CWordStudyDlg::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     case Qt::Key_Escape:
+        // The page is a pane of the lesson window, not a window of its own: nothing to close.
         event->accept();
-        reject();
         return;
     default:
         QDialog::keyPressEvent(event);

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <string>
+#include <vector>
 
 class BitmapButton;
 class CWritingPad;
@@ -32,12 +33,24 @@ public:
     static constexpr int kPractiseButton = 1010;
     static constexpr int kGradeButton = 1011;
     static constexpr int kWordPicture = 1014;
+    // A phrase's characters ("1015.<n>", from 0) and the phrases holding the character ("1016.<n>").
+    static constexpr int kCharacterButton = 1015;
+    static constexpr int kPhraseButton = 1016;
+    static constexpr int kStrokeCaption = 1017;
+    static constexpr int kPhrasesCaption = 1018;
+    static constexpr std::size_t kMaxPhrases = 5;
     static constexpr QSize kSize{420, 500};
 
-    // The page's prompt and tooltip texts, from "wordstudy_<suffix>.ini" beside the program.
+    // The page's prompt and tooltip texts and its settings, from "wordstudy_<suffix>.ini" beside
+    // the program. Why a stroke was refused: BhOrder (wrong order) and the keys WrongDirection,
+    // WrongShape, TooFar, TooShort, TooLong; captions StrokeCount and Phrases; the strictness of
+    // the stroke check ("relaxed", "normal", "strict") under [WORDSTUDY_SETTING] Strictness.
     struct Texts {
         std::string msgBoxTitle, bhOrder, grades;
         std::string btnGrade, btnExercise, btnCartoon, btnSpeak;
+        std::string wrongDirection, wrongShape, tooFar, tooShort, tooLong;
+        std::string strokeCaption, phrasesCaption;
+        std::string strictness;
     };
     static Texts ReadTexts(const std::string& iniPath);
 
@@ -54,6 +67,8 @@ public:
     const Texts& IniTexts() const { return m_texts; }
     const std::u16string& CurrentWord() const { return m_word; }
     bool IsSingleCharacter() const { return m_singleCharacter; }
+    // The character on the pad: the word itself, or the picked character of a phrase.
+    const std::u16string& PadCharacter() const { return m_padCharacter; }
     bool IsPractising() const { return m_practice; }
     const std::string& SoundPath() const { return m_soundPath; }
 
@@ -63,6 +78,8 @@ public:
     void OnPractise();
     void OnGrade();
     void OnLookUp();
+    // Puts the phrase's character at `index` on the pad with its strokes and phrases.
+    void SelectCharacter(std::size_t index);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -70,6 +87,8 @@ protected:
 private:
     void SetUpControls();
     BitmapButton* MakeButton(int id, int hoverId, int normalId, const std::string& tooltip, int row);
+    QPushButton* MakeCharacterButton(std::size_t index);
+    QPushButton* MakePhraseButton(std::size_t index);
     // Steps every new word begins with; false when the word is empty.
     bool BeginWord(const std::u16string& word, const std::u16string& pinyin, const std::string& wordId);
     // Loads the stroke pictures and outline of the word data's character onto the pad.
@@ -77,7 +96,14 @@ private:
     // Extracts the word's (or syllable's) sound into a fresh file of the scratch folder.
     void ExtractWordSound();
     void ShowLookupResult(const QImage& pinyinBitmap, const QImage& wordBitmap, int strokeCount);
-    bool CanUseCharacterButtons() const { return m_singleCharacter && !m_word.empty(); }
+    void ShowMeaning(const std::u16string& explanation, const std::u16string& partOfSpeech);
+    void ShowStrokeCount(int strokeCount);
+    // One button per character of a phrase (none for a single character).
+    void ShowCharacterButtons();
+    void ShowPhrases();
+    // The character's data, strokes and outline for the pad, the phrase's sound staying.
+    void LoadPadCharacter(const std::u16string& character);
+    bool CanUseCharacterButtons() const { return !m_word.empty() && !m_padCharacter.empty(); }
 
     WordData m_data{true};
     CWritingPad* m_pad = nullptr;
@@ -85,6 +111,7 @@ private:
     std::u16string m_pinyin;
     std::string m_wordId = WordData::kNoWordId;
     bool m_singleCharacter = false;
+    std::u16string m_padCharacter;
     bool m_practice = false;
     std::string m_soundPath;
     Texts m_texts;
@@ -95,4 +122,7 @@ private:
     QLabel* m_strokeCount = nullptr;
     QLabel* m_explanation = nullptr;
     QLabel* m_partOfSpeech = nullptr;
+    QLabel* m_phrasesCaption = nullptr;
+    std::vector<QPushButton*> m_characterButtons;
+    std::vector<QPushButton*> m_phraseButtons;
 };

@@ -2,13 +2,13 @@
 
 #include "app/CLog.h"
 #include "app/ContentPath.h"
-#include "app/UserNotice.h"
 #include "charstudy/CDrawPLine.h"
 #include "charstudy/CGradeDlg.h"
 #include "charstudy/DrawObjectFile.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QLineF>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -17,6 +17,12 @@ namespace {
 constexpr char kBackgroundFile[] = "image\\lesson_wordstudy.bmp";
 constexpr char kStrokesEnoughLog[] = "The strokes are enough!";
 const QRect kPracticeBox(CWritingPad::kCharacterOrigin, QSize(200, 200));
+// Where the explanation of a refused stroke is written: the band above the practice box.
+const QRect kExplanationBox(4, 4, CWritingPad::kWidth - 8, 42);
+constexpr QRgb kHighlightColour = qRgb(225, 40, 30);
+constexpr QRgb kStartColour = qRgb(20, 160, 60);
+constexpr int kFlashes = 6;
+constexpr int kFlashMs = 220;
 
 std::vector<HandwritingPractice::ReferenceStroke> ReferenceStrokes(const DrawObjectArray& objects) {
     std::vector<HandwritingPractice::ReferenceStroke> strokes;
@@ -26,11 +32,32 @@ std::vector<HandwritingPractice::ReferenceStroke> ReferenceStrokes(const DrawObj
     return strokes;
 }
 
+// An arrowhead at the end of the line, pointing the way it is written.
+void DrawArrowHead(QPainter& dc, const std::vector<QPointF>& line) {
+    const QPointF tip = line.back();
+    // The direction over the last few pixels, so a short final piece does not turn it.
+    QPointF from = line.front();
+    for (auto p = line.rbegin(); p != line.rend(); ++p)
+        if (QLineF(*p, tip).length() >= 12) {
+            from = *p;
+            break;
+        }
+    const QLineF shaft(tip, from);
+    if (shaft.length() <= 0)
+        return;
+    QLineF wing(tip, tip + QPointF(13, 0));
+    dc.setPen(QPen(QColor(kHighlightColour), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    for (double turn : {-30.0, 30.0}) {
+        wing.setAngle(shaft.angle() + turn);
+        dc.drawLine(wing);
+    }
+}
+
 } // namespace
 
 CWritingPad::CWritingPad(QWidget* parent)
     : QWidget(parent), m_picture(kWidth, kHeight, QImage::Format_RGB32),
-      m_timer(std::make_unique<QtStepTimer>()) {
+      m_timer(std::make_unique<QtStepTimer>()), m_flashTimer(std::make_unique<QtStepTimer>()) {
     setObjectName("1005");
     resize(kWidth, kHeight);
     m_background.load(QString::fromStdString(ResolveContentPath(GetProgramFolder() + kBackgroundFile)));
@@ -44,6 +71,7 @@ CWritingPad::CWritingPad(QWidget* parent)
 
 CWritingPad::~CWritingPad() {
     m_timer->Cancel();
+    m_flashTimer->Cancel();
     if (m_guardedWindow)
         m_guardedWindow->removeEventFilter(this);
     ConfineCursor(false);
@@ -167,6 +195,7 @@ void CWritingPad::Render() {
     case modeWriting:
         DrawBaseImage(true);
         DrawStrokes();
+        DrawRefusal();
         break;
     default:
         break;
@@ -228,6 +257,7 @@ void CWritingPad::StartPractice(const std::string& strokeFilePath) {
         QApplication::restoreOverrideCursor();
     }
     m_practice.Start(ReferenceStrokes(m_references));
+    ClearRefusal();
     m_mode = modeWriting;
     Render();
 }
@@ -235,6 +265,7 @@ void CWritingPad::StartPractice(const std::string& strokeFilePath) {
 void CWritingPad::ResetWriting() {
     m_references.clear();
     m_practice.Start({});
+    ClearRefusal();
 }
 
 bool CWritingPad::StrokesRemain() const {
@@ -260,8 +291,14 @@ void CWritingPad::mousePressEvent(QMouseEvent* event) {
             g_log.Write("%s", kStrokesEnoughLog);
         return;
     }
-    if (m_mode == modeWriting)
+    if (m_mode == modeWriting) {
+        // Writing on answers the explanation: it goes, so it does not cover the new stroke.
+        if (!m_explanation.text.empty()) {
+            ClearRefusal();
+            Render();
+        }
         m_practice.Press(HandwritingPractice::ConfineToSquare(event->position().toPoint()));
+    }
 }
 
 void CWritingPad::mouseMoveEvent(QMouseEvent* event) {
@@ -291,13 +328,71 @@ void CWritingPad::mouseReleaseEvent(QMouseEvent* event) {
         return;
     if (m_mode != modeWriting)
         return;
-    if (m_practice.Release() == HandwritingPractice::ReleaseResult::Rejected) {
-        if (m_strokeRejectedDisplay)
-            m_strokeRejectedDisplay(m_strokeOrderPrompt);
-        else
-            GetUserNotice().Show(UserNotice::Kind::Information, "", m_strokeOrderPrompt);
-    }
+    if (m_practice.Release() == HandwritingPractice::ReleaseResult::Rejected)
+        ShowRefusal();
     Render();
+}
+
+// ---- why a stroke was refused ----
+
+void CWritingPad::ShowRefusal() {
+    m_explanation = ExplainRefusal(m_refusalTexts, m_practice.LastRefusal());
+    m_highlightVisible = true;
+    if (m_explanation.flash)
+        FlashHighlight(kFlashes);
+    if (m_strokeRejectedDisplay)
+        m_strokeRejectedDisplay(m_explanation.text);
+}
+
+void CWritingPad::ClearRefusal() {
+    m_flashTimer->Cancel();
+    m_explanation = {};
+    m_highlightVisible = false;
+}
+
+void CWritingPad::FlashHighlight(int remaining) {
+    if (remaining <= 0) {
+        m_highlightVisible = true;
+        Render();
+        return;
+    }
+    m_highlightVisible = remaining % 2 == 0;
+    Render();
+    m_flashTimer->Schedule(kFlashMs, [this, remaining] { FlashHighlight(remaining - 1); });
+}
+
+void CWritingPad::DrawRefusal() {
+    if (m_explanation.text.empty())
+        return;
+    QPainter dc(&m_picture);
+    dc.setRenderHint(QPainter::Antialiasing);
+    dc.setPen(QPen(QColor(kHighlightColour), 1));
+    dc.setBrush(QColor(255, 244, 240));
+    dc.drawRoundedRect(kExplanationBox, 5, 5);
+    QFont face = dc.font();
+    face.setPixelSize(12);
+    face.setBold(true);
+    dc.setFont(face);
+    dc.drawText(kExplanationBox.adjusted(6, 2, -6, -2), Qt::AlignCenter | Qt::TextWordWrap,
+                QString::fromStdString(m_explanation.text));
+    const auto reference = std::find_if(m_practice.References().begin(), m_practice.References().end(),
+                                        [&](const HandwritingPractice::ReferenceStroke& r) {
+                                            return r.number == m_explanation.highlightedStroke;
+                                        });
+    if (!m_highlightVisible || reference == m_practice.References().end() || reference->points.empty())
+        return;
+    std::vector<QPointF> line;
+    for (QPoint p : reference->points)
+        line.push_back(p + kCharacterOrigin);
+    dc.setPen(QPen(QColor(kHighlightColour), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    dc.setBrush(Qt::NoBrush);
+    dc.drawPolyline(line.data(), static_cast<int>(line.size()));
+    if (!m_explanation.showDirection)
+        return;
+    DrawArrowHead(dc, line);
+    dc.setPen(Qt::NoPen);
+    dc.setBrush(QColor(kStartColour));
+    dc.drawEllipse(line.front(), 6, 6);
 }
 
 void CWritingPad::Grade() {
@@ -305,6 +400,7 @@ void CWritingPad::Grade() {
         return;
     const double grade = m_practice.Grade();
     m_lastGrade = grade;
+    ClearRefusal();
     m_gradeDisplay(HandwritingPractice::GradeText(grade));
     Render();
 }

@@ -2,6 +2,7 @@
 
 #include "charstudy/CDrawObject.h"
 #include "charstudy/HandwritingPractice.h"
+#include "charstudy/RefusalExplanation.h"
 #include "charstudy/StepTimer.h"
 #include "charstudy/StrokeAnimation.h"
 #include "charstudy/StrokeImage.h"
@@ -40,13 +41,17 @@ public:
     void Create(QWidget* parent, int x, int y);
     // Replaces the timer the animation runs on (tests).
     void SetStepTimer(std::unique_ptr<StepTimer> timer);
-    // Text of the prompt shown when a stroke is written out of order.
-    void SetStrokeOrderPrompt(const std::string& text) { m_strokeOrderPrompt = text; }
+    // Text telling that a stroke was written out of order.
+    void SetStrokeOrderPrompt(const std::string& text) { m_refusalTexts.wrongOrder = text; }
+    // The words telling why a stroke was refused.
+    void SetRefusalTexts(const RefusalTexts& texts) { m_refusalTexts = texts; }
+    // How strictly strokes are judged.
+    void SetStrictness(StrokeChecker::Strictness strictness) { m_practice.SetStrictness(strictness); }
     // Replaces how the grade is shown (by default the grade box, modally).
     void SetGradeDisplay(std::function<void(const std::string&)> display) {
         m_gradeDisplay = std::move(display);
     }
-    // Replaces how a stroke out of order is told (by default a notice with the prompt text).
+    // Also tells a refused stroke's explanation elsewhere (the pad itself always shows it).
     void SetStrokeRejectedDisplay(std::function<void(const std::string&)> display) {
         m_strokeRejectedDisplay = std::move(display);
     }
@@ -76,6 +81,8 @@ public:
     // The grade the last Grade() gave (0 to 100).
     double LastGrade() const { return m_lastGrade; }
     const DrawObjectArray& ReferenceObjects() const { return m_references; }
+    // Why the last stroke was refused, as the pad shows it; empty text once the learner writes on.
+    const RefusalExplanation& Explanation() const { return m_explanation; }
     // True while the mouse is held inside the writing square.
     bool IsCursorConfined() const { return m_cursorConfined; }
 
@@ -99,6 +106,10 @@ private:
     bool StrokesRemain() const;
     bool CounterPastReferences() const;
     void ConfineCursor(bool on);
+    void ShowRefusal();
+    void ClearRefusal();
+    void FlashHighlight(int remaining);
+    void DrawRefusal();
 
     QImage m_background;
     QImage m_baseImage;
@@ -114,7 +125,10 @@ private:
     DrawObjectArray m_references;
     HandwritingPractice m_practice;
     bool m_cursorConfined = false;
-    std::string m_strokeOrderPrompt;
+    RefusalTexts m_refusalTexts;
+    RefusalExplanation m_explanation;
+    bool m_highlightVisible = false;
+    std::unique_ptr<StepTimer> m_flashTimer;
     std::function<void(const std::string&)> m_gradeDisplay;
     std::function<void(const std::string&)> m_strokeRejectedDisplay;
     double m_lastGrade = 0;

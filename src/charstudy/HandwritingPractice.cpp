@@ -2,13 +2,23 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <numeric>
 
 void HandwritingPractice::Start(std::vector<ReferenceStroke> references) {
     m_references = std::move(references);
+    m_prepared.clear();
+    for (const ReferenceStroke& reference : m_references)
+        m_prepared.push_back(StrokeChecker::Prepare(reference.number, reference.points));
+    ClearWriting();
+}
+
+void HandwritingPractice::ClearWriting() {
     m_strokes.clear();
+    m_strokeGrades.clear();
     m_current.clear();
     m_counter = 0;
     m_drawing = false;
+    m_refusal = {};
 }
 
 HandwritingPractice::PressResult HandwritingPractice::Press(QPoint windowPoint) {
@@ -27,15 +37,6 @@ void HandwritingPractice::Move(QPoint windowPoint) {
         m_current.push_back(windowPoint);
 }
 
-bool HandwritingPractice::Touches(const Stroke& stroke, QPoint squarePoint) {
-    const QPoint target = squarePoint + kSquareOrigin;
-    const double limit = kTouchDistance * kTouchDistance;
-    return std::any_of(stroke.begin(), stroke.end(), [&](QPoint p) {
-        const double dx = p.x() - target.x(), dy = p.y() - target.y();
-        return dx * dx + dy * dy < limit;
-    });
-}
-
 QPoint HandwritingPractice::ConfineToSquare(QPoint windowPoint) {
     const int last = kSquareSize - 1;
     return {std::clamp(windowPoint.x(), kSquareOrigin.x(), kSquareOrigin.x() + last),
@@ -52,13 +53,23 @@ HandwritingPractice::ReleaseResult HandwritingPractice::Release() {
         m_current.clear();
         return ReleaseResult::Discarded;
     }
-    const bool accepted = std::any_of(reference->points.begin(), reference->points.end(),
-                                      [&](QPoint p) { return Touches(m_current, p); });
-    if (!accepted) {
+    std::vector<QPointF> squarePoints;
+    squarePoints.reserve(m_current.size());
+    for (QPoint p : m_current)
+        squarePoints.push_back(p - kSquareOrigin);
+    const size_t expected = static_cast<size_t>(reference - m_references.begin());
+    const StrokeChecker::Outcome outcome = m_checker.Check(squarePoints, m_prepared, expected);
+    if (outcome.verdict != StrokeChecker::Verdict::Accepted) {
+        m_refusal = {outcome.verdict, m_counter,
+                     outcome.verdict == StrokeChecker::Verdict::WrongOrder
+                         ? m_references[outcome.fittedIndex].number
+                         : 0};
         m_current.clear();
         --m_counter;
         return ReleaseResult::Rejected;
     }
+    m_refusal = {};
+    m_strokeGrades.push_back(StrokeChecker::StrokeGrade(outcome.closeness));
     m_strokes.push_back(std::move(m_current));
     m_current.clear();
     return ReleaseResult::Accepted;
@@ -67,23 +78,12 @@ HandwritingPractice::ReleaseResult HandwritingPractice::Release() {
 double HandwritingPractice::Grade() {
     double grade = 0.0;
     if (AllStrokesWritten()) {
-        long total = 0, hits = 0;
-        for (const ReferenceStroke& reference : m_references) {
-            total += static_cast<long>(reference.points.size());
-            for (QPoint p : reference.points)
-                hits += std::count_if(m_strokes.begin(), m_strokes.end(),
-                                      [&](const Stroke& s) { return Touches(s, p); });
-        }
-        // A reference without any point cannot be graded: it counts as 0 rather than 0 / 0.
-        grade =
-            total > 0 ? std::min(100.0, 100.0 * static_cast<double>(hits) / static_cast<double>(total)) : 0.0;
+        // Strokes not kept (no reference carried their number) count as 0.
+        const double sum = std::accumulate(m_strokeGrades.begin(), m_strokeGrades.end(), 0.0);
+        grade = std::min(100.0, sum / static_cast<double>(m_references.size()));
     }
-    if (!m_references.empty()) {
-        m_strokes.clear();
-        m_current.clear();
-        m_counter = 0;
-        m_drawing = false;
-    }
+    if (!m_references.empty())
+        ClearWriting();
     return grade;
 }
 

@@ -10,6 +10,7 @@
 #include "render/PinyinBitmap.h"
 #include "render/PinyinText.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
@@ -105,6 +106,9 @@ void WordData::Load(std::u16string& explanation, int& strokeCount, QImage& pinyi
             ExplanationById();
         if (text::EqualsNoCase(m_wordId, kNoWordId) || m_explanation.empty())
             LookupPhrase();
+        // A phrase found by its text brings its explanation through the phrase id.
+        if (m_explanation.empty() && !m_phraseId.empty())
+            m_explanation = ExplanationByWordId(m_phraseId);
         if (!m_textToDraw.empty())
             WordBitmap();
     }
@@ -157,20 +161,66 @@ void WordData::ExplanationById() {
              });
 }
 
+bool WordData::ReadPhraseRecord(const SqlQuery& query, std::u16string& pinyin) {
+    bool found = false;
+    WithRows(g_pWordDb, query, [&](CADORecordset& rs) {
+        if (rs.IsEOF())
+            return;
+        found = true;
+        rs.GetFieldValue("id", m_phraseId);
+        rs.GetFieldValue("cxid", m_cxid);
+        rs.GetFieldValue("imgflag", m_imgFlag);
+        rs.GetFieldValue("czpinyin", pinyin);
+    });
+    return found;
+}
+
+void WordData::LoadMeaning() {
+    m_explanation.clear();
+    m_partOfSpeech.clear();
+    // The lesson may space or capitalise the pinyin otherwise than the word database does.
+    std::u16string recordPinyin;
+    if ((m_pinyin.empty() ||
+         !ReadPhraseRecord(SqlQuery::Format(sql::kPhraseByTextAndPinyin, {m_word, m_pinyin}),
+                           recordPinyin)) &&
+        !ReadPhraseRecord(SqlQuery::Format(sql::kPhraseByText, {m_word}), recordPinyin))
+        return;
+    if (!m_cxid.empty())
+        m_partOfSpeech = PartOfSpeech(m_cxid);
+    m_explanation = ExplanationByWordId(m_phraseId);
+}
+
+std::vector<WordData::PhraseEntry> WordData::PhrasesWith(const std::u16string& character,
+                                                         const std::u16string& except,
+                                                         std::size_t limit) const {
+    std::vector<PhraseEntry> phrases;
+    if (character.empty() || limit == 0)
+        return phrases;
+    WithRows(g_pWordDb, SqlQuery::Format(sql::kPhrasesWithCharacter, {u"%" + character + u"%"}),
+             [&](CADORecordset& rs) {
+                 for (; !rs.IsEOF() && phrases.size() < limit; rs.MoveNext()) {
+                     PhraseEntry phrase;
+                     rs.GetFieldValue("cz", phrase.text);
+                     rs.GetFieldValue("czpinyin", phrase.pinyin);
+                     const bool listed =
+                         std::any_of(phrases.begin(), phrases.end(),
+                                     [&](const PhraseEntry& p) { return p.text == phrase.text; });
+                     if (phrase.text.size() > 1 && phrase.text != except && !listed)
+                         phrases.push_back(std::move(phrase));
+                 }
+             });
+    return phrases;
+}
+
 void WordData::LookupPhrase() {
     const SqlQuery query = m_pinyin.empty()
                                ? SqlQuery::Format(sql::kPhraseByText, {m_word})
                                : SqlQuery::Format(sql::kPhraseByTextAndPinyin, {m_word, m_pinyin});
-    WithRows(g_pWordDb, query, [&](CADORecordset& rs) {
-        if (rs.IsEOF()) {
-            g_log.Write(kNoPhraseLog, Utf8(m_word).c_str());
-            return;
-        }
-        rs.GetFieldValue("id", m_phraseId);
-        rs.GetFieldValue("cxid", m_cxid);
-        rs.GetFieldValue("imgflag", m_imgFlag);
-        rs.GetFieldValue("czpinyin", m_pinyin);
-    });
+    std::u16string recordPinyin;
+    if (ReadPhraseRecord(query, recordPinyin))
+        m_pinyin = recordPinyin;
+    else
+        g_log.Write(kNoPhraseLog, Utf8(m_word).c_str());
     if (!m_pinyin.empty() && m_wordFlag)
         m_contextPinyin = NormalizePinyin(m_pinyin);
     if (!m_cxid.empty() && m_wordFlag)

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class SqlQuery;
+
 // Everything the word-study page shows about one word, looked up in the word database
 // (g_pWordDb): the phrase record with pinyin, part of speech and explanation, a character's
 // reading, stroke count and id, the pictures of the word and its pinyin, the stroke pictures of
@@ -23,6 +25,12 @@ public:
     // and the part of speech.
     explicit WordData(bool forWord = false) : m_wordFlag(forWord) {}
 
+    // A phrase of the database: its characters and its pinyin.
+    struct PhraseEntry {
+        std::u16string text;
+        std::u16string pinyin;
+    };
+
     // The word to look up next (texts are cut to their capacities).
     void SetWord(const std::u16string& word, const std::u16string& pinyin, const std::u16string& textToDraw,
                  const std::string& wordId);
@@ -35,6 +43,13 @@ public:
               bool refresh);
     // The look-up of a lesson word whose pinyin is given: no phrase data is read.
     void LoadLessonWord(QImage& pinyinBitmap, QImage& wordBitmap, int& strokeCount, bool refresh);
+
+    // The part of speech and explanation of a word whose pinyin is given (a lesson word), from its
+    // phrase record; the pinyin stays.
+    void LoadMeaning();
+    // Up to `limit` phrases holding `character`, the most frequent first, leaving out `except`.
+    std::vector<PhraseEntry> PhrasesWith(const std::u16string& character, const std::u16string& except,
+                                         std::size_t limit) const;
 
     void ExplanationById();
     void LookupPhrase();
@@ -79,6 +94,9 @@ private:
     // Step of every look-up for a one-character word: its id, stroke count and reading.
     void LoadCharacterData();
     void DropBitmaps();
+    // Reads phrase id, part-of-speech id, image flag and (into `pinyin`) the phrase's pinyin from
+    // the first row of `query`; false when there is none.
+    bool ReadPhraseRecord(const SqlQuery& query, std::u16string& pinyin);
 
     std::string m_wordId;
     std::u16string m_word;

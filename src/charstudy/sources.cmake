@@ -9,6 +9,8 @@ target_sources(core PRIVATE
   src/charstudy/CDrawTwoPoint.cpp
   src/charstudy/DrawObjectFile.cpp
   src/charstudy/HandwritingPractice.cpp
+  src/charstudy/RefusalExplanation.cpp
+  src/charstudy/StrokeChecker.cpp
   src/charstudy/StrokeFile.cpp
   src/charstudy/WordData.cpp
   src/charstudy/StrokeAnimation.cpp

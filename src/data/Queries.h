@@ -93,6 +93,9 @@ inline constexpr char kPhraseByTextAndPinyin[] =
     "SELECT * FROM tbl_phrase_main WHERE cz = '%s' and czpinyin = '%s' ";
 inline constexpr char kPhraseByText[] = "SELECT * FROM tbl_phrase_main WHERE cz = '%s' ";
 inline constexpr char kPhraseByPinyin[] = "SELECT * FROM tbl_phrase_main WHERE czpinyin = '%s' ";
+// The phrases holding a character ('%s' is the LIKE pattern), the most frequent first.
+inline constexpr char kPhrasesWithCharacter[] =
+    "SELECT * FROM tbl_phrase_main WHERE cz LIKE '%s' ORDER BY cipin DESC, id";
 inline constexpr char kPhraseById[] = "SELECT * FROM tbl_phrase_main WHERE id = '%s' ";
 inline constexpr char kPhraseExplainById[] = "SELECT * FROM tbl_phrase_explain_%s WHERE id = '%s' ";
 inline constexpr char kPhraseExplainByWord[] = "SELECT * FROM tbl_phrase_explain_%s WHERE wordid = '%s' ";

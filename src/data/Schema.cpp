@@ -81,7 +81,7 @@ CREATE INDEX ix_bhimg_hz ON tbl_hz_bhimg_song (hzid, djh);
 CREATE TABLE tbl_hz_bhpos_song (id TEXT COLLATE NOCASE PRIMARY KEY, posdata BLOB);
 CREATE TABLE tbl_hz_cx (id TEXT COLLATE NOCASE PRIMARY KEY, meaning TEXT COLLATE NOCASE);
 CREATE TABLE tbl_phrase_main (id TEXT COLLATE NOCASE PRIMARY KEY, cz TEXT COLLATE NOCASE,
-  czpinyin TEXT COLLATE NOCASE, cxid TEXT COLLATE NOCASE, imgflag INTEGER, sound BLOB);
+  czpinyin TEXT COLLATE NOCASE, cxid TEXT COLLATE NOCASE, imgflag INTEGER, sound BLOB, cipin INTEGER);
 CREATE INDEX ix_phrase_cz ON tbl_phrase_main (cz, czpinyin);
 CREATE INDEX ix_phrase_pinyin ON tbl_phrase_main (czpinyin);
 CREATE TABLE tbl_pinyin_rule (pinyin TEXT COLLATE NOCASE, sound BLOB);

@@ -1,4 +1,5 @@
 #include "charstudy/HandwritingPractice.h"
+#include "charstudy/RefusalExplanation.h"
 
 #include <gtest/gtest.h>
 
@@ -25,24 +26,103 @@ Practice::ReleaseResult Write(Practice& p, const std::vector<QPoint>& squarePoin
     return p.Release();
 }
 
-TEST(Handwriting, AStrokeNearAnyOneReferencePointIsAccepted) {
+TEST(Handwriting, AStrokeThatTouchesTheReferenceButStraysIsRefused) {
     Practice p;
     p.Start(Cross());
-    // Far from every point but one, which it passes at distance 4.
-    EXPECT_EQ(Write(p, {{0, 0}, {60, 99}, {180, 180}}), Practice::ReleaseResult::Accepted);
+    // Passes 4 pixels from one point of the bar, far from the rest of it.
+    EXPECT_EQ(Write(p, {{0, 0}, {60, 99}, {180, 180}}), Practice::ReleaseResult::Rejected);
+    EXPECT_EQ(p.StrokeCounter(), 0);
+    EXPECT_EQ(p.LastRefusal().expectedNumber, 1);
+    // Close along its whole length: kept.
+    EXPECT_EQ(Write(p, {{41, 97}, {80, 93}, {119, 96}}), Practice::ReleaseResult::Accepted);
     EXPECT_EQ(p.StrokeCounter(), 1);
     EXPECT_EQ(p.LearnerStrokes().size(), 1u);
+    EXPECT_EQ(p.LastRefusal().reason, StrokeChecker::Verdict::Accepted);
 }
 
-TEST(Handwriting, AStrokeFiveOrMorePixelsAwayIsTakenBack) {
-    Practice p;
-    p.Start(Cross());
-    EXPECT_EQ(Write(p, {{60, 100}, {80, 100}}), Practice::ReleaseResult::Rejected);
-    EXPECT_EQ(p.StrokeCounter(), 0);
-    EXPECT_TRUE(p.LearnerStrokes().empty());
-    // Written in the wrong order: the vertical bar first is checked against stroke 1 and refused.
-    EXPECT_EQ(Write(p, Cross()[1].points), Practice::ReleaseResult::Rejected);
-    EXPECT_EQ(Write(p, Cross()[0].points), Practice::ReleaseResult::Accepted);
+TEST(Handwriting, EachRefusalSaysWhy) {
+    using Verdict = StrokeChecker::Verdict;
+    const struct {
+        const char* what;
+        std::vector<QPoint> stroke;
+        Verdict reason;
+    } cases[] = {
+        {"its ink five or more pixels from every point", {{40, 104}, {120, 104}}, Verdict::TooFar},
+        {"backwards", {{120, 95}, {40, 95}}, Verdict::WrongDirection},
+        {"the vertical bar, which comes second", Cross()[1].points, Verdict::WrongOrder},
+        {"a third of the bar", {{40, 95}, {66, 95}}, Verdict::TooShort},
+        {"across the whole square", {{0, 95}, {189, 95}}, Verdict::TooLong},
+        {"a hook", {{40, 95}, {100, 95}, {100, 130}}, Verdict::WrongShape},
+    };
+    for (const auto& c : cases) {
+        Practice p;
+        p.Start(Cross());
+        EXPECT_EQ(Write(p, c.stroke), Practice::ReleaseResult::Rejected) << c.what;
+        EXPECT_EQ(p.LastRefusal().reason, c.reason) << c.what;
+        EXPECT_EQ(p.LastRefusal().expectedNumber, 1) << c.what;
+        EXPECT_EQ(p.LastRefusal().fittedNumber, c.reason == Verdict::WrongOrder ? 2 : 0) << c.what;
+        EXPECT_EQ(p.StrokeCounter(), 0) << c.what;
+        EXPECT_TRUE(p.LearnerStrokes().empty()) << c.what;
+    }
+}
+
+TEST(Handwriting, RefusalsAreExplainedWithTheStrokeDue) {
+    HandwritingPractice::Refusal refusal{StrokeChecker::Verdict::WrongOrder, 3, 4};
+    RefusalExplanation explanation = ExplainRefusal({"Stroke %d first", "", "", "", "", ""}, refusal);
+    EXPECT_EQ(explanation.text, "Stroke 3 first");
+    EXPECT_EQ(explanation.highlightedStroke, 3);
+    EXPECT_TRUE(explanation.flash);
+    // Without a text of its own a reason is told in English; a text may do without the number.
+    refusal = {StrokeChecker::Verdict::WrongDirection, 2, 0};
+    explanation = ExplainRefusal({}, refusal);
+    EXPECT_EQ(explanation.text, "Wrong direction: start stroke 2 at the green dot and follow the arrow.");
+    EXPECT_FALSE(explanation.flash);
+    EXPECT_TRUE(explanation.showDirection);
+    refusal.reason = StrokeChecker::Verdict::TooShort;
+    EXPECT_EQ(ExplainRefusal({"", "", "", "", "Longer, 100%", ""}, refusal).text, "Longer, 100%");
+    EXPECT_TRUE(ExplainRefusal({}, {}).text.empty());
+}
+
+TEST(Handwriting, StrictnessMovesTheLimits) {
+    EXPECT_EQ(StrokeChecker::ParseStrictness("Relaxed"), StrokeChecker::Strictness::Relaxed);
+    EXPECT_EQ(StrokeChecker::ParseStrictness("STRICT"), StrokeChecker::Strictness::Strict);
+    EXPECT_EQ(StrokeChecker::ParseStrictness(""), StrokeChecker::Strictness::Normal);
+    EXPECT_EQ(StrokeChecker::ParseStrictness("lenient"), StrokeChecker::Strictness::Normal);
+    // The bar bowed 18 pixels in the middle: another shape when strict, fair otherwise.
+    const std::vector<QPoint> bowed = {{40, 95}, {80, 113}, {120, 95}};
+    for (const auto& [strictness, expected] :
+         {std::pair{StrokeChecker::Strictness::Strict, Practice::ReleaseResult::Rejected},
+          std::pair{StrokeChecker::Strictness::Normal, Practice::ReleaseResult::Accepted},
+          std::pair{StrokeChecker::Strictness::Relaxed, Practice::ReleaseResult::Accepted}}) {
+        Practice p;
+        p.SetStrictness(strictness);
+        p.Start(Cross());
+        EXPECT_EQ(Write(p, bowed), expected) << static_cast<int>(strictness);
+    }
+}
+
+TEST(Handwriting, TheGradeDoesNotDependOnHowOftenTheMouseReportsAPoint) {
+    // The same slightly wavy writing, reported every 25 pixels and every pixel.
+    const auto wavy = [](int step) {
+        std::vector<QPoint> bar, post;
+        for (int t = 0; t <= 80; t += step) {
+            const int wave = (t / 10) % 2 == 0 ? 2 : -2;
+            bar.emplace_back(40 + t, 95 + wave);
+            post.emplace_back(95 + wave, 40 + t);
+        }
+        return std::pair{bar, post};
+    };
+    double grades[2];
+    for (int i = 0; i < 2; ++i) {
+        const auto [bar, post] = wavy(i == 0 ? 25 : 1);
+        Practice p;
+        p.Start(Cross());
+        ASSERT_EQ(Write(p, bar), Practice::ReleaseResult::Accepted);
+        ASSERT_EQ(Write(p, post), Practice::ReleaseResult::Accepted);
+        grades[i] = p.Grade();
+    }
+    EXPECT_GT(grades[0], 90.0);
+    EXPECT_NEAR(grades[0], grades[1], 3.0);
 }
 
 TEST(Handwriting, TracingEveryStrokeGivesAFullGradeEvenWhereStrokesCross) {
@@ -60,13 +140,15 @@ TEST(Handwriting, TracingEveryStrokeGivesAFullGradeEvenWhereStrokesCross) {
     EXPECT_EQ(p.Press({}), Practice::PressResult::Started); // the learner may write it again
 }
 
-TEST(Handwriting, PartialTracingGradesTheShareOfPointsReached) {
+TEST(Handwriting, WritingFurtherFromTheReferenceGradesLower) {
     Practice p;
     p.Start(Cross());
-    ASSERT_EQ(Write(p, {Cross()[0].points[0], Cross()[0].points[1]}), Practice::ReleaseResult::Accepted);
-    ASSERT_EQ(Write(p, {Cross()[1].points[0]}), Practice::ReleaseResult::Accepted);
-    // 3 of 10 points reached.
-    EXPECT_NEAR(p.Grade(), 30.0, 1e-9);
+    ASSERT_EQ(Write(p, Cross()[0].points), Practice::ReleaseResult::Accepted);
+    // The vertical bar 4 pixels to the side.
+    ASSERT_EQ(Write(p, {{99, 40}, {99, 120}}), Practice::ReleaseResult::Accepted);
+    const double grade = p.Grade();
+    EXPECT_LT(grade, 100.0);
+    EXPECT_GT(grade, 90.0);
 }
 
 TEST(Handwriting, GradingBeforeTheLastStrokeGivesZeroAndClears) {

@@ -50,7 +50,7 @@ TEST_F(WordDataTest, AWordWithIdOneIsLookedUpByItsText) {
     EXPECT_EQ(m_data.Cxid(), "CX01");
     EXPECT_EQ(m_data.Pinyin(), u"nǐhǎo");
     EXPECT_EQ(m_data.ContextPinyin(), u"nǐhǎo");
-    EXPECT_TRUE(m_explanation.empty());
+    EXPECT_EQ(m_explanation, u"hello"); // through the phrase's id
     EXPECT_GT(m_pinyinBitmap.width(), 0);
     EXPECT_GT(m_wordBitmap.width(), m_wordBitmap.height()); // two character pictures side by side
     // A real id with an explanation: the phrase table is not asked.

@@ -54,23 +54,47 @@ protected:
     std::vector<std::string> m_grades;
 };
 
-TEST_F(WordStudyDlgTest, APhraseFromTheLessonHasOnlyItsSound) {
+TEST_F(WordStudyDlgTest, APhraseFromTheLessonShowsItsMeaningAndEveryCharacterCanBeStudied) {
     m_dlg->SetWord(u"你好", u"nǐhǎo", u"你好", FixtureIds::kPhraseNihao);
     EXPECT_FALSE(m_dlg->IsSingleCharacter());
-    EXPECT_EQ(m_dlg->Pad().Mode(), CWritingPad::modeBackground);
+    EXPECT_EQ(Text(CWordStudyDlg::kExplanation), "hello");
+    EXPECT_EQ(Text(CWordStudyDlg::kPartOfSpeech), "n.");
+    EXPECT_FALSE(m_dlg->findChild<QLabel*>("1014")->pixmap().isNull());
+    auto* first = m_dlg->findChild<QPushButton*>("1015.0");
+    auto* second = m_dlg->findChild<QPushButton*>("1015.1");
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->text(), "你");
+    EXPECT_EQ(second->text(), "好");
+    EXPECT_FALSE(first->isHidden());
+    EXPECT_TRUE(m_dlg->findChild<QPushButton*>("1015.2")->isHidden());
+    // The first character is on the pad.
+    EXPECT_EQ(m_dlg->PadCharacter(), u"你");
+    EXPECT_EQ(m_dlg->Pad().Mode(), CWritingPad::modeStatic);
+    EXPECT_EQ(Text(CWordStudyDlg::kStrokeCount), "7");
+    // Picking the second loads its strokes for the animation and the writing.
+    second->click();
+    EXPECT_EQ(m_dlg->PadCharacter(), u"好");
+    EXPECT_EQ(m_dlg->Data().CharacterIdOfWord(), charstudyfixtures::kCharacterHao);
+    EXPECT_EQ(Text(CWordStudyDlg::kStrokeCount), "6");
+    EXPECT_TRUE(second->isChecked());
+    EXPECT_FALSE(first->isChecked());
     Click(CWordStudyDlg::kAnimationButton);
+    EXPECT_TRUE(m_dlg->Pad().IsAnimating());
     Click(CWordStudyDlg::kPractiseButton);
-    Click(CWordStudyDlg::kGradeButton);
-    EXPECT_FALSE(m_dlg->Pad().IsAnimating());
-    EXPECT_FALSE(m_dlg->IsPractising());
-    EXPECT_TRUE(m_grades.empty());
-    EXPECT_EQ(m_dlg->Pad().Mode(), CWritingPad::modeBackground);
-    // The phrase's sound was written for the sound button.
+    EXPECT_TRUE(m_dlg->IsPractising());
+    EXPECT_EQ(m_dlg->Pad().ReferenceObjects().size(), 6u);
+    // The sound button keeps the phrase's sound.
     EXPECT_EQ(ReadWholeFile(m_dlg->SoundPath()), "FAKE-MP3:nihao");
     EXPECT_NE(m_dlg->SoundPath().find("templesson\\"), std::string::npos);
-    EXPECT_FALSE(m_dlg->findChild<QLabel*>("1014")->pixmap().isNull());
-    Click(CWordStudyDlg::kSoundButton);
-    EXPECT_EQ(m_dlg->Pad().Mode(), CWritingPad::modeStatic);
+    // The phrases holding 好 besides this one lead to their own study.
+    auto* phrase = m_dlg->findChild<QPushButton*>("1016.0");
+    ASSERT_NE(phrase, nullptr);
+    EXPECT_FALSE(phrase->isHidden());
+    EXPECT_TRUE(phrase->text().startsWith("好学"));
+    EXPECT_TRUE(m_dlg->findChild<QPushButton*>("1016.1")->isHidden());
+    phrase->click();
+    EXPECT_EQ(m_dlg->CurrentWord(), u"好学");
+    EXPECT_EQ(m_dlg->PadCharacter(), u"好");
 }
 
 TEST_F(WordStudyDlgTest, GradingNeedsThePractiseButtonFirst) {
@@ -162,11 +186,16 @@ TEST_F(WordStudyDlgTest, TheLookUpFieldStudiesATypedPhraseWithItsFirstCharacterO
     EXPECT_EQ(m_dlg->Pad().Picture(), CWritingPad().Picture());
 }
 
-TEST_F(WordStudyDlgTest, EscapeCancelsThePage) {
-    m_dlg->show();
+TEST_F(WordStudyDlgTest, EscapeLeavesThePageInItsWindow) {
+    QWidget lessonWindow;
+    m_dlg->setParent(&lessonWindow);
+    m_dlg->setWindowFlags(Qt::Widget);
+    lessonWindow.show();
+    m_dlg->StudyWord(u"你", u"", "1");
     QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
-    EXPECT_EQ(m_dlg->result(), QDialog::Rejected);
-    EXPECT_FALSE(m_dlg->isVisible());
+    EXPECT_TRUE(m_dlg->isVisible());
+    EXPECT_EQ(m_dlg->PadCharacter(), u"你");
+    m_dlg->setParent(nullptr);
 }
 
 TEST(WordStudyTexts, PromptsAndTooltipsComeFromTheIniFile) {

@@ -193,21 +193,43 @@ TEST_F(WritingPadTest, TheWindowCannotBeClosedWhileTheAnimationRuns) {
     m_pad.setParent(nullptr);
 }
 
-TEST_F(WritingPadTest, StrokesNearTheirReferenceAreKeptOthersArePrompted) {
+TEST_F(WritingPadTest, AStrokeOverItsReferenceIsKeptAnotherIsTakenBackWithWhy) {
+    std::vector<std::string> told;
+    m_pad.SetStrokeRejectedDisplay([&](const std::string& text) { told.push_back(text); });
     m_pad.StartPractice(FiveStrokeFile());
     EXPECT_EQ(m_pad.Mode(), CWritingPad::modeWriting);
     ASSERT_EQ(m_pad.ReferenceObjects().size(), 5u);
-    // Far off everywhere but 4 pixels below one point of stroke 1.
-    Write({{150, 180}, {80, 24}, {10, 180}});
+    Write(Bar(0), {0, 3});
     EXPECT_EQ(m_pad.Practice().StrokeCounter(), 1);
-    EXPECT_TRUE(m_notice.shown.empty());
-    // Stroke 2 written 5 pixels away from all its points.
-    Write(Bar(1), {0, 5});
+    EXPECT_TRUE(told.empty());
+    // The learner's stroke is drawn in black on the pad.
+    EXPECT_EQ(m_pad.Picture().pixel(QPoint(80, 23) + HandwritingPractice::kSquareOrigin), qRgb(0, 0, 0));
+    // Stroke 2 written 10 pixels away, its ink 5 or more from all its points: taken back, told
+    // why, shown in red.
+    Write(Bar(1), {0, 10});
     EXPECT_EQ(m_pad.Practice().StrokeCounter(), 1);
     EXPECT_EQ(m_pad.Practice().LearnerStrokes().size(), 1u);
-    EXPECT_EQ(m_notice.shown, (std::vector<std::string>{"|Mind the stroke order"}));
-    // The learner's stroke is drawn in black on the pad.
-    EXPECT_EQ(m_pad.Picture().pixel(QPoint(80, 24) + HandwritingPractice::kSquareOrigin), qRgb(0, 0, 0));
+    EXPECT_EQ(told, (std::vector<std::string>{"Too far off: write stroke 2 over the red line."}));
+    EXPECT_EQ(m_pad.Explanation().text, told[0]);
+    EXPECT_EQ(m_pad.Explanation().highlightedStroke, 2);
+    EXPECT_TRUE(m_notice.shown.empty()); // said on the pad, not in a box to click away
+    const QRgb onStroke2 = m_pad.Picture().pixel(QPoint(80, 50) + HandwritingPractice::kSquareOrigin);
+    EXPECT_GT(qRed(onStroke2), 180);
+    EXPECT_LT(qGreen(onStroke2), 100);
+    // The next stroke begins without it.
+    Mouse(QEvent::MouseButtonPress, QPoint(20, 50) + HandwritingPractice::kSquareOrigin);
+    EXPECT_TRUE(m_pad.Explanation().text.empty());
+    EXPECT_EQ(m_pad.Picture().pixel(QPoint(80, 50) + HandwritingPractice::kSquareOrigin),
+              qRgb(255, 255, 255));
+}
+
+TEST_F(WritingPadTest, AStrokeOutOfOrderFlashesTheStrokeDue) {
+    m_pad.StartPractice(FiveStrokeFile());
+    Write(Bar(1)); // stroke 2 where stroke 1 is due
+    EXPECT_EQ(m_pad.Practice().StrokeCounter(), 0);
+    EXPECT_EQ(m_pad.Explanation().text, "Mind the stroke order");
+    EXPECT_EQ(m_pad.Explanation().highlightedStroke, 1);
+    EXPECT_TRUE(m_pad.Explanation().flash);
 }
 
 TEST_F(WritingPadTest, TracingEveryStrokeGradesAHundredAndThenStartsOver) {

@@ -1,5 +1,7 @@
 #include "StrokeGraphics.h"
 
+#include "charstudy/StrokeChecker.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QTransform>
@@ -81,25 +83,6 @@ QImage StrokeOrderPicture(const std::vector<QPainterPath>& paths,
     return image;
 }
 
-// The reference polyline of a stroke: its median in whole square pixels, repeated points dropped,
-// thinned evenly to at most 80 points (first and last kept).
-std::vector<strokefile::StrokePoint> ReferencePoints(const std::vector<QPointF>& squareMedian) {
-    std::vector<strokefile::StrokePoint> points;
-    for (const QPointF& p : squareMedian) {
-        const strokefile::StrokePoint point{static_cast<std::int32_t>(std::lround(p.x())),
-                                            static_cast<std::int32_t>(std::lround(p.y()))};
-        if (points.empty() || !(points.back() == point))
-            points.push_back(point);
-    }
-    if (points.size() <= strokefile::kMaxPolylinePoints)
-        return points;
-    std::vector<strokefile::StrokePoint> thinned;
-    const double step = static_cast<double>(points.size() - 1) / (strokefile::kMaxPolylinePoints - 1);
-    for (int i = 0; i < strokefile::kMaxPolylinePoints; ++i)
-        thinned.push_back(points[static_cast<size_t>(std::lround(i * step))]);
-    return thinned;
-}
-
 // Reads the numbers of one SVG command; false when fewer than `count` follow.
 bool ReadNumbers(const QStringList& tokens, qsizetype& at, int count, std::vector<double>& out) {
     out.clear();
@@ -115,6 +98,20 @@ bool ReadNumbers(const QStringList& tokens, qsizetype& at, int count, std::vecto
 }
 
 } // namespace
+
+std::vector<strokefile::StrokePoint> ReferencePoints(const std::vector<QPointF>& squareMedian) {
+    std::vector<strokefile::StrokePoint> points;
+    const double length = StrokeChecker::Length(squareMedian);
+    const int pieces = std::clamp(static_cast<int>(std::lround(length / kReferenceSpacing)), 1,
+                                  strokefile::kMaxPolylinePoints - 1);
+    for (const QPointF& p : StrokeChecker::Resample(squareMedian, pieces + 1)) {
+        const strokefile::StrokePoint point{static_cast<std::int32_t>(std::lround(p.x())),
+                                            static_cast<std::int32_t>(std::lround(p.y()))};
+        if (points.empty() || !(points.back() == point))
+            points.push_back(point);
+    }
+    return points;
+}
 
 QPointF ToSquare(QPointF dataPoint) {
     return DataToSquare().map(dataPoint);

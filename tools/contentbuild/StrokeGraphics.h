@@ -40,6 +40,14 @@ struct CharacterPictures {
 // The map from the stroke data's 1024 box (y up, baseline 900) into the square.
 QPointF ToSquare(QPointF dataPoint);
 
+// About how far apart the points of a reference stroke lie: dense enough that the handwriting
+// check's touch distance finds a stroke anywhere along the median.
+constexpr double kReferenceSpacing = 5.0;
+
+// The reference polyline of a stroke: points evenly spaced about kReferenceSpacing apart along its
+// median (first and last kept, at most the stroke file's 80), in whole square pixels.
+std::vector<strokefile::StrokePoint> ReferencePoints(const std::vector<QPointF>& squareMedian);
+
 // Parses an SVG path of M, L, Q, C and Z commands (absolute coordinates, as the stroke data
 // writes them) in data coordinates; nothing for any other command or a malformed number.
 std::optional<QPainterPath> ParseSvgPath(const QString& path);

@@ -510,14 +510,24 @@ private:
         for (const Phrase& p : m_phrases) {
             const std::string id = NumberedId("PH", ++n);
             const auto sound = sounds.find(p.speechText);
-            w.Insert("tbl_phrase_main", {"id", "cz", "czpinyin", "cxid", "imgflag", "sound"},
+            w.Insert("tbl_phrase_main", {"id", "cz", "czpinyin", "cxid", "imgflag", "sound", "cipin"},
                      {id, p.text.toStdString(), p.pinyin, p.cxid, std::int64_t{0},
-                      sound == sounds.end() ? Value{} : Value{sound->second}});
+                      sound == sounds.end() ? Value{} : Value{sound->second}, WordCount(p.text)});
             for (const std::string& suffix : m_options.languageSuffixes)
                 w.Insert("tbl_phrase_explain_" + suffix, {"id", "wordid", "explain"},
                          {NumberedId("PE", n), id, p.ExplanationFor(suffix)});
         }
         summary.phrases = m_phrases.size();
+    }
+
+    // How often the word occurs in the word frequency list (0 when it is not there), so that the
+    // word-study page lists the commonest phrases of a character first.
+    std::int64_t WordCount(const QString& word) {
+        if (m_wordCounts.empty())
+            for (const auto& [listed, count] : m_frequentWords)
+                m_wordCounts.emplace(listed, count);
+        const auto found = m_wordCounts.find(word);
+        return found == m_wordCounts.end() ? 0 : found->second;
     }
 
     void WriteSyllables(DatabaseWriter& w, const std::map<std::string, Blob>& sounds,
@@ -538,6 +548,7 @@ private:
     std::map<QString, std::vector<std::string>> m_frequencyReadings;
     std::optional<ReadingChoice> m_readingChoice;
     std::vector<std::pair<QString, long>> m_frequentWords;
+    std::map<QString, long> m_wordCounts;
     std::vector<ListedWord> m_listedWords;
     std::vector<ListedWord> m_lessonWords;
     std::vector<std::string> m_warnings;
