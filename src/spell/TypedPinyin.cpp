@@ -112,6 +112,11 @@ std::string KnownSpelling(std::string plain) {
     return pinyin::PlainSyllables().count(plain) ? plain : std::string();
 }
 
+// Erhua joins a syllable that is neither er nor already followed by an erhua r.
+bool ErhuaCanJoin(const std::vector<PinyinSyllable>& before) {
+    return !before.empty() && before.back().final != "er" && before.back().final != "r";
+}
+
 // Splits one group into known syllables: the longest spelling first, a syllable inside a group
 // never starting with a, o or e (pinyin writes an apostrophe there), an r after a syllable that
 // starts no syllable read as erhua.
@@ -121,7 +126,7 @@ bool SplitGroup(const Group& group, std::vector<PinyinSyllable>& out, std::strin
     std::function<bool(size_t)> split = [&](size_t pos) -> bool {
         if (pos == letters.size())
             return true;
-        const bool erhuaCanFollow = pos > 0 && out.back().final != "er" && out.back().final != "r";
+        const bool erhuaCanFollow = pos > 0 && ErhuaCanJoin(out);
         if (erhuaCanFollow && pos + 1 == letters.size() && letters[pos].plain == u'r') {
             out.push_back({"", "r", 5});
             return true;
@@ -190,8 +195,7 @@ Reading Read(std::u16string_view typed) {
     for (const Group& group : groups) {
         // "dian3r": the r of erhua written after the tone number.
         if (group.followsToneNumber && group.letters.size() == 1 && group.letters[0].plain == u'r' &&
-            !reading.syllables.empty() && reading.syllables.back().final != "r" &&
-            reading.syllables.back().final != "er") {
+            ErhuaCanJoin(reading.syllables)) {
             PinyinSyllable& before = reading.syllables.back();
             if (before.initial.empty() && before.final == "e")
                 before.final = "er"; // "e3r" sounds, and is written, as ěr

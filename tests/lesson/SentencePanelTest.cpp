@@ -185,7 +185,7 @@ TEST_F(SentencePanelTest, ReadingControlMenuAndCommands) {
             commands.push_back(action->data().toInt());
     EXPECT_EQ(commands, (std::vector<int>{32771, 32773, 32774, 32776}));
     EXPECT_EQ(menu->actions()[1]->text(), "Read the Sentence");
-    EXPECT_EQ(menu->actions()[2]->iconText(), "Listen & Repeat"); // as shown: the & is no shortcut mark
+    EXPECT_EQ(menu->actions()[2]->iconText(), "Listen & Repeat");     // as shown: the & is no shortcut mark
     EXPECT_EQ(menu->font().family(), programlook::Font(13).family()); // the program's look
 
     // Read twice: played twice, the speaking icon only while playing.

@@ -125,6 +125,7 @@ public:
     }
 
     const std::vector<std::string>& Warnings() const { return m_warnings; }
+    std::shared_ptr<const ReadingChoice> Readings() const { return m_readingChoice; }
 
     void AddWarning(const std::string& warning) {
         if (std::find(m_warnings.begin(), m_warnings.end(), warning) == m_warnings.end())
@@ -187,7 +188,7 @@ private:
         }
         for (const FrequentCharacter& c : m_frequentCharacters)
             m_frequencyReadings.emplace(c.character, c.readings);
-        m_readingChoice.emplace(m_dictionary, m_frequentWords);
+        m_readingChoice = std::make_shared<const ReadingChoice>(m_dictionary, m_frequentWords);
         return true;
     }
 
@@ -546,7 +547,7 @@ private:
     std::set<std::string> m_knownSpellings;
     std::vector<FrequentCharacter> m_frequentCharacters;
     std::map<QString, std::vector<std::string>> m_frequencyReadings;
-    std::optional<ReadingChoice> m_readingChoice;
+    std::shared_ptr<const ReadingChoice> m_readingChoice;
     std::vector<std::pair<QString, long>> m_frequentWords;
     std::map<QString, long> m_wordCounts;
     std::vector<ListedWord> m_listedWords;
@@ -580,6 +581,7 @@ bool BuildWordDatabase(const WordDatabaseSources& sources, const WordDatabaseOpt
     summary = WordDatabaseSummary{};
     const bool written = builder.Write(partPath, summary, error);
     summary.warnings = builder.Warnings();
+    summary.readingChoice = builder.Readings();
     if (!written) {
         std::remove(partPath.c_str());
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,8 @@
 // readings, glyph, outline, stroke and stroke-order pictures and reference strokes; phrases with
 // pinyin, explanation and sound; pinyin letters, finals and punctuation pictures; a sound for every
 // syllable that occurs.
+class ReadingChoice;
+
 struct WordDatabaseSources {
     std::string strokeDataFolder;              // one "<character>.json" per character
     std::string dictionaryPath;                // CC-CEDICT
@@ -32,6 +35,8 @@ struct WordDatabaseSummary {
     size_t readings = 0;
     size_t phrases = 0;
     size_t syllableSounds = 0;
+    // How the characters' first readings were chosen, for the check of the written database.
+    std::shared_ptr<const ReadingChoice> readingChoice;
 };
 
 // Writes the database to `outputPath` (replacing a file there only once the new one is complete).

@@ -2,7 +2,6 @@
 // checks it. Run by the build; see content.cmake for the arguments it is given.
 #include "ContactSheet.h"
 #include "ContentCheck.h"
-#include "ReadingChoice.h"
 #include "WordDatabaseBuilder.h"
 #include "app/FileUtils.h"
 
@@ -129,10 +128,8 @@ int main(int argc, char** argv) {
     std::printf("contentbuild: %zu characters (%zu readings), %zu phrases, %zu syllable sounds in %.1f s\n",
                 summary.characters, summary.readings, summary.phrases, summary.syllableSounds,
                 timer.elapsed() / 1000.0);
-    const ReadingChoice readingChoice(opendata::LoadDictionary(args.sources.dictionaryPath, error),
-                                      opendata::LoadWordFrequency(args.sources.wordFrequencyPath, error));
     const std::vector<std::string> problems =
-        CheckWordDatabase(args.output, args.options.languageSuffixes, &readingChoice);
+        CheckWordDatabase(args.output, args.options.languageSuffixes, summary.readingChoice.get());
     for (const std::string& problem : problems)
         std::fprintf(stderr, "content check: %s\n", problem.c_str());
     if (!problems.empty()) {
