@@ -34,16 +34,15 @@ Lookup LoadPunctuation(char16_t mark, CBmpPicture& picture) {
 }
 
 // The finals table looked up by the tone-marked text; the row whose text is exactly the letter
-// (the engine compares without regard to case) gives the picture. Nothing when the table has no
-// row at all; false when the query could not be run.
+// (the engine compares without regard to case) gives the picture. Nothing when no row is exactly
+// the letter, so that a capital initial such as M is not hidden by the final m of an
+// interjection; false when the query could not be run.
 std::optional<bool> LoadFinal(std::u16string_view letter, CBmpPicture& picture) {
     const SqlQuery condition = SqlQuery::Format(sql::kFinalCondition, {letter});
     const SqlQuery query = SqlQuery::Format(sql::kFinalWhere, {condition});
     CADORecordset recordset;
     if (!OpenContentQuery(recordset, g_pWordDb, query))
         return false; // logged and noted for the window to tell once
-    if (recordset.IsEOF())
-        return std::nullopt;
     for (; !recordset.IsEOF(); recordset.MoveNext()) {
         std::u16string marked;
         recordset.GetFieldValue("ymtune", marked);
@@ -51,10 +50,10 @@ std::optional<bool> LoadFinal(std::u16string_view letter, CBmpPicture& picture) 
             std::vector<unsigned char> bytes;
             ReadImageField(recordset, "img", bytes);
             picture.Load(std::move(bytes));
-            break;
+            return true;
         }
     }
-    return true;
+    return std::nullopt;
 }
 
 // An initial from the initials table, by its column; true when a row was found.

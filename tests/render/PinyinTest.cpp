@@ -134,6 +134,15 @@ TEST_F(LetterPictures, FinalsPunctuationAndCapitalVowelsAreFound) {
     EXPECT_TRUE(m_notice.shown.empty());
 }
 
+TEST_F(LetterPictures, ACapitalInitialIsNotHiddenByALowerCaseFinal) {
+    // The word database holds the final m of interjections; the letter table compares without case.
+    ASSERT_TRUE(
+        m_wordDb.Execute(SqlQuery("INSERT INTO tbl_pinyin_yunmu (ym, tune, ymtune) VALUES ('m', 5, 'm')")));
+    CBmpPicture picture;
+    EXPECT_TRUE(LoadLetterPicture(u"M", picture));
+    EXPECT_EQ(picture.Bytes(), fixtures::LetterPictureBytes(u"M"));
+}
+
 TEST_F(LetterPictures, ABlankOrUnknownLetterSucceedsWithoutAPicture) {
     for (const char16_t* letter : {u" ", u"#", u"7"}) {
         CBmpPicture picture;
