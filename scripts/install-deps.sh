@@ -8,6 +8,8 @@ packages=(
   g++ clang-14 libclang-rt-14-dev cmake ninja-build pkg-config clang-format
   # libraries the program links
   qt6-base-dev libsqlite3-dev portaudio19-dev libmpg123-dev
+  # slower model speech at the same pitch
+  libsoundtouch-dev
   # salted password hashes of the user accounts
   libsodium-dev
   # WebP scenes for the movie control; the font the artwork generator draws its labels with

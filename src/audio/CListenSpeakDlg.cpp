@@ -7,9 +7,11 @@
 #include "audio/AudioMessages.h"
 #include "audio/CPitchContourView.h"
 #include "audio/CSoundPlayer.h"
+#include "audio/CSpeedChoice.h"
 #include "audio/CWaveformStatic.h"
 #include "audio/ConvertMp3ToWav.h"
 #include "audio/SpeakingPractice.h"
+#include "audio/SpeechSpeed.h"
 #include "render/SentenceGrid.h"
 #include "ui/ArtworkIds.h"
 #include "ui/BitmapButton.h"
@@ -48,26 +50,26 @@ void CListenSpeakDlg::CreateControls() {
 
     m_pModelWave = new CWaveformStatic(this, m_clock);
     named(m_pModelWave, IDC_MODEL_WAVE);
-    m_pModelWave->setGeometry(DialogRect(0, 33, 217, 70));
     connect(m_pModelWave, &CWaveformStatic::clicked, this, [this] { m_session->PlayModel(); });
 
     m_pLearnerWave = new CWaveformStatic(this, m_clock);
     named(m_pLearnerWave, IDC_LEARNER_WAVE);
-    m_pLearnerWave->setGeometry(DialogRect(1, 125, 216, 70));
     connect(m_pLearnerWave, &CWaveformStatic::clicked, this, [this] { OnPlayLearner(); });
 
     m_pContours = new CPitchContourView(this);
     named(m_pContours, IDC_CONTOURS);
-    m_pContours->setGeometry(DialogRect(1, 197, 216, 44));
 
     // The prompt line starts empty: it speaks only when there is something to say.
     m_pPrompt = new QLabel(this);
     named(m_pPrompt, IDC_PROMPT);
-    m_pPrompt->setGeometry(DialogRect(1, 243, 142, 10));
     m_pToneScore = new QLabel(this);
     named(m_pToneScore, IDC_TONE_SCORE);
-    m_pToneScore->setGeometry(DialogRect(145, 243, 72, 10));
     m_pToneScore->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    m_pSpeed = new CSpeedChoice(this);
+    named(m_pSpeed, IDC_SPEED);
+    connect(m_pSpeed, &CSpeedChoice::speedChosen, this, &CListenSpeakDlg::speechSpeedChosen);
+    LayOutControls();
 
     // Placeholders of the template; clicks on them do nothing.
     const QRect iconRects[] = {DialogRect(51, 246, 20, 20), DialogRect(83, 246, 20, 20)};
@@ -103,6 +105,21 @@ void CListenSpeakDlg::CreateControls() {
     connect(playLearner, &QPushButton::clicked, this, &CListenSpeakDlg::OnPlayLearner);
 }
 
+void CListenSpeakDlg::LayOutControls() {
+    const int w = width();
+    m_pModelWave->setGeometry(0, 66, w - 2, 140);
+    m_pLearnerWave->setGeometry(2, 250, w - 4, 140);
+    m_pContours->setGeometry(2, 394, w - 4, 88);
+    m_pPrompt->setGeometry(2, 486, w - 152, 20);
+    m_pToneScore->setGeometry(w - 146, 486, 144, 20);
+    m_pSpeed->setGeometry(w - 152, 216, 150, 26);
+}
+
+void CListenSpeakDlg::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayOutControls();
+}
+
 void CListenSpeakDlg::SetUpPlayButton(BitmapButton* button, int hoverId, int normalId) {
     button->SetBitmaps(hoverId, kButtonTransparent, normalId, kButtonTransparent);
     button->SetTooltipText(QStringLiteral("play"));
@@ -121,7 +138,8 @@ void CListenSpeakDlg::SetSentenceText(const std::u16string& sentence, const std:
 bool CListenSpeakDlg::SetModel(const std::string& modelMp3Path) {
     if (modelMp3Path.empty() || !FileExists(ResolveContentPath(modelMp3Path)))
         return false;
-    m_strModelPath = ConvertMp3ToWav(modelMp3Path);
+    m_strModelMp3 = modelMp3Path;
+    m_strModelPath = speech::SoundAtSpeed(ConvertMp3ToWav(modelMp3Path), m_speechSpeed);
     try {
         m_pModelWave->LoadFile(m_strModelPath);
     } catch (...) {
@@ -132,6 +150,16 @@ bool CListenSpeakDlg::SetModel(const std::string& modelMp3Path) {
     m_session->SetModel(m_strModelPath);
     update();
     return true;
+}
+
+void CListenSpeakDlg::SetSpeechSpeed(int percent) {
+    percent = speech::ValidSpeed(percent);
+    m_pSpeed->SetSpeed(percent);
+    if (percent == m_speechSpeed)
+        return;
+    m_speechSpeed = percent;
+    if (!m_strModelMp3.empty() && !IsRecording())
+        SetModel(m_strModelMp3);
 }
 
 void CListenSpeakDlg::OnPlayModel() {

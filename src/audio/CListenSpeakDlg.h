@@ -15,6 +15,7 @@
 
 class BitmapButton;
 class CPitchContourView;
+class CSpeedChoice;
 class CWaveformStatic;
 class QLabel;
 
@@ -28,7 +29,8 @@ public:
     // Control ids (each control's objectName).
     static constexpr int IDC_ICON_LEFT = 1000, IDC_ICON_RIGHT = 1001;
     static constexpr int IDC_MODEL_WAVE = 1002, IDC_LEARNER_WAVE = 1003;
-    static constexpr int IDC_PROMPT = 1005, IDC_TONE_SCORE = 1006, IDC_CONTOURS = 1007, IDC_TEXT = 1060;
+    static constexpr int IDC_PROMPT = 1005, IDC_TONE_SCORE = 1006, IDC_CONTOURS = 1007, IDC_SPEED = 1008;
+    static constexpr int IDC_TEXT = 1060;
     static constexpr int IDC_PLAY_MODEL = 1061, IDC_PLAY_LEARNER = 1097;
     // The template's size in dialog units, and the pixels of one dialog unit of its "System" font.
     static constexpr QSize kTemplateSize{218, 268};
@@ -42,10 +44,14 @@ public:
     // recording under way is stopped).
     void SetSentenceText(const std::u16string& sentence, const std::u16string& pinyin = {});
     const std::u16string& SentenceText() const { return m_strSentence; }
-    // Converts the model MP3 to WAV, shows it in the model waveform and rebuilds the character
-    // line; a model without samples is told in the prompt line. False, with nothing changed, when
-    // there is no file at the path.
+    // Converts the model MP3 to WAV at the speech speed, shows it in the model waveform and
+    // rebuilds the character line; a model without samples is told in the prompt line. False,
+    // with nothing changed, when there is no file at the path.
     bool SetModel(const std::string& modelMp3Path);
+    // The speed (percent) the model is heard at; a model already set is made again at it, unless
+    // a recording is under way (then the next model takes it).
+    void SetSpeechSpeed(int percent);
+    int SpeechSpeed() const { return m_speechSpeed; }
 
     // Button 1061: plays the model and, unless a recording is under way, arms the practice.
     void OnPlayModel();
@@ -67,12 +73,20 @@ public:
         return m_session->WaitUntilSoundIdle(timeout);
     }
 
+signals:
+    // The learner chose another speed on the pane's speed control.
+    void speechSpeedChosen(int percent);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void CreateControls();
+    // Places the controls that span the pane after its width, so that all of them stay inside
+    // the frame the lesson window gives it.
+    void LayOutControls();
     void SetUpPlayButton(BitmapButton* button, int hoverId, int normalId);
 
     bool PlayModelWithCursor() override;
@@ -91,5 +105,8 @@ private:
     CPitchContourView* m_pContours = nullptr;
     QLabel* m_pPrompt = nullptr;
     QLabel* m_pToneScore = nullptr;
+    CSpeedChoice* m_pSpeed = nullptr;
+    std::string m_strModelMp3;
+    int m_speechSpeed = 100;
     std::unique_ptr<SpeakingPracticeSession> m_session;
 };

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr std::size_t kWavHeaderSize = 44;
+constexpr std::size_t kWavHeaderSize = kCanonicalWavHeaderSize;
 
 struct HandleCloser {
     void operator()(mpg123_handle* handle) const {
@@ -27,18 +27,6 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-std::string CanonicalWavHeader(const WaveFormat& format, std::uint32_t dataSize) {
-    std::string header = "RIFF";
-    AppendLe32(header, static_cast<std::uint32_t>(kWavHeaderSize - 8 + dataSize));
-    header += "WAVEfmt ";
-    AppendLe32(header, 16);
-    const auto record = format.ToBytes();
-    header.append(record.begin(), record.begin() + 16);
-    header += "data";
-    AppendLe32(header, dataSize);
-    return header;
-}
 
 // One decoding run: reads the MP3 through libmpg123 and streams 16-bit PCM into the WAV file.
 class Mp3ToWav {

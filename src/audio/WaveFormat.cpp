@@ -57,3 +57,15 @@ WaveFormat MakePcmFormat(std::uint16_t bitsPerSample, std::uint16_t channels, st
     format.extraSize = 0;
     return format;
 }
+
+std::string CanonicalWavHeader(const WaveFormat& format, std::uint32_t dataSize) {
+    std::string header = "RIFF";
+    AppendLe32(header, static_cast<std::uint32_t>(kCanonicalWavHeaderSize - 8 + dataSize));
+    header += "WAVEfmt ";
+    AppendLe32(header, 16);
+    const auto record = format.ToBytes();
+    header.append(record.begin(), record.begin() + 16);
+    header += "data";
+    AppendLe32(header, dataSize);
+    return header;
+}

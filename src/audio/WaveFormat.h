@@ -30,6 +30,10 @@ struct WaveFormat {
 // samples per second × block align.
 WaveFormat MakePcmFormat(std::uint16_t bitsPerSample, std::uint16_t channels, std::uint32_t samplesPerSec);
 
+// The 44-byte header of a plain WAV file: RIFF, a 16-byte format chunk and the data chunk's header.
+inline constexpr std::size_t kCanonicalWavHeaderSize = 44;
+std::string CanonicalWavHeader(const WaveFormat& format, std::uint32_t dataSize);
+
 // Little-endian helpers for RIFF headers.
 std::uint16_t ReadLe16(const std::uint8_t* bytes);
 std::uint32_t ReadLe32(const std::uint8_t* bytes);

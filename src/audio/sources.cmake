@@ -1,5 +1,6 @@
 pkg_check_modules(PORTAUDIO REQUIRED IMPORTED_TARGET portaudio-2.0)
 pkg_check_modules(MPG123 REQUIRED IMPORTED_TARGET libmpg123)
+pkg_check_modules(SOUNDTOUCH REQUIRED IMPORTED_TARGET soundtouch)
 
 target_sources(core PRIVATE
   src/audio/AudioNotice.cpp
@@ -28,13 +29,16 @@ target_sources(core PRIVATE
   src/audio/SoundDevices.cpp
   src/audio/SpeakingPractice.cpp
   src/audio/SpeakingPracticeSession.cpp
+  src/audio/SpeechSpeed.cpp
   src/audio/WaveFormat.cpp
 )
 target_link_libraries(core PUBLIC PkgConfig::PORTAUDIO PkgConfig::MPG123)
+target_link_libraries(core PRIVATE PkgConfig::SOUNDTOUCH)
 
 # The speaking practice pane and its waveform controls.
 target_sources(gui PRIVATE
   src/audio/CListenSpeakDlg.cpp
   src/audio/CPitchContourView.cpp
+  src/audio/CSpeedChoice.cpp
   src/audio/CWaveformStatic.cpp
 )

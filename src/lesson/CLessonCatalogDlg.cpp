@@ -317,7 +317,7 @@ void CLessonCatalogDlg::OnLanguageChosen(int index) {
     ApplyShortStringRule(record);
     // The learner's display settings stay with the language they were made in; from now on the
     // texts, menus and settings are the new language's.
-    CSystemSettingDlg::SaveDisplaySettings();
+    SaveDisplaySettingsOrTell();
     g_strLangSuffix = record.ShortString;
     g_lessonSettings.Load(LessonSettings::PathFor(g_strLangSuffix));
     LoadLessons(0);
@@ -358,7 +358,7 @@ void CLessonCatalogDlg::ExitPath() {
     if (m_bExiting)
         return;
     m_bExiting = true;
-    CSystemSettingDlg::SaveDisplaySettings();
+    SaveDisplaySettingsOrTell();
     PlaySoundFile(GetProgramFolder() + "sound\\button.wav", SND_ASYNC | SND_FILENAME);
     done(QDialog::Rejected);
 }

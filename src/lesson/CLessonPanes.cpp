@@ -11,6 +11,7 @@
 #include "lesson/CSentencePanel.h"
 #include "lesson/CTypicalDialog.h"
 #include "lesson/CTypicalPanel.h"
+#include "lesson/LessonSettings.h"
 #include "ui/CShockwaveFlash.h"
 
 namespace {
@@ -30,6 +31,9 @@ void CLessonPanes::Create(QWidget* window, LessonWindowServices& services) {
     m_title = Hidden(new CLessonTitle(window));
     m_title->SetServices(&services);
     CreateRightPanes(window);
+    m_listenSpeak->SetSpeechSpeed(g_lessonSettings.m_speechSpeed);
+    QObject::connect(m_listenSpeak, &CListenSpeakDlg::speechSpeedChosen, window,
+                     [&services](int percent) { services.ChooseSpeechSpeed(percent); });
 }
 
 void CLessonPanes::CreateRightPanes(QWidget* window) {
@@ -144,6 +148,10 @@ void CLessonPanes::SetListenSpeakModel(const std::u16string& sentence, const std
                                        const std::string& modelMp3Path) {
     m_listenSpeak->SetSentenceText(sentence, pinyin);
     m_listenSpeak->SetModel(modelMp3Path);
+}
+
+void CLessonPanes::SetSpeechSpeed(int percent) {
+    m_listenSpeak->SetSpeechSpeed(percent);
 }
 
 void CLessonPanes::ShowTypicalDetail(const std::string& typicalId) {

@@ -49,6 +49,7 @@ public:
     void SetListenSpeakModel(const std::u16string& sentence, const std::u16string& pinyin,
                              const std::string& modelMp3Path) override;
     void ShowTypicalDetail(const std::string& typicalId) override;
+    void SetSpeechSpeed(int percent) override;
 
     CLessonTitle* Title() const { return m_title; }
     CSentencePanel* Sentences() const { return m_sentences; }

@@ -6,6 +6,7 @@
 #include "app/UserNotice.h"
 #include "audio/CSoundPlayer.h"
 #include "audio/IClock.h"
+#include "audio/SpeechSpeed.h"
 #include "data/CADORecordset.h"
 #include "data/ContentProblems.h"
 #include "data/ContentQuery.h"
@@ -363,6 +364,15 @@ void CLessonWindow::ShowNewWordStudy(const std::u16string& word, const std::u16s
                                      const std::u16string& explanation, CMutiWord* control) {
     m_panes->ShowNewWord(word, partOfSpeech, explanation, control);
     SwitchPane(LessonPanes::kWordStudy, "wordstudy.bmp", 0);
+}
+
+void CLessonWindow::ChooseSpeechSpeed(int percent) {
+    percent = speech::ValidSpeed(percent);
+    m_panes->SetSpeechSpeed(percent);
+    if (percent == g_lessonSettings.m_speechSpeed)
+        return;
+    g_lessonSettings.m_speechSpeed = percent;
+    SaveDisplaySettingsOrTell();
 }
 
 void CLessonWindow::ShowTypicalDetail(const std::string& typicalId) {

@@ -43,6 +43,7 @@ public:
     void ShowListenSpeak(const std::u16string& sentence, const std::u16string& pinyin,
                          const std::string& modelMp3Path) override;
     void ShowTypicalDetail(const std::string& typicalId) override;
+    void ChooseSpeechSpeed(int percent) override;
     void ShowTypicalSentences() override;
     void ShowNote(const std::string& noteKey) override;
     void ShowWordStudy(const std::u16string& word, const std::u16string& pinyin,

@@ -8,6 +8,7 @@
 #include "audio/CSoundPlayer.h"
 #include "audio/CWaveFileView.h"
 #include "audio/ConvertMp3ToWav.h"
+#include "audio/SpeechSpeed.h"
 #include "data/ContentQuery.h"
 #include "data/Queries.h"
 #include "lesson/LessonSettings.h"
@@ -75,7 +76,9 @@ bool CStaticPicture::FetchSound() {
 }
 
 void CStaticPicture::ConvertSound() {
-    m_soundPath = m_soundPath.empty() ? std::string() : ConvertMp3ToWav(m_soundPath);
+    m_soundPath = m_soundPath.empty()
+                      ? std::string()
+                      : speech::SoundAtSpeed(ConvertMp3ToWav(m_soundPath), g_lessonSettings.m_speechSpeed);
 }
 
 void CStaticPicture::ReadSentence() {
@@ -121,6 +124,8 @@ void CStaticPicture::OnCommand(int command) {
         ToggleMeaning();
         break;
     default:
+        if (command > kSpeedCommandBase && command <= kSpeedCommandBase + 100)
+            ChooseSpeed(command - kSpeedCommandBase);
         break;
     }
 }
@@ -155,7 +160,25 @@ QMenu* CStaticPicture::BuildMenu(QWidget* parent) const {
     const bool shown = !panel || panel->IsTranslationShown(m_index);
     add(kShowHideMeaning,
         g_lessonSettings.QText(shown ? LessonText::Item_ShowHideMeaning : LessonText::Item_ShowHideMeaning1));
+    AddSpeedMenu(*menu);
     return menu;
+}
+
+// The speed every sentence is heard at, in the lesson window and in the speaking practice.
+void CStaticPicture::AddSpeedMenu(QMenu& menu) {
+    QMenu* speeds = menu.addMenu(g_lessonSettings.QTextOr(LessonText::Item_Speed, "Speed"));
+    programlook::StyleMenu(*speeds);
+    for (const int percent : speech::kSpeeds) {
+        QAction* action = speeds->addAction(QStringLiteral("%1×").arg(percent / 100.0));
+        action->setCheckable(true);
+        action->setChecked(percent == g_lessonSettings.m_speechSpeed);
+        action->setData(kSpeedCommandBase + percent);
+    }
+}
+
+void CStaticPicture::ChooseSpeed(int percent) {
+    if (auto* window = FindAncestor<LessonWindowServices>(this))
+        window->ChooseSpeechSpeed(percent);
 }
 
 void CStaticPicture::mousePressEvent(QMouseEvent* event) {

@@ -31,6 +31,8 @@ public:
     static constexpr int kListenRepeat = 32773;
     static constexpr int kReadOrSilence = 32774;
     static constexpr int kShowHideMeaning = 32776;
+    // The speed items: this plus the speed in percent.
+    static constexpr int kSpeedCommandBase = 32800;
     static constexpr int kIconSize = 35;
 
     explicit CStaticPicture(QWidget* parent);
@@ -38,7 +40,6 @@ public:
     // Places the control and loads its icons; index and id name its sentence.
     void Create(const QRect& rect, int sentenceIndex, const std::string& sentenceId);
     void SetSentence(int sentenceIndex, const std::string& sentenceId);
-    // The Chinese text the speaking practice gets with "Listen & Repeat".
     // The sentence's words and their pinyin (one group per word), for the speaking practice.
     void SetSentenceText(const std::u16string& text, const std::u16string& pinyin) {
         m_sentenceText = text;
@@ -75,6 +76,8 @@ private:
     void ListenAndRepeat();
     void ToggleMeaning();
     void ConvertSound();
+    static void AddSpeedMenu(QMenu& menu);
+    void ChooseSpeed(int percent);
 
     int m_index = 0;
     std::string m_sentenceId;

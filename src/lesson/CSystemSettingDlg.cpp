@@ -96,14 +96,6 @@ void CSystemSettingDlg::StoreSettings() {
 // is saved at once, so that a crash later does not lose it.
 void CSystemSettingDlg::done(int result) {
     StoreSettings();
-    SaveDisplaySettings();
+    SaveDisplaySettingsOrTell();
     SkinDialog::done(result);
-}
-
-void CSystemSettingDlg::SaveDisplaySettings() {
-    if (g_lessonSettings.SaveUser())
-        return;
-    const std::string failure = g_lessonSettings.SaveFailureToTell();
-    if (!failure.empty())
-        GetUserNotice().Show(UserNotice::Kind::Warning, "Display settings", failure);
 }

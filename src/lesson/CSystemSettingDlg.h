@@ -17,9 +17,6 @@ public:
 
     void done(int result) override;
 
-    // Saves the logged-in user's display settings; a failure is told to the learner once.
-    static void SaveDisplaySettings();
-
 private:
     // Puts the process-wide display settings into the controls.
     void ShowSettings();

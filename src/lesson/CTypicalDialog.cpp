@@ -7,6 +7,7 @@
 #include "audio/AudioMessages.h"
 #include "audio/CSoundPlayer.h"
 #include "audio/ConvertMp3ToWav.h"
+#include "audio/SpeechSpeed.h"
 #include "data/ContentQuery.h"
 #include "data/Queries.h"
 #include "lesson/LessonSettings.h"
@@ -40,7 +41,7 @@ std::string WriteSound(const CADORecordset& rs, const std::string& mp3) {
     for (const std::string& stale : {mp3, wav})
         std::remove(ResolveContentPath(stale).c_str());
     if (!rs.IsEOF() && rs.SaveFieldToFile("sound", mp3))
-        return ConvertMp3ToWav(mp3);
+        return speech::SoundAtSpeed(ConvertMp3ToWav(mp3), g_lessonSettings.m_speechSpeed);
     return "";
 }
 

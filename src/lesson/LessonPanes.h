@@ -61,6 +61,8 @@ public:
     virtual void SetListenSpeakModel(const std::u16string& sentence, const std::u16string& pinyin,
                                      const std::string& modelMp3Path) = 0;
     virtual void ShowTypicalDetail(const std::string& typicalId) = 0;
+    // The speed (percent) the speaking practice's model is heard at.
+    virtual void SetSpeechSpeed(int percent) = 0;
 };
 
 // The panes the lesson window is built with.

@@ -6,6 +6,8 @@
 #include "app/FileUtils.h"
 #include "app/Globals.h"
 #include "app/TextEncoding.h"
+#include "app/UserNotice.h"
+#include "audio/SpeechSpeed.h"
 #include "render/WordColours.h"
 
 #include <QFontMetrics>
@@ -52,7 +54,8 @@ const char* const kTextKeys[] = {"btnClose",
                                  "Word_ItemWrite",
                                  "Word_PanDuan",
                                  "Item_ReadSentence",
-                                 "LanguageQuestion"};
+                                 "LanguageQuestion",
+                                 "Item_Speed"};
 static_assert(std::size(kTextKeys) == static_cast<size_t>(LessonText::Count));
 
 const char* const kErrorText =
@@ -118,6 +121,7 @@ bool LessonSettings::Load(const std::string& path) {
     m_texts[static_cast<size_t>(LessonText::ErrorText)] = kErrorText;
     m_default = m_effective = DisplaySettings{};
     m_resumePrompt = true;
+    m_speechSpeed = 100;
     if (!FileExists(ResolveContentPath(path)))
         return false;
     const CIniFile ini(path);
@@ -129,6 +133,7 @@ bool LessonSettings::Load(const std::string& path) {
     if (!g_strUserId.empty()) {
         m_effective = ReadDisplay(ini, g_strUserId, &m_default);
         m_resumePrompt = ParseSettingsBool(ini.GetString(g_strUserId, "Tip"), true);
+        m_speechSpeed = speech::ValidSpeed(std::atoi(ini.GetString(g_strUserId, "SpeechSpeed").c_str()));
     }
     return true;
 }
@@ -142,6 +147,7 @@ bool LessonSettings::SaveUser() {
         if (std::string(key.name) != "CharSet")
             values.emplace_back(key.name, std::to_string(m_effective.*key.field));
     values.emplace_back("Tip", m_resumePrompt ? "1" : "0");
+    values.emplace_back("SpeechSpeed", std::to_string(m_speechSpeed));
     CIniFile ini(m_path);
     if (ini.WriteValues(g_strUserId, values)) {
         m_saveError.clear();
@@ -150,6 +156,14 @@ bool LessonSettings::SaveUser() {
     m_saveError = ini.LastError();
     g_log.Write("LessonSettings: display settings not saved: %s", m_saveError.c_str());
     return false;
+}
+
+void SaveDisplaySettingsOrTell() {
+    if (g_lessonSettings.SaveUser())
+        return;
+    const std::string failure = g_lessonSettings.SaveFailureToTell();
+    if (!failure.empty())
+        GetUserNotice().Show(UserNotice::Kind::Warning, "Display settings", failure);
 }
 
 std::string LessonSettings::SaveFailureToTell() {

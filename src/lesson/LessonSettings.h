@@ -46,6 +46,7 @@ enum class LessonText {
     Word_PanDuan,
     Item_ReadSentence,
     LanguageQuestion,
+    Item_Speed,
     Count
 };
 
@@ -107,6 +108,7 @@ public:
     DisplaySettings m_default;
     DisplaySettings m_effective;
     bool m_resumePrompt = true; // the key "Tip": ask about resuming the last lesson after login
+    int m_speechSpeed = 100;    // the key "SpeechSpeed": percent speed of the sentences heard
 
 private:
     std::string m_path;
@@ -116,6 +118,10 @@ private:
 };
 
 extern LessonSettings g_lessonSettings;
+
+// Saves the display settings in effect for the current user; a failure is told to the learner
+// once in the program's run, with its reason.
+void SaveDisplaySettingsOrTell();
 
 // Makes word controls draw in the colours of the display settings in effect.
 void DrawWordsInDisplayColours();

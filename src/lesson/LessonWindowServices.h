@@ -31,6 +31,9 @@ public:
                                  const std::string& modelMp3Path) = 0;
     // A click on a typical sentence: the detail dialog for it.
     virtual void ShowTypicalDetail(const std::string& typicalId) = 0;
+    // The learner chose the speed (percent) every sentence is heard at: it is kept with their
+    // settings, and the speaking practice's model follows it.
+    virtual void ChooseSpeechSpeed(int percent) = 0;
 };
 
 // One sentence's reading control as the lesson window's read-the-whole-text loop drives it.

@@ -3,6 +3,7 @@
 #include "app/FileUtils.h"
 #include "app/Globals.h"
 #include "audio/CFileSoundDevices.h"
+#include "audio/CSpeedChoice.h"
 #include "audio/CWaveformStatic.h"
 #include "audio/SpeakingPractice.h"
 #include "fixtures/FixtureSounds.h"
@@ -11,6 +12,7 @@
 #include "ui/ResourceImages.h"
 
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -104,6 +106,34 @@ TEST_F(ListenSpeakTest, PaneHasTheTemplatesControls) {
                    artwork::kPlayLearnerNormal})
         EXPECT_FALSE(LoadBitmapResource(id).isNull()) << id;
     EXPECT_EQ(m_panel->RecordPath(), g_strTempLessonDir + "\\rcsound.wav");
+
+    // The lesson window's frame is narrower and lower than the template.
+    m_panel->resize(420, 520);
+    m_panel->show();
+    for (const QWidget* child : m_panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!child->isHidden())
+            EXPECT_TRUE(m_panel->rect().contains(child->geometry())) << child->objectName().toStdString();
+}
+
+TEST_F(ListenSpeakTest, TheModelIsHeardAtTheChosenSpeed) {
+    UseMicrophone(Silence(1));
+    MakePanel();
+    ASSERT_TRUE(m_panel->SetModel(ModelWav()));
+    const std::size_t ownLength = ModelWave()->Wave().SampleCount();
+    m_panel->SetSpeechSpeed(50);
+    EXPECT_NE(m_panel->ModelPath(), ModelWav());
+    EXPECT_NEAR(static_cast<double>(ModelWave()->Wave().SampleCount()), 2.0 * ownLength, 0.05 * ownLength);
+
+    auto* choice = Control<CSpeedChoice>(CListenSpeakDlg::IDC_SPEED);
+    ASSERT_NE(choice, nullptr);
+    EXPECT_EQ(choice->Speed(), 50);
+    QSignalSpy chosen(m_panel.get(), &CListenSpeakDlg::speechSpeedChosen);
+    QTest::mouseClick(choice, Qt::LeftButton, {}, choice->SegmentRect(100).center());
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(chosen.front().front().toInt(), 100);
+    EXPECT_EQ(m_panel->SpeechSpeed(), 50) << "the owner decides";
+    m_panel->SetSpeechSpeed(100);
+    EXPECT_EQ(m_panel->ModelPath(), ModelWav());
 }
 
 TEST_F(ListenSpeakTest, SetModelLoadsTheModelAndTheCharacterLine) {

@@ -4,6 +4,8 @@
 #include "audio/CWaveFileView.h"
 #include "audio/Mp3Decoder.h"
 #include "audio/PitchTracker.h"
+#include "audio/SpeechSpeed.h"
+#include "fixtures/FixtureSounds.h"
 #include "fixtures/FixtureSpeech.h"
 #include "fixtures/TempFolder.h"
 #include "render/PinyinSyllable.h"
@@ -157,6 +159,30 @@ TEST(ToneScoring, ScoresASentenceAgainstTheModel) {
 
     const PitchContour silent;
     EXPECT_EQ(tones::ScoreTones(modelContour, silent, spoken).sentence, 0);
+}
+
+TEST(SpeechSpeed, ASlowerSoundLastsLongerAtTheSamePitch) {
+    TempFolder dir;
+    const std::string path = dir.Path() + "/sentence.wav";
+    ASSERT_TRUE(fixtures::WriteBinaryFile(path, fixtures::MonoWav(Glide(180, 180, 2.0, 22050), 22050)));
+    for (int percent : {75, 50}) {
+        const std::string slower = speech::SoundAtSpeed(path, percent);
+        ASSERT_NE(slower, path) << percent;
+        CWaveFileView wave;
+        ASSERT_TRUE(wave.Load(slower));
+        EXPECT_EQ(wave.Format().samplesPerSec, 22050u);
+        const double seconds = static_cast<double>(wave.SampleCount()) / 22050;
+        EXPECT_NEAR(seconds, 2.0 * 100 / percent, 0.05 * 100 / percent) << percent;
+        const std::vector<std::int16_t> samples = Samples(wave);
+        const std::vector<float> hz = Voiced(TrackPitchHz(samples.data(), samples.size(), 22050));
+        ASSERT_FALSE(hz.empty());
+        EXPECT_NEAR(hz[hz.size() / 2], 180.0f, 2.0f) << percent;
+    }
+    EXPECT_EQ(speech::SoundAtSpeed(path, 100), path);
+    EXPECT_EQ(speech::SoundAtSpeed(path, 60), path) << "a speed that is not offered";
+    EXPECT_EQ(speech::SoundAtSpeed(dir.Path() + "/missing.wav", 75), dir.Path() + "/missing.wav");
+    ASSERT_TRUE(fixtures::WriteBinaryFile(path, "RIFF but not a wave"));
+    EXPECT_EQ(speech::SoundAtSpeed(path, 75), path) << "an unreadable sound plays as it is";
 }
 
 } // namespace

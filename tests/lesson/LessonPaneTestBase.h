@@ -42,6 +42,9 @@ public:
         calls.push_back("ShowListenSpeak " + mp3);
     }
     void ShowTypicalDetail(const std::string& id) override { calls.push_back("ShowTypicalDetail " + id); }
+    void ChooseSpeechSpeed(int percent) override {
+        calls.push_back("ChooseSpeechSpeed " + std::to_string(percent));
+    }
 
     std::vector<std::string> calls;
     std::u16string listenSentence;

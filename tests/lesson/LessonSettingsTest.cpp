@@ -79,6 +79,7 @@ TEST_F(Settings, SavingWritesOnlyTheUsersSectionAndIsReadBack) {
     s.m_effective.wordR = 200;
     s.m_effective.lineDistance = 9;
     s.m_resumePrompt = false;
+    s.m_speechSpeed = 75;
     ASSERT_TRUE(s.SaveUser());
     const std::string text = ReadWholeFile(m_dir / "Lesson_res/lessonres_en.ini").value();
     EXPECT_EQ(text.substr(0, std::string(kFile).size()), kFile); // defaults untouched
@@ -90,10 +91,12 @@ TEST_F(Settings, SavingWritesOnlyTheUsersSectionAndIsReadBack) {
     ASSERT_TRUE(again.Load(Path()));
     EXPECT_EQ(again.m_effective, s.m_effective);
     EXPECT_FALSE(again.m_resumePrompt);
+    EXPECT_EQ(again.m_speechSpeed, 75);
 
     g_strUserId = "8"; // another user still gets the defaults
     ASSERT_TRUE(again.Load(Path()));
     EXPECT_EQ(again.m_effective, again.m_default);
+    EXPECT_EQ(again.m_speechSpeed, 100);
 }
 
 // Every value of the display settings changed, so that a file holding some old and some new values

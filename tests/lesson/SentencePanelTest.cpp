@@ -181,9 +181,18 @@ TEST_F(SentencePanelTest, ReadingControlMenuAndCommands) {
     g_lessonSettings = settings;
     std::vector<int> commands;
     for (QAction* action : menu->actions())
-        if (!action->isSeparator())
+        if (!action->isSeparator() && !action->menu())
             commands.push_back(action->data().toInt());
     EXPECT_EQ(commands, (std::vector<int>{32771, 32773, 32774, 32776}));
+    const QMenu* speeds = menu->actions().back()->menu();
+    ASSERT_NE(speeds, nullptr);
+    std::vector<std::pair<int, bool>> speedItems;
+    for (const QAction* action : speeds->actions())
+        speedItems.emplace_back(action->data().toInt() - CStaticPicture::kSpeedCommandBase,
+                                action->isChecked());
+    EXPECT_EQ(speedItems, (std::vector<std::pair<int, bool>>{{100, true}, {75, false}, {50, false}}));
+    reader->OnCommand(CStaticPicture::kSpeedCommandBase + 75);
+    EXPECT_EQ(m_window.calls.back(), "ChooseSpeechSpeed 75") << "the window keeps the speed";
     EXPECT_EQ(menu->actions()[1]->text(), "Read the Sentence");
     EXPECT_EQ(menu->actions()[2]->iconText(), "Listen & Repeat");     // as shown: the & is no shortcut mark
     EXPECT_EQ(menu->font().family(), programlook::Font(13).family()); // the program's look
