@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -16,7 +17,9 @@
 
 // A clock that tests advance by hand. A sleep on the test's own thread (the panel waiting for the
 // recording file) lets the audio threads finish what they were given instead of taking time, so
-// the wait behaves as if the threads had been quick enough.
+// the wait behaves as if the threads had been quick enough. A sleep on an audio thread takes no
+// time, or, when the test asks for a slow thread, lasts until the test has advanced the clock by
+// that much more.
 class SettlingClock final : public IClock {
 public:
     Duration Now() const override { return m_clock.Now(); }
@@ -25,9 +28,16 @@ public:
     }
     void CancelTimer(TimerId id) override { m_clock.CancelTimer(id); }
     void Sleep(Duration) override {
-        if (std::this_thread::get_id() == m_testThread && m_settle)
-            m_settle();
+        if (std::this_thread::get_id() == m_testThread) {
+            if (m_settle)
+                m_settle();
+            return;
+        }
+        const Duration until = Now() + m_slowThreadSleep.load();
+        while (Now() < until)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
+    void SetSlowThreadSleep(Duration duration) { m_slowThreadSleep = duration; }
     void Advance(Duration duration) { m_clock.Advance(duration); }
     void SetSettle(std::function<void()> settle) { m_settle = std::move(settle); }
 
@@ -35,6 +45,7 @@ private:
     ManualClock m_clock;
     std::thread::id m_testThread = std::this_thread::get_id();
     std::function<void()> m_settle;
+    std::atomic<Duration> m_slowThreadSleep{Duration{0}};
 };
 
 // What the program would have shown the user.

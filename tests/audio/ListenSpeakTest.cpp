@@ -243,6 +243,27 @@ TEST_F(ListenSpeakTest, RepeatOfAboutTheModelsLengthIsGood) {
               playedBefore + LearnerWave()->Wave().SampleByteCount());
 }
 
+TEST_F(ListenSpeakTest, ARecordingClosedLateIsStillPickedUp) {
+    UseMicrophone(Join({Silence(0.3), Square(1.2, 9000), Silence(3)}));
+    MakePanel();
+    ASSERT_TRUE(m_panel->SetModel(ModelWav()));
+    ClickPlayModel();
+    Run(2300ms);
+    ASSERT_TRUE(m_panel->IsRecording());
+    Run(2500ms);
+    ASSERT_EQ(Prompt(), "Start speaking...");
+    // The recorder waits 1.5 s before it has the file closed.
+    m_clock.SetSlowThreadSleep(1500ms);
+    for (int step = 0; step < 25; ++step) {
+        m_clock.Advance(100ms);
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(5ms);
+    }
+    ASSERT_TRUE(RunUntilRated(4s));
+    EXPECT_EQ(Prompt(), "good!");
+    EXPECT_TRUE(LearnerWave()->IsLoaded());
+}
+
 TEST_F(ListenSpeakTest, SlowRepeatIsNotSoBad) {
     UseMicrophone(Join({Silence(0.1), Square(2.5, 9000), Silence(3)}));
     MakePanel();
