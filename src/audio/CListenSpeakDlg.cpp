@@ -132,7 +132,7 @@ void CListenSpeakDlg::SetSentenceText(const std::u16string& sentence, const std:
     m_strSentence = sentence;
     const speaking::SentenceSyllables syllables = speaking::ReadSentenceSyllables(sentence, pinyin);
     m_syllables = syllables.written;
-    m_session->SetSentenceTones(syllables.tones);
+    m_session->SetSentenceTones(syllables.tones, syllables.pauseAfter);
 }
 
 bool CListenSpeakDlg::SetModel(const std::string& modelMp3Path) {

@@ -65,8 +65,11 @@ SentenceSyllables ReadSentenceSyllables(const std::u16string& words, const std::
         std::size_t han = 0;
         for (uint c : characters)
             han += QChar::script(c) == QChar::Script_Han ? 1 : 0;
-        if (han == 0)
+        if (han == 0) {
+            if (!out.pauseAfter.empty())
+                out.pauseAfter.back() = true;
             continue;
+        }
         const auto reading = pinyin::ReadMarkedWord(groups[w].toStdString(), han, characters.back() == U'儿',
                                                     pinyin::PlainSyllables());
         if (!reading)
@@ -79,6 +82,7 @@ SentenceSyllables ReadSentenceSyllables(const std::u16string& words, const std::
                 written += "r";
             out.written.push_back(written);
             out.tones.push_back(reading->syllables[i].tone);
+            out.pauseAfter.push_back(false);
         }
     }
     return out;

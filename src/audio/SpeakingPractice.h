@@ -9,11 +9,13 @@
 namespace speaking {
 
 // The spoken syllables of a sentence read from its pinyin (one group per word, as the lessons
-// write it): each syllable as written ("nǐ") with its tone (5 for the neutral tone). An erhua r
-// stays with its syllable; punctuation and words whose pinyin cannot be read give none.
+// write it): each syllable as written ("nǐ") with its tone (5 for the neutral tone), and whether
+// punctuation follows it (a pause). An erhua r stays with its syllable; punctuation and words whose
+// pinyin cannot be read give no syllable.
 struct SentenceSyllables {
     std::vector<std::string> written;
     std::vector<int> tones;
+    std::vector<bool> pauseAfter;
 };
 SentenceSyllables ReadSentenceSyllables(const std::u16string& words, const std::u16string& pinyin);
 

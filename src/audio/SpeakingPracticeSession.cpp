@@ -135,8 +135,9 @@ void SpeakingPracticeSession::EndSoundThreads() {
     m_pWriteSoundFile.reset();
 }
 
-void SpeakingPracticeSession::SetSentenceTones(const std::vector<int>& writtenTones) {
-    m_spokenTones = tones::SpokenTones(writtenTones);
+void SpeakingPracticeSession::SetSentenceTones(const std::vector<int>& writtenTones,
+                                               const std::vector<bool>& pauseAfter) {
+    m_spokenTones = tones::SpokenTones(writtenTones, pauseAfter);
     ForgetAttempt();
 }
 

@@ -40,9 +40,10 @@ public:
     SpeakingPracticeSession(SpeakingPracticeView& view, IClock& clock, std::string recordPath);
     ~SpeakingPracticeSession() override;
 
-    // The sentence's pinyin tones as written (5 for the neutral tone), one per character. The
-    // previous sentence's recording and rating are dropped (a recording under way is stopped).
-    void SetSentenceTones(const std::vector<int>& writtenTones);
+    // The sentence's pinyin tones as written (5 for the neutral tone), one per character, and
+    // where the speaker pauses. The previous sentence's recording and rating are dropped (a
+    // recording under way is stopped).
+    void SetSentenceTones(const std::vector<int>& writtenTones, const std::vector<bool>& pauseAfter = {});
     // The model WAV; false when it cannot be read (the practice then has nothing to repeat).
     bool SetModel(const std::string& wavPath);
     bool HasModelSound() const;

@@ -201,11 +201,13 @@ int ClassifyTone(const PitchContour& contour, SyllableSpan span, float reference
     return rise < 0 ? 4 : 1;
 }
 
-std::vector<int> SpokenTones(std::vector<int> written) {
-    // Runs of third tones: all but the last become second tones.
-    for (std::size_t i = 0; i + 1 < written.size(); ++i)
-        if (written[i] == 3 && written[i + 1] == 3)
+std::vector<int> SpokenTones(std::vector<int> written, const std::vector<bool>& pauseAfter) {
+    // Runs of third tones within a phrase: all but the last become second tones.
+    for (std::size_t i = 0; i + 1 < written.size(); ++i) {
+        const bool pause = i < pauseAfter.size() && pauseAfter[i];
+        if (written[i] == 3 && written[i + 1] == 3 && !pause)
             written[i] = 2;
+    }
     return written;
 }
 

@@ -27,8 +27,9 @@ std::vector<SyllableSpan> SplitSyllables(const PitchContour& contour, std::size_
 int ClassifyTone(const PitchContour& contour, SyllableSpan span, float referenceHz);
 
 // The tones as spoken from the tones as written (5 for the neutral tone): a third tone before
-// another third becomes a second.
-std::vector<int> SpokenTones(std::vector<int> written);
+// another third becomes a second, unless the speaker pauses between them (`pauseAfter[i]`: a
+// comma or a full stop after syllable i; missing entries mean no pause).
+std::vector<int> SpokenTones(std::vector<int> written, const std::vector<bool>& pauseAfter = {});
 
 struct SyllableScore {
     int expectedTone = 0;        // as spoken

@@ -4,6 +4,7 @@
 #include "audio/CWaveFileView.h"
 #include "audio/Mp3Decoder.h"
 #include "audio/PitchTracker.h"
+#include "audio/SpeakingPractice.h"
 #include "audio/SpeechSpeed.h"
 #include "fixtures/FixtureSounds.h"
 #include "fixtures/FixtureSpeech.h"
@@ -78,6 +79,11 @@ TEST(ToneScoring, ThirdTonesBeforeThirdTonesAreSpokenAsSecond) {
     EXPECT_EQ(tones::SpokenTones({3, 3}), (std::vector{2, 3}));
     EXPECT_EQ(tones::SpokenTones({3, 3, 3, 4}), (std::vector{2, 2, 3, 4}));
     EXPECT_EQ(tones::SpokenTones({3, 5, 3}), (std::vector{3, 5, 3}));
+    // 你好，我是: the comma after hǎo is a pause, so hǎo keeps its third tone.
+    const speaking::SentenceSyllables hello =
+        speaking::ReadSentenceSyllables(u"你好 ， 我 是", u"nǐhǎo , wǒ shì");
+    EXPECT_EQ(hello.tones, (std::vector{3, 3, 3, 4}));
+    EXPECT_EQ(tones::SpokenTones(hello.tones, hello.pauseAfter), (std::vector{2, 3, 3, 4}));
 }
 
 // Every syllable sound of the word database, classified by the shape and level of its pitch.
