@@ -109,9 +109,9 @@ void CListenSpeakDlg::LayOutControls() {
     const int w = width();
     m_pModelWave->setGeometry(0, 66, w - 2, 140);
     m_pLearnerWave->setGeometry(2, 250, w - 4, 140);
-    m_pContours->setGeometry(2, 394, w - 4, 88);
-    m_pPrompt->setGeometry(2, 486, w - 152, 20);
-    m_pToneScore->setGeometry(w - 146, 486, 144, 20);
+    m_pContours->setGeometry(2, 394, w - 4, 80);
+    m_pPrompt->setGeometry(2, 478, w - 152, 20);
+    m_pToneScore->setGeometry(w - 146, 478, 144, 20);
     m_pSpeed->setGeometry(w - 152, 216, 150, 26);
 }
 

@@ -203,8 +203,7 @@ void CLessonWindow::CreatePanes() {
          {LessonPanes::kNewWords, LessonPanes::kTypical, LessonPanes::kWordStudy, LessonPanes::kListenSpeak,
           LessonPanes::kNotes, LessonPanes::kLanguagePoints, LessonPanes::kSingleNote}) {
         QWidget* widget = m_panes->RightPane(pane);
-        widget->setGeometry(pane == LessonPanes::kListenSpeak ? kRightPane.adjusted(0, 0, 0, 20)
-                                                              : kRightPane);
+        widget->setGeometry(kRightPane);
         if (auto* panel = dynamic_cast<ScrollPanel*>(widget))
             panel->InitPanel();
     }

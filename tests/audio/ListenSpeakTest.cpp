@@ -108,7 +108,7 @@ TEST_F(ListenSpeakTest, PaneHasTheTemplatesControls) {
     EXPECT_EQ(m_panel->RecordPath(), g_strTempLessonDir + "\\rcsound.wav");
 
     // The lesson window's frame is narrower and lower than the template.
-    m_panel->resize(420, 520);
+    m_panel->resize(420, 500);
     m_panel->show();
     for (const QWidget* child : m_panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         if (!child->isHidden())
