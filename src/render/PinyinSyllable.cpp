@@ -1,5 +1,6 @@
 #include "render/PinyinSyllable.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QString>
 #include <algorithm>
@@ -56,36 +57,43 @@ bool IsInterjection(const std::string& plain) {
     return plain == "m" || plain == "hm" || plain == "hng";
 }
 
+// Each letter that carries a tone mark, with the letter it marks and the tone.
+const QHash<QChar, std::pair<QChar, int>>& MarkedLetters() {
+    static const QHash<QChar, std::pair<QChar, int>> letters = [] {
+        QHash<QChar, std::pair<QChar, int>> all;
+        for (const auto& [vowel, marked] : MarkedVowels())
+            for (int tone = 1; tone <= 4; ++tone)
+                all.insert(marked[tone - 1], {vowel.toLower(), tone});
+        for (const auto& [nasal, marked] : MarkedNasals()) {
+            const QStringList forms = marked.split(u'|');
+            for (int tone = 1; tone <= 4; ++tone)
+                if (forms[tone - 1].size() == 1)
+                    all.insert(forms[tone - 1][0], {nasal, tone});
+        }
+        return all;
+    }();
+    return letters;
+}
+
 // Lower-cases, writes ü for "u:" and "v", and takes the tone mark off each vowel; `tone` receives
 // the tone of the last mark found (0 when none).
 QString StripMarks(const QString& text, int& tone) {
     tone = 0;
     QString out;
+    out.reserve(text.size());
+    const auto& marked = MarkedLetters();
     for (QChar c : text) {
         if (const int combining = CombiningTone(c)) {
             tone = combining;
             continue;
         }
-        bool found = false;
-        for (const auto& [nasal, marked] : MarkedNasals()) {
-            const int index = static_cast<int>(marked.split(u'|').indexOf(QString(c)));
-            if (index >= 0) {
-                out += nasal;
-                tone = index + 1;
-                found = true;
-            }
-        }
-        for (const auto& [vowel, marked] : MarkedVowels()) {
-            const int index = static_cast<int>(marked.indexOf(c));
-            if (index >= 0) {
-                out += vowel.toLower();
-                tone = index + 1;
-                found = true;
-                break;
-            }
-        }
-        if (!found)
+        const auto letter = marked.constFind(c);
+        if (letter != marked.constEnd()) {
+            out += letter->first;
+            tone = letter->second;
+        } else {
             out += c.toLower();
+        }
     }
     out.replace(QStringLiteral("u:"), QStringLiteral("ü"));
     out.replace(u'v', u'ü');
