@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ./scripts/install-deps.sh
+./scripts/format.sh --check
 
 build=build-sanitize
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
