@@ -53,11 +53,13 @@ void CFileWaveInput::ScheduleLocked() {
 
 void CFileWaveInput::OnBufferFull(unsigned generation) {
     std::unique_ptr<WaveHeader> buffer;
+    IClock::TimerId self = 0;
     {
         std::lock_guard<std::mutex> guard(m_lock);
         if (!m_timerArmed || generation != m_generation || m_queue.empty())
             return;
         m_timerArmed = false;
+        m_delivering = self = m_timer;
         buffer = std::move(m_queue.front());
         m_queue.pop_front();
         m_fillStart += FillingTime(buffer->data.size(), m_format);
@@ -66,6 +68,9 @@ void CFileWaveInput::OnBufferFull(unsigned generation) {
     }
     const std::size_t size = buffer->data.size();
     Deliver(std::move(buffer), size);
+    std::lock_guard<std::mutex> guard(m_lock);
+    if (m_delivering == self)
+        m_delivering = 0;
 }
 
 void CFileWaveInput::Deliver(std::unique_ptr<WaveHeader> buffer, std::size_t bytes) {
@@ -78,18 +83,22 @@ void CFileWaveInput::Deliver(std::unique_ptr<WaveHeader> buffer, std::size_t byt
 }
 
 void CFileWaveInput::Halt() {
-    IClock::TimerId timer = 0;
+    IClock::TimerId timer = 0, delivering = 0;
     bool armed = false;
     {
         std::lock_guard<std::mutex> guard(m_lock);
         armed = m_timerArmed;
         timer = m_timer;
+        delivering = m_delivering;
         m_timerArmed = false;
         m_started = false;
         ++m_generation;
     }
     if (armed)
         m_clock.CancelTimer(timer);
+    // A buffer being handed over is waited for, so that nothing reads the file after a stop.
+    if (delivering)
+        m_clock.CancelTimer(delivering);
 }
 
 int CFileWaveInput::Stop() {

@@ -37,6 +37,8 @@ private:
     bool m_started = false;
     bool m_timerArmed = false;
     IClock::TimerId m_timer = 0;
+    // The timer whose callback is handing a filled buffer over, reading the file.
+    IClock::TimerId m_delivering = 0;
     unsigned m_generation = 0;
     IClock::Duration m_fillStart{0};
 };

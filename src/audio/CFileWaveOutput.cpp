@@ -26,21 +26,28 @@ int CFileWaveOutput::Write(std::unique_ptr<WaveHeader> block) {
     std::lock_guard<std::mutex> guard(m_lock);
     const auto start = std::max(m_clock.Now(), m_playedUntil);
     m_playedUntil = start + PlayingTime(block->data.size(), m_format);
-    const auto timer = m_clock.StartTimer(m_playedUntil - m_clock.Now(), [this] { OnBlockPlayed(); });
-    m_queue.push_back(Queued{std::move(block), timer});
+    const std::uint64_t number = ++m_blocksWritten;
+    m_timers[number] =
+        m_clock.StartTimer(m_playedUntil - m_clock.Now(), [this, number] { OnBlockPlayed(number); });
+    m_queue.push_back(std::move(block));
     return MMSYSERR_NOERROR;
 }
 
-void CFileWaveOutput::OnBlockPlayed() {
+// Blocks leave in the order they were written, whichever timer fires first.
+void CFileWaveOutput::OnBlockPlayed(std::uint64_t number) {
     std::unique_ptr<WaveHeader> block;
     {
         std::lock_guard<std::mutex> guard(m_lock);
-        if (m_queue.empty())
+        if (m_queue.empty() || !m_timers.contains(number)) {
+            m_timers.erase(number);
             return;
-        block = std::move(m_queue.front().block);
+        }
+        block = std::move(m_queue.front());
         m_queue.pop_front();
     }
     Finish(std::move(block), true);
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_timers.erase(number);
 }
 
 void CFileWaveOutput::Finish(std::unique_ptr<WaveHeader> block, bool played) {
@@ -51,29 +58,35 @@ void CFileWaveOutput::Finish(std::unique_ptr<WaveHeader> block, bool played) {
     m_owner.PostThreadMessage(MM_WOM_DONE, 0, std::move(block));
 }
 
-std::deque<CFileWaveOutput::Queued> CFileWaveOutput::TakeQueue() {
-    std::deque<Queued> queue;
+std::deque<std::unique_ptr<WaveHeader>> CFileWaveOutput::TakeQueue() {
+    std::deque<std::unique_ptr<WaveHeader>> queue;
+    std::map<std::uint64_t, IClock::TimerId> timers;
     {
         std::lock_guard<std::mutex> guard(m_lock);
         queue.swap(m_queue);
+        timers = m_timers;
         m_playedUntil = IClock::Duration{0};
     }
-    // Timers of blocks already taken find the queue empty if they fire meanwhile.
-    for (const auto& queued : queue)
-        m_clock.CancelTimer(queued.timer);
+    // Cancelling a timer whose callback runs waits for it, so no block is being written after
+    // this; timers that fire meanwhile find the queue empty.
+    for (const auto& [number, timer] : timers)
+        m_clock.CancelTimer(timer);
+    std::lock_guard<std::mutex> guard(m_lock);
+    for (const auto& [number, timer] : timers)
+        m_timers.erase(number);
     return queue;
 }
 
 int CFileWaveOutput::Reset() {
-    for (auto& queued : TakeQueue())
-        Finish(std::move(queued.block), false);
+    for (auto& block : TakeQueue())
+        Finish(std::move(block), false);
     return MMSYSERR_NOERROR;
 }
 
 int CFileWaveOutput::Close() {
     // A file has no latency: what is still queued is played out at once.
-    for (auto& queued : TakeQueue())
-        Finish(std::move(queued.block), true);
+    for (auto& block : TakeQueue())
+        Finish(std::move(block), true);
     if (m_file) {
         std::fclose(m_file);
         m_file = nullptr;

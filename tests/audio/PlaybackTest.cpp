@@ -4,7 +4,9 @@
 #include "audio/CFileSoundDevices.h"
 #include "audio/CPlayMMSound.h"
 #include "audio/CPlaySound.h"
+#include "audio/CRecordSound.h"
 #include "audio/CSoundPlayer.h"
+#include "audio/CSystemClock.h"
 #include "fixtures/FixtureSounds.h"
 #include "fixtures/ManualClock.h"
 #include "fixtures/TempFolder.h"
@@ -297,6 +299,29 @@ TEST_F(PlaybackTest, WorkerErrorsReachTheUserOnTheApplicationThread) {
               (std::vector<std::string>{"OnStartPlaying", SoundErrorText(WAVERR_BADFORMAT)}));
     for (const auto& thread : m_notice.Threads())
         EXPECT_EQ(thread, std::this_thread::get_id());
+}
+
+// Closing while the clock's thread is finishing blocks: each block reaches the file once, in
+// order, and none is written after the close.
+TEST(FileSoundDevices, ClosingWaitsForTheBlocksBeingFinished) {
+    TempFolder dir;
+    CRecordSound owner(8000);
+    for (int round = 0; round < 200; ++round) {
+        const std::string path = dir / ("played" + std::to_string(round) + ".raw");
+        CFileSoundDevices devices(GetSystemClock(), "", path);
+        std::unique_ptr<IWaveOutput> output;
+        ASSERT_EQ(devices.OpenOutput(MakePcmFormat(8, 1, 8000), owner, output), MMSYSERR_NOERROR);
+        std::string expected;
+        for (int i = 0; i < 40; ++i) {
+            auto block = std::make_unique<WaveHeader>(2);
+            block->data.assign(2, static_cast<std::uint8_t>(i));
+            expected.append(2, static_cast<char>(i));
+            output->Write(std::move(block));
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(round % 40 * 250));
+        output->Close();
+        EXPECT_EQ(ReadWholeFile(path).value_or(""), expected) << round;
+    }
 }
 
 } // namespace
