@@ -4,6 +4,7 @@ target_sources(core PRIVATE
   src/render/CBmpPicture.cpp
   src/render/CharacterPicture.cpp
   src/render/GlyphScale.cpp
+  src/render/LargerGlyph.cpp
   src/render/ContentImage.cpp
   src/render/LetterPicture.cpp
   src/render/PinyinBitmap.cpp
