@@ -6,6 +6,7 @@
 #include "app/FileUtils.h"
 #include "app/Globals.h"
 #include "app/TextEncoding.h"
+#include "render/GlyphScale.h"
 #include "render/WordColours.h"
 
 #include <QFontMetrics>
@@ -52,7 +53,8 @@ const char* const kTextKeys[] = {"btnClose",
                                  "Word_ItemWrite",
                                  "Word_PanDuan",
                                  "Item_ReadSentence",
-                                 "LanguageQuestion"};
+                                 "LanguageQuestion",
+                                 "ChineseTextSize_Label"};
 static_assert(std::size(kTextKeys) == static_cast<size_t>(LessonText::Count));
 
 const char* const kErrorText =
@@ -82,6 +84,7 @@ const IntKey kIntKeys[] = {
     {"iPinYinB", &DisplaySettings::pinyinB, "lesson"},
     {"iSentenceDis", &DisplaySettings::sentenceDistance, "lesson"},
     {"iHangDis", &DisplaySettings::lineDistance, "lesson"},
+    {"ChineseTextSize", &DisplaySettings::chineseTextSize, "lesson"},
 };
 
 DisplaySettings ReadDisplay(const CIniFile& ini, const std::string& section,
@@ -92,6 +95,8 @@ DisplaySettings ReadDisplay(const CIniFile& ini, const std::string& section,
         s.*key.field = ini.GetInt(from, key.name, defaults ? defaults->*key.field : 0);
     }
     s.fontName = ini.GetString(defaults ? section : "Lesson", "FontName", defaults ? defaults->fontName : "");
+    // A hand-edited file may hold any number; the text is drawn only at the offered sizes.
+    s.chineseTextSize = glyphscale::NormalTextSize(s.chineseTextSize);
     return s;
 }
 
@@ -190,4 +195,5 @@ void DrawWordsInDisplayColours() {
         const DisplaySettings& d = g_lessonSettings.m_effective;
         return WordColours{d.WordColor().rgb(), d.NewWordColor().rgb(), d.PinyinColor().rgb()};
     });
+    SetChineseTextSizeSource([] { return g_lessonSettings.m_effective.chineseTextSize; });
 }
