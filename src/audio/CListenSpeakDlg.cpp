@@ -101,6 +101,15 @@ void CListenSpeakDlg::CreateControls() {
     playLearner->setGeometry(DialogRect(1, 105, 18, 19));
     SetUpPlayButton(playLearner, artwork::kPlayLearnerHover, artwork::kPlayLearnerNormal);
     connect(playLearner, &QPushButton::clicked, this, &CListenSpeakDlg::OnPlayLearner);
+
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child != playModel)
+            m_belowGrid.emplace_back(child, child->geometry());
+}
+
+void CListenSpeakDlg::MakeRoomForGrid(int overflow) {
+    for (const auto& [control, place] : m_belowGrid)
+        control->setGeometry(place.translated(0, overflow));
 }
 
 void CListenSpeakDlg::SetUpPlayButton(BitmapButton* button, int hoverId, int normalId) {
@@ -128,7 +137,9 @@ bool CListenSpeakDlg::SetModel(const std::string& modelMp3Path) {
         g_log.Write("CListenSpeakDlg::SetModel cannot load %s", m_strModelPath.c_str());
     }
     m_pModelWave->Invalidate();
-    m_pictures = LoadSentencePictures(m_strSentence);
+    m_display = CurrentGlyphDisplay(devicePixelRatioF());
+    m_pictures = LoadSentencePictures(m_strSentence, m_display.PictureScale());
+    MakeRoomForGrid(SentenceGridOverflow(CharacterCount(), m_display.textSize));
     m_session->SetModel(m_strModelPath);
     update();
     return true;
@@ -172,9 +183,11 @@ void CListenSpeakDlg::ShowTones() {
 }
 
 void CListenSpeakDlg::paintEvent(QPaintEvent*) {
-    QImage ground(size(), QImage::Format_RGB32);
+    // Device pixels, so that every picture pixel lands on one pixel of the screen.
+    QImage ground(m_display.ToDevice(width()), m_display.ToDevice(height()), QImage::Format_RGB32);
+    ground.setDevicePixelRatio(m_display.devicePixelRatio);
     ground.fill(g_clrWindowBk);
-    DrawSentenceGrid(ground, m_pictures);
+    DrawSentenceGrid(ground, m_pictures, m_display);
     QPainter painter(this);
     painter.drawImage(0, 0, ground);
 }

@@ -3,7 +3,9 @@
 #include "audio/IClock.h"
 #include "audio/SpeakingPracticeSession.h"
 #include "render/CBmpPicture.h"
+#include "render/GlyphScale.h"
 
+#include <QRect>
 #include <QSize>
 #include <QWidget>
 
@@ -74,6 +76,8 @@ protected:
 private:
     void CreateControls();
     void SetUpPlayButton(BitmapButton* button, int hoverId, int normalId);
+    // Moves the controls under the sentence grid down by what the grid needs beyond its band.
+    void MakeRoomForGrid(int overflow);
 
     bool PlayModelWithCursor() override;
     void ShowPrompt(const std::string& text) override;
@@ -85,6 +89,9 @@ private:
     std::u16string m_strSentence;
     std::vector<std::string> m_syllables;
     std::vector<CBmpPicture> m_pictures;
+    GlyphDisplay m_display; // the text size and screen the pictures were loaded for
+    std::vector<std::pair<QWidget*, QRect>>
+        m_belowGrid; // controls under the grid, where the template puts them
 
     CWaveformStatic* m_pModelWave = nullptr;
     CWaveformStatic* m_pLearnerWave = nullptr;
