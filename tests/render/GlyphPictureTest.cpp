@@ -161,13 +161,20 @@ TEST_F(CharacterPictures, LargerSizesAreTheSameGlyphsDrawnAtThatSize) {
         EXPECT_EQ(period.Bytes(), fixtures::PunctuationPictureBytes(u"。", scale)) << scale;
     }
     // The engine matches letters without regard to case; a capital keeps its own picture.
-    for (const char16_t* letter : {u"b", u"B", u"ǎ", u"A", u"a", u"?"}) {
+    for (const char16_t* letter : {u"b", u"B", u"ǎ", u"A", u"a", u"?", u"M"}) {
         CBmpPicture picture;
         EXPECT_TRUE(LoadLetterPicture(letter, picture, 200));
         EXPECT_EQ(picture.Bytes(), fixtures::LetterPictureBytes(letter, 200))
             << QString::fromUtf16(letter).toStdString();
     }
     EXPECT_TRUE(m_notice.shown.empty());
+}
+
+TEST_F(CharacterPictures, ACapitalMHasAPictureAlthoughMIsAlsoAFinal) {
+    CBmpPicture m;
+    EXPECT_TRUE(LoadLetterPicture(u"M", m));
+    EXPECT_TRUE(m.HasBytes()) << "the M of Mǎkè";
+    EXPECT_GT(m.Width(), 0);
 }
 
 TEST_F(CharacterPictures, ADatabaseWithoutTheLargerSizeKeepsTheBaseSize) {

@@ -482,8 +482,10 @@ private:
                 WriteLargerSizes(w, glyphscale::kLetterGlyphs, QString::fromStdString(marked));
             }
         // Capital vowels begin sentences and names ("Ài", "Ōu"); their rows follow the lower-case
-        // ones so that plain look-ups of a final find the lower-case row first.
-        for (const char* vowel : {"A", "E", "O"})
+        // ones so that plain look-ups of a final find the lower-case row first. The final m needs
+        // its capital too: a letter found among the finals without regard to case is looked for
+        // nowhere else, so without it the M of "Mǎkè" would have no picture.
+        for (const char* vowel : {"A", "E", "O", "M"})
             for (int tone = 1; tone <= 5; ++tone) {
                 const std::string marked = pinyin::MarkFinal(QString(vowel).toLower().toStdString(), tone);
                 const std::string capital = QString::fromStdString(marked).toUpper().toStdString();
