@@ -182,6 +182,15 @@ TEST_F(CharacterPictures, ADatabaseWithoutTheLargerSizeKeepsTheBaseSize) {
     CBmpPicture ni;
     LoadCharacterPicture(u"你", ni, 200);
     EXPECT_EQ(ni.Bytes(), fixtures::CharacterPictureBytes(u"你"));
+
+    // A word database older than the larger sizes: the base pictures, and the problem is logged.
+    ASSERT_TRUE(m_wordDb.Execute(SqlQuery("DROP TABLE tbl_glyph_size")));
+    CBmpPicture hao;
+    LoadCharacterPicture(u"好", hao, 200);
+    EXPECT_EQ(hao.Bytes(), fixtures::CharacterPictureBytes(u"好"));
+    CBmpPicture a;
+    EXPECT_TRUE(LoadLetterPicture(u"a", a, 200));
+    EXPECT_EQ(a.Bytes(), fixtures::LetterPictureBytes(u"a"));
 }
 
 TEST_F(CharacterPictures, TheColouredDrawingAtTwiceTheSizeFollowsTheSameFormula) {
