@@ -43,6 +43,13 @@ int ColonSlot() {
     return ColonWidth() + CSentencePanel::kColonGap;
 }
 
+// The right edge of the text column: larger Chinese text takes more of the panel's width, so that
+// a speaker title does not wrap where its base size would not.
+int TranslationRight(int panelWidth) {
+    return std::min(glyphscale::Scaled(CSentencePanel::kTranslationRight, CurrentChineseTextSize()),
+                    std::max(CSentencePanel::kTranslationRight, panelWidth - kRightMargin - kBorder));
+}
+
 int LineDistance() {
     return g_lessonSettings.m_effective.lineDistance;
 }
@@ -183,7 +190,8 @@ speaker_title::Fit CSentencePanel::ShowSpeakerTitle(Slot& slot, const lesson::Se
                                QFontMetrics(font).horizontalAdvance(titleExplain), wordsWidth - kColonGap});
     widths.narrowest = std::max(speaker_title::WidestWord(titleExplain, font), widestChinese - kColonGap);
     widths.translationWidest = speaker_title::WidestWord(QString::fromStdString(sentence.explain), font);
-    const speaker_title::Fit fit = speaker_title::FitTitle(widths, kTextLeft, kTranslationRight, ColonSlot());
+    const speaker_title::Fit fit =
+        speaker_title::FitTitle(widths, kTextLeft, TranslationRight(width()), ColonSlot());
     const int titleWidth = fit.titleWidth;
     // The row wraps where a word and its gap would pass the colon's gap, so its words never reach
     // under the colon.
@@ -210,7 +218,7 @@ speaker_title::Fit CSentencePanel::ShowSpeakerTitle(Slot& slot, const lesson::Se
 void CSentencePanel::ShowSentence(const lesson::Sentence& sentence, int index, MeaningRecord record, int& y) {
     Slot& slot = m_slots[static_cast<size_t>(index)];
     const bool hasTitle = sentence.HasSpeakerTitle();
-    speaker_title::Fit fit{0, kTranslationRight};
+    speaker_title::Fit fit{0, TranslationRight(width())};
     if (hasTitle) {
         fit = ShowSpeakerTitle(slot, sentence, record, y);
         fit.titleWidth += ColonSlot();
