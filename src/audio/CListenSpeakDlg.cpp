@@ -69,7 +69,6 @@ void CListenSpeakDlg::CreateControls() {
     m_pSpeed = new CSpeedChoice(this);
     named(m_pSpeed, IDC_SPEED);
     connect(m_pSpeed, &CSpeedChoice::speedChosen, this, &CListenSpeakDlg::speechSpeedChosen);
-    LayOutControls();
 
     // Placeholders of the template; clicks on them do nothing.
     const QRect iconRects[] = {DialogRect(51, 246, 20, 20), DialogRect(83, 246, 20, 20)};
@@ -98,21 +97,27 @@ void CListenSpeakDlg::CreateControls() {
     SetUpPlayButton(playModel, artwork::kPlayModelHover, artwork::kPlayModelNormal);
     connect(playModel, &QPushButton::clicked, this, &CListenSpeakDlg::OnPlayModel);
 
-    auto* playLearner = new BitmapButton(this);
-    named(playLearner, IDC_PLAY_LEARNER);
-    playLearner->setGeometry(DialogRect(1, 105, 18, 19));
-    SetUpPlayButton(playLearner, artwork::kPlayLearnerHover, artwork::kPlayLearnerNormal);
-    connect(playLearner, &QPushButton::clicked, this, &CListenSpeakDlg::OnPlayLearner);
+    m_pPlayLearner = new BitmapButton(this);
+    named(m_pPlayLearner, IDC_PLAY_LEARNER);
+    SetUpPlayButton(m_pPlayLearner, artwork::kPlayLearnerHover, artwork::kPlayLearnerNormal);
+    connect(m_pPlayLearner, &QPushButton::clicked, this, &CListenSpeakDlg::OnPlayLearner);
+    LayOutControls();
+}
+
+void CListenSpeakDlg::MakeRoomForGrid(int overflow) {
+    m_gridOverflow = overflow;
+    LayOutControls();
 }
 
 void CListenSpeakDlg::LayOutControls() {
-    const int w = width();
-    m_pModelWave->setGeometry(0, 66, w - 2, 140);
-    m_pLearnerWave->setGeometry(2, 250, w - 4, 140);
-    m_pContours->setGeometry(2, 394, w - 4, 80);
-    m_pPrompt->setGeometry(2, 478, w - 152, 20);
-    m_pToneScore->setGeometry(w - 146, 478, 144, 20);
-    m_pSpeed->setGeometry(w - 152, 216, 150, 26);
+    const int w = width(), y = m_gridOverflow;
+    m_pModelWave->setGeometry(0, 66 + y, w - 2, 140);
+    m_pPlayLearner->setGeometry(DialogRect(1, 105, 18, 19).translated(0, y));
+    m_pSpeed->setGeometry(w - 152, 216 + y, 150, 26);
+    m_pLearnerWave->setGeometry(2, 250 + y, w - 4, 140);
+    m_pContours->setGeometry(2, 394 + y, w - 4, 80);
+    m_pPrompt->setGeometry(2, 478 + y, w - 152, 20);
+    m_pToneScore->setGeometry(w - 146, 478 + y, 144, 20);
 }
 
 void CListenSpeakDlg::resizeEvent(QResizeEvent* event) {
@@ -146,7 +151,9 @@ bool CListenSpeakDlg::SetModel(const std::string& modelMp3Path) {
         g_log.Write("CListenSpeakDlg::SetModel cannot load %s", m_strModelPath.c_str());
     }
     m_pModelWave->Invalidate();
-    m_pictures = LoadSentencePictures(m_strSentence);
+    m_display = CurrentGlyphDisplay(devicePixelRatioF());
+    m_pictures = LoadSentencePictures(m_strSentence, m_display.PictureScale());
+    MakeRoomForGrid(SentenceGridOverflow(CharacterCount(), m_display.textSize));
     m_session->SetModel(m_strModelPath);
     update();
     return true;
@@ -200,9 +207,11 @@ void CListenSpeakDlg::ShowTones() {
 }
 
 void CListenSpeakDlg::paintEvent(QPaintEvent*) {
-    QImage ground(size(), QImage::Format_RGB32);
+    // Device pixels, so that every picture pixel lands on one pixel of the screen.
+    QImage ground(m_display.ToDevice(width()), m_display.ToDevice(height()), QImage::Format_RGB32);
+    ground.setDevicePixelRatio(m_display.devicePixelRatio);
     ground.fill(g_clrWindowBk);
-    DrawSentenceGrid(ground, m_pictures);
+    DrawSentenceGrid(ground, m_pictures, m_display);
     QPainter painter(this);
     painter.drawImage(0, 0, ground);
 }

@@ -3,7 +3,9 @@
 #include "audio/IClock.h"
 #include "audio/SpeakingPracticeSession.h"
 #include "render/CBmpPicture.h"
+#include "render/GlyphScale.h"
 
+#include <QRect>
 #include <QSize>
 #include <QWidget>
 
@@ -88,6 +90,8 @@ private:
     // the frame the lesson window gives it.
     void LayOutControls();
     void SetUpPlayButton(BitmapButton* button, int hoverId, int normalId);
+    // Moves the controls under the sentence grid down by what the grid needs beyond its band.
+    void MakeRoomForGrid(int overflow);
 
     bool PlayModelWithCursor() override;
     void ShowPrompt(const std::string& text) override;
@@ -99,9 +103,12 @@ private:
     std::u16string m_strSentence;
     std::vector<std::string> m_syllables;
     std::vector<CBmpPicture> m_pictures;
+    GlyphDisplay m_display; // the text size and screen the pictures were loaded for
+    int m_gridOverflow = 0; // how far the controls under the sentence grid are moved down
 
     CWaveformStatic* m_pModelWave = nullptr;
     CWaveformStatic* m_pLearnerWave = nullptr;
+    BitmapButton* m_pPlayLearner = nullptr;
     CPitchContourView* m_pContours = nullptr;
     QLabel* m_pPrompt = nullptr;
     QLabel* m_pToneScore = nullptr;

@@ -117,6 +117,10 @@ inline constexpr char kPunctuationByWesternChar[] = "select * from tbl_biaodian_
 // The apostrophe cannot stand between quotes as a value; these fixed texts look it up.
 inline constexpr char kPunctuationApostrophe[] = "SELECT * FROM tbl_biaodian_main WHERE bden = '''' ";
 inline constexpr char kPunctuationApostropheChar[] = "select * from tbl_biaodian_main where bden ='''' ";
+// A glyph picture at a scale above the base size (percent); '%s' are the kind of picture ("hz" Song
+// glyphs, "py" letters) and the glyph.
+inline constexpr char kGlyphAtScale[] =
+    "select * from tbl_glyph_size where source = '%s' and glyph = '%s' and scale = %d";
 
 // ---- connection ----
 inline constexpr char kConnectionString[] =

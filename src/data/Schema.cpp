@@ -95,6 +95,8 @@ CREATE INDEX ix_shengmu_bigsm ON tbl_pinyin_shengmu (bigsm);
 CREATE TABLE tbl_biaodian_main (bd TEXT COLLATE NOCASE, img BLOB, bden TEXT COLLATE NOCASE, imgen BLOB);
 CREATE INDEX ix_biaodian_bd ON tbl_biaodian_main (bd);
 CREATE INDEX ix_biaodian_bden ON tbl_biaodian_main (bden);
+CREATE TABLE tbl_glyph_size (source TEXT COLLATE NOCASE, glyph TEXT COLLATE NOCASE, scale INTEGER, img BLOB);
+CREATE INDEX ix_glyph_size ON tbl_glyph_size (source, glyph, scale);
 )SQL";
 
 const char* const kWordLanguageTables = R"SQL(

@@ -54,6 +54,7 @@ void CNewWordList::Load(int lessonNumber) {
         return;
     }
     const auto hand = LoadCursorResource(artwork::kHandCursor);
+    const int wordHeight = glyphscale::Scaled(kWordHeight, CurrentChineseTextSize());
     int y = 0;
     for (const lesson::NewWord& entry : words) {
         WordItem item;
@@ -64,7 +65,7 @@ void CNewWordList::Load(int lessonNumber) {
         item.lessonNumber = lessonNumber;
         item.clickable = 1;
         item.cellWidth = kCell;
-        item.lineHeight = kWordHeight;
+        item.lineHeight = wordHeight;
         item.displayMode = WordItem::kCharactersOnly;
         Row row;
         row.word = new CMutiWord(this);
@@ -73,15 +74,15 @@ void CNewWordList::Load(int lessonNumber) {
             row.word->setCursor(*hand);
         const int wordWidth = row.word->SetItem(item);
         row.word->SetNewWordDetails(text::Utf8ToUtf16(entry.wordClass), text::Utf8ToUtf16(entry.explanation));
-        row.word->setGeometry(kLeft, y, wordWidth, kWordHeight);
+        row.word->setGeometry(kLeft, y, wordWidth, wordHeight);
 
         row.translation = new CMeaningText(this);
         row.translation->SetBackground(g_clrWindowBk);
         const int translationHeight = row.translation->SetText(
-            QRect(kTranslationLeft, y + kTranslationTop, kTranslationWidth, kWordHeight), entry.explanation);
+            QRect(kTranslationLeft, y + kTranslationTop, kTranslationWidth, wordHeight), entry.explanation);
         row.word->show();
         row.translation->show();
-        y += std::max(kWordHeight, translationHeight) + kRowGap;
+        y += std::max(wordHeight, translationHeight) + kRowGap;
         m_rows.push_back(row);
     }
     SetContentSize(QRect(0, 0, width(), y), y);

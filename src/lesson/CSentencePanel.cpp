@@ -26,12 +26,28 @@ constexpr int kRightMargin = 10;
 constexpr int kBorder = 2;
 // Content width of the laid-out panel (x from 10 to 450).
 constexpr int kLaidOutWidth = 440;
-constexpr int kColonSlot = 18;      // the colon control's 13 pixels and its 5-pixel gap
 constexpr int kWideTitleRow = 1000; // room to measure a speaker title on one row
 constexpr char kEightBlanks[] = "        ";
 
 QRect Box(int left, int top, int right, int bottom) {
     return QRect(left, top, std::max(1, right - left), bottom - top);
+}
+
+// The colon after a speaker title grows with the Chinese text; its gap before it stays.
+int ColonWidth() {
+    return glyphscale::Scaled(CSentencePanel::kColonWidth, CurrentChineseTextSize());
+}
+
+// The colon control and its gap.
+int ColonSlot() {
+    return ColonWidth() + CSentencePanel::kColonGap;
+}
+
+// The right edge of the text column: larger Chinese text takes more of the panel's width, so that
+// a speaker title does not wrap where its base size would not.
+int TranslationRight(int panelWidth) {
+    return std::min(glyphscale::Scaled(CSentencePanel::kTranslationRight, CurrentChineseTextSize()),
+                    std::max(CSentencePanel::kTranslationRight, panelWidth - kRightMargin - kBorder));
 }
 
 int LineDistance() {
@@ -98,13 +114,12 @@ CMeaningText* CSentencePanel::NewText() {
 MeaningRecord CSentencePanel::WordRowTemplate() const {
     MeaningRecord r;
     r.lessonNumber = m_lessonNumber;
-    r.wordGap = 5;
     r.lineGap = LineDistance();
     r.left = kTextLeft;
     r.unused = 2;
     r.firstIndent = 60;
     r.clickable = 1;
-    r.UsePinyinAboveStyle();
+    r.UsePinyinAboveStyle(CurrentChineseTextSize());
     r.width = width() - kRightMargin - kTextLeft - kBorder;
     return r;
 }
@@ -175,7 +190,8 @@ speaker_title::Fit CSentencePanel::ShowSpeakerTitle(Slot& slot, const lesson::Se
                                QFontMetrics(font).horizontalAdvance(titleExplain), wordsWidth - kColonGap});
     widths.narrowest = std::max(speaker_title::WidestWord(titleExplain, font), widestChinese - kColonGap);
     widths.translationWidest = speaker_title::WidestWord(QString::fromStdString(sentence.explain), font);
-    const speaker_title::Fit fit = speaker_title::FitTitle(widths, kTextLeft, kTranslationRight, kColonSlot);
+    const speaker_title::Fit fit =
+        speaker_title::FitTitle(widths, kTextLeft, TranslationRight(width()), ColonSlot());
     const int titleWidth = fit.titleWidth;
     // The row wraps where a word and its gap would pass the colon's gap, so its words never reach
     // under the colon.
@@ -194,7 +210,7 @@ speaker_title::Fit CSentencePanel::ShowSpeakerTitle(Slot& slot, const lesson::Se
     slot.titleColon = new CMutiWord(this);
     slot.titleColon->setObjectName("65535");
     slot.titleColon->SetItem(colon);
-    slot.titleColon->setGeometry(kTextLeft + titleWidth + kColonGap, y, kColonWidth, record.lineHeight);
+    slot.titleColon->setGeometry(kTextLeft + titleWidth + kColonGap, y, ColonWidth(), record.lineHeight);
     slot.titleColon->show();
     return fit;
 }
@@ -202,10 +218,10 @@ speaker_title::Fit CSentencePanel::ShowSpeakerTitle(Slot& slot, const lesson::Se
 void CSentencePanel::ShowSentence(const lesson::Sentence& sentence, int index, MeaningRecord record, int& y) {
     Slot& slot = m_slots[static_cast<size_t>(index)];
     const bool hasTitle = sentence.HasSpeakerTitle();
-    speaker_title::Fit fit{0, kTranslationRight};
+    speaker_title::Fit fit{0, TranslationRight(width())};
     if (hasTitle) {
         fit = ShowSpeakerTitle(slot, sentence, record, y);
-        fit.titleWidth += kColonSlot;
+        fit.titleWidth += ColonSlot();
     }
     const int titleWidth = fit.titleWidth;
     const std::string explain = hasTitle ? sentence.explain : kEightBlanks + sentence.explain;
@@ -237,8 +253,8 @@ void CSentencePanel::ShowSentence(const lesson::Sentence& sentence, int index, M
     if (hasTitle) {
         g_log.Write("SetLessonData:ChengWeiMeaningDia_show");
         slot.titleTranslation = NewText();
-        slot.titleTranslation->SetText(Box(kTextLeft, y, kTextLeft + titleWidth - kColonSlot, kTextBoxBottom),
-                                       sentence.titleExplain);
+        slot.titleTranslation->SetText(
+            Box(kTextLeft, y, kTextLeft + titleWidth - ColonSlot(), kTextBoxBottom), sentence.titleExplain);
         g_log.Write("SetLessonData:Show chenwei notes_1");
         g_log.Write("SetLessonData:m_MeanMaoHao_show");
         slot.titleTranslationColon = NewText();

@@ -4,13 +4,17 @@
 #include "app/UserNotice.h"
 #include "lesson/DialogControls.h"
 #include "lesson/LessonSettings.h"
+#include "render/GlyphScale.h"
 #include "ui/ArtworkIds.h"
 #include "ui/BitmapButton.h"
 #include "ui/CColourPicker.h"
 #include "ui/SkinLayout.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QSpinBox>
+#include <algorithm>
 
 using namespace skinlayout::settings;
 
@@ -23,6 +27,26 @@ QSpinBox* AddDistance(QWidget* parent, int id, const QRect& place) {
     box->setObjectName(QString::number(id));
     box->setRange(0, 999);
     box->setGeometry(place);
+    return box;
+}
+
+QComboBox* AddTextSize(QWidget* parent) {
+    auto* label =
+        new QLabel(g_lessonSettings.QTextOr(LessonText::ChineseTextSize_Label, "Chinese text size"), parent);
+    label->setGeometry(kTextSizeLabel);
+    // Like the labels drawn on the skin.
+    QFont face = label->font();
+    face.setPixelSize(14);
+    label->setFont(face);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(46, 58, 75));
+    label->setPalette(palette);
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QStringLiteral("1119"));
+    for (const int size : glyphscale::kTextSizes)
+        box->addItem(QStringLiteral("%1 %").arg(size), size);
+    box->setGeometry(kTextSize);
+    label->setBuddy(box);
     return box;
 }
 
@@ -47,6 +71,7 @@ CSystemSettingDlg::CSystemSettingDlg(QWidget* parent) : SkinDialog(kSize, parent
     m_askAgain->setGeometry(kAskAgain);
     m_sentenceDistance = AddDistance(this, 1116, kSentenceDistance);
     m_lineDistance = AddDistance(this, 1117, kLineDistance);
+    m_textSize = AddTextSize(this);
     auto* defaults =
         dialogs::AddButton(this, 1118, kDefaults, artwork::kDefaultsHover, artwork::kDefaultsNormal);
     auto* ok = dialogs::AddButton(this, 1, kOk, artwork::kOkHover, artwork::kOkNormal);
@@ -66,6 +91,7 @@ void CSystemSettingDlg::ShowSettings() {
     m_askAgain->setChecked(g_lessonSettings.m_resumePrompt);
     m_sentenceDistance->setValue(d.sentenceDistance);
     m_lineDistance->setValue(d.lineDistance);
+    m_textSize->setCurrentIndex(std::max(0, m_textSize->findData(d.chineseTextSize)));
 }
 
 void CSystemSettingDlg::OnDefaults() {
@@ -77,6 +103,7 @@ void CSystemSettingDlg::OnDefaults() {
     d.meaningR = defaults.meaningR, d.meaningG = defaults.meaningG, d.meaningB = defaults.meaningB;
     d.sentenceDistance = defaults.sentenceDistance;
     d.lineDistance = defaults.lineDistance;
+    d.chineseTextSize = defaults.chineseTextSize;
     g_lessonSettings.m_resumePrompt = true;
     ShowSettings();
 }
@@ -90,6 +117,7 @@ void CSystemSettingDlg::StoreSettings() {
     g_lessonSettings.m_resumePrompt = m_askAgain->isChecked();
     d.sentenceDistance = m_sentenceDistance->value();
     d.lineDistance = m_lineDistance->value();
+    d.chineseTextSize = m_textSize->currentData().toInt();
 }
 
 // Cancel keeps the edits as well: both buttons store what the controls show, and what is in effect

@@ -6,11 +6,12 @@
 
 class CColourPicker;
 class QCheckBox;
+class QComboBox;
 class QSpinBox;
 
 // The display settings of the logged-in user: the colours of new words, words, pinyin and meanings,
-// the resume prompt and the distances between sentences and lines. OK and Cancel both keep what the
-// controls show and save it to the file; the catalogue saves once more when it closes.
+// the resume prompt, the distances between sentences and lines and the Chinese text size. OK and Cancel both
+// keep what the controls show and save it to the file; the catalogue saves once more when it closes.
 class CSystemSettingDlg : public SkinDialog {
 public:
     explicit CSystemSettingDlg(QWidget* parent = nullptr);
@@ -27,4 +28,5 @@ private:
     QCheckBox* m_askAgain = nullptr;
     QSpinBox* m_sentenceDistance = nullptr;
     QSpinBox* m_lineDistance = nullptr;
+    QComboBox* m_textSize = nullptr; // 1119: one item per offered size, its data the percent
 };

@@ -101,10 +101,9 @@ MeaningRecord CTypicalDialog::LineRecord(const std::u16string& words, const std:
     r.top = top;
     r.left = kLineLeft;
     r.width = kLineWidth;
-    r.wordGap = 5;
     r.lineGap = 5;
     r.firstIndent = 10;
-    r.UsePinyinAboveStyle();
+    r.UsePinyinAboveStyle(CurrentChineseTextSize());
     return r;
 }
 

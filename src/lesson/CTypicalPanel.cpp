@@ -21,13 +21,12 @@ MeaningRecord TypicalLine(int lessonNumber, const lesson::Typical& typical, int 
     r.pinyin = typical.pinyin;
     r.top = top;
     r.width = width;
-    r.wordGap = 5;
     r.lineGap = 5;
     r.left = 5;
     r.unused = 2;
     r.firstIndent = 35;
     r.clickable = 0;
-    r.UsePinyinAboveStyle();
+    r.UsePinyinAboveStyle(CurrentChineseTextSize());
     r.spareWidth = 30;
     return r;
 }

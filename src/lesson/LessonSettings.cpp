@@ -8,6 +8,7 @@
 #include "app/TextEncoding.h"
 #include "app/UserNotice.h"
 #include "audio/SpeechSpeed.h"
+#include "render/GlyphScale.h"
 #include "render/WordColours.h"
 
 #include <QFontMetrics>
@@ -55,7 +56,8 @@ const char* const kTextKeys[] = {"btnClose",
                                  "Word_PanDuan",
                                  "Item_ReadSentence",
                                  "LanguageQuestion",
-                                 "Item_Speed"};
+                                 "Item_Speed",
+                                 "ChineseTextSize_Label"};
 static_assert(std::size(kTextKeys) == static_cast<size_t>(LessonText::Count));
 
 const char* const kErrorText =
@@ -85,6 +87,7 @@ const IntKey kIntKeys[] = {
     {"iPinYinB", &DisplaySettings::pinyinB, "lesson"},
     {"iSentenceDis", &DisplaySettings::sentenceDistance, "lesson"},
     {"iHangDis", &DisplaySettings::lineDistance, "lesson"},
+    {"ChineseTextSize", &DisplaySettings::chineseTextSize, "lesson"},
 };
 
 DisplaySettings ReadDisplay(const CIniFile& ini, const std::string& section,
@@ -95,6 +98,8 @@ DisplaySettings ReadDisplay(const CIniFile& ini, const std::string& section,
         s.*key.field = ini.GetInt(from, key.name, defaults ? defaults->*key.field : 0);
     }
     s.fontName = ini.GetString(defaults ? section : "Lesson", "FontName", defaults ? defaults->fontName : "");
+    // A hand-edited file may hold any number; the text is drawn only at the offered sizes.
+    s.chineseTextSize = glyphscale::NormalTextSize(s.chineseTextSize);
     return s;
 }
 
@@ -204,4 +209,5 @@ void DrawWordsInDisplayColours() {
         const DisplaySettings& d = g_lessonSettings.m_effective;
         return WordColours{d.WordColor().rgb(), d.NewWordColor().rgb(), d.PinyinColor().rgb()};
     });
+    SetChineseTextSizeSource([] { return g_lessonSettings.m_effective.chineseTextSize; });
 }

@@ -47,6 +47,7 @@ enum class LessonText {
     Item_ReadSentence,
     LanguageQuestion,
     Item_Speed,
+    ChineseTextSize_Label,
     Count
 };
 
@@ -62,6 +63,7 @@ struct DisplaySettings {
     int pinyinR = 0, pinyinG = 0, pinyinB = 0;
     int sentenceDistance = 0;
     int lineDistance = 0;
+    int chineseTextSize = 100; // percent of the base size of characters and pinyin: 100, 150 or 200
 
     QColor MeaningColor() const { return Rgb(meaningR, meaningG, meaningB); }
     QColor NewWordColor() const { return Rgb(newWordR, newWordG, newWordB); }
@@ -123,7 +125,8 @@ extern LessonSettings g_lessonSettings;
 // once in the program's run, with its reason.
 void SaveDisplaySettingsOrTell();
 
-// Makes word controls draw in the colours of the display settings in effect.
+// Makes word controls draw in the colours and at the Chinese text size of the display settings in
+// effect.
 void DrawWordsInDisplayColours();
 
 // The file's rule for booleans: "true", "yes" (any case) or a non-zero number are true; any other

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/GlyphScale.h"
+
 #include <string>
 
 // One line of Chinese words for the meaning popup: the words with their pinyin and ids, where the
@@ -30,12 +32,14 @@ struct MeaningRecord {
     // The display mode that shows one framed text line instead of words.
     static constexpr int kTextLineMode = 3;
 
-    // The look of the lesson texts: pinyin above characters in 18-pixel cells, 40-pixel lines.
-    void UsePinyinAboveStyle() {
-        cellWidth = 18;
-        lineHeight = 40;
+    // The look of the lesson texts: pinyin above characters in 18-pixel cells, 40-pixel lines,
+    // 5 pixels between words, all grown to the Chinese text size (percent).
+    void UsePinyinAboveStyle(int textSize = 100) {
+        cellWidth = glyphscale::Scaled(18, textSize);
+        lineHeight = glyphscale::Scaled(40, textSize);
         displayMode = 1;
         pinyinFactor = 9;
-        characterRowY = 22;
+        characterRowY = glyphscale::Scaled(22, textSize);
+        wordGap = glyphscale::Scaled(5, textSize);
     }
 };

@@ -28,6 +28,7 @@ CMutiWord::CMutiWord(QWidget* parent) : QWidget(parent) {
 }
 
 int CMutiWord::SetItem(const WordItem& item) {
+    m_pictures.SetDisplay(CurrentGlyphDisplay(devicePixelRatioF()));
     const int width = m_pictures.SetItem(item);
     const bool clickable = item.displayMode != WordItem::kPinyinOnly && item.clickable;
     setAttribute(Qt::WA_TransparentForMouseEvents, !clickable);
@@ -41,9 +42,13 @@ void CMutiWord::SetNewWordDetails(const std::u16string& partOfSpeech, const std:
     m_explanation = explanation;
 }
 
-// What the owner painted under the control: the drawing keeps it between the strokes.
+// What the owner painted under the control, in device pixels so that the glyph pictures land
+// 1:1 on the screen: the drawing keeps it between the strokes.
 QImage CMutiWord::Ground() const {
-    QImage ground(size(), QImage::Format_RGB32);
+    const double ratio = m_pictures.Display().devicePixelRatio;
+    QImage ground(m_pictures.Display().ToDevice(width()), m_pictures.Display().ToDevice(height()),
+                  QImage::Format_RGB32);
+    ground.setDevicePixelRatio(ratio);
     ground.fill(palette().color(backgroundRole()));
     if (QWidget* owner = parentWidget()) {
         QPainter painter(&ground);

@@ -5,6 +5,8 @@
 #include "data/Queries.h"
 #include "render/CBmpPicture.h"
 #include "render/ContentImage.h"
+#include "render/GlyphScale.h"
+#include "render/LargerGlyph.h"
 
 #include <optional>
 #include <string>
@@ -28,7 +30,7 @@ std::optional<std::string> CharacterId(CADORecordset& recordset, char16_t c) {
     return std::nullopt;
 }
 
-Step LoadCharacterImage(char16_t c, CBmpPicture& picture) {
+Step LoadCharacterImage(char16_t c, CBmpPicture& picture, int scale) {
     CADORecordset recordset;
     if (!OpenContentQuery(recordset, g_pWordDb, SqlQuery::Format(sql::kCharacterByChar, {c})))
         return Step::NextCharacter;
@@ -46,10 +48,11 @@ Step LoadCharacterImage(char16_t c, CBmpPicture& picture) {
         return Step::Stop; // an empty picture ends the whole load
     picture.Load(std::move(bytes));
     picture.SetKind(CBmpPicture::kindCharacter);
+    LoadGlyphAtScale(glyphscale::kSongGlyphs, std::u16string_view(&c, 1), scale, picture);
     return Step::NextCharacter;
 }
 
-void LoadPunctuationImage(std::u16string_view text, CBmpPicture& picture) {
+void LoadPunctuationImage(std::u16string_view text, CBmpPicture& picture, int scale) {
     for (const char16_t c : text) {
         const SqlQuery query = SqlQuery::Format(sql::kPunctuationByChineseChar, {c});
         CADORecordset recordset;
@@ -61,6 +64,7 @@ void LoadPunctuationImage(std::u16string_view text, CBmpPicture& picture) {
         if (ReadImageField(recordset, "img", bytes)) {
             picture.Load(std::move(bytes));
             picture.SetKind(CBmpPicture::kindPunctuation);
+            LoadGlyphAtScale(glyphscale::kSongGlyphs, std::u16string_view(&c, 1), scale, picture);
         }
         return;
     }
@@ -68,12 +72,12 @@ void LoadPunctuationImage(std::u16string_view text, CBmpPicture& picture) {
 
 } // namespace
 
-void LoadCharacterPicture(std::u16string_view text, CBmpPicture& picture) {
+void LoadCharacterPicture(std::u16string_view text, CBmpPicture& picture, int scale) {
     for (const char16_t c : text) {
-        const Step step = LoadCharacterImage(c, picture);
+        const Step step = LoadCharacterImage(c, picture, scale);
         if (step == Step::Stop)
             return;
         if (step == Step::TryPunctuation)
-            return LoadPunctuationImage(text, picture);
+            return LoadPunctuationImage(text, picture, scale);
     }
 }

@@ -5,6 +5,8 @@
 #include "data/Queries.h"
 #include "render/CBmpPicture.h"
 #include "render/ContentImage.h"
+#include "render/GlyphScale.h"
+#include "render/LargerGlyph.h"
 #include "render/PinyinText.h"
 
 #include <optional>
@@ -20,7 +22,17 @@ SqlQuery PunctuationQuery(char16_t mark) {
 }
 
 // One lookup of a Western punctuation mark; a row with an image loads it.
-Lookup LoadPunctuation(char16_t mark, CBmpPicture& picture) {
+// Loads the base-size picture of a letter and, above the base scale, replaces it with the larger
+// one; an empty field empties the picture, as the base tables say.
+void LoadLetterBytes(std::vector<unsigned char> bytes, std::u16string_view letter, int scale,
+                     CBmpPicture& picture) {
+    const bool found = !bytes.empty();
+    picture.Load(std::move(bytes));
+    if (found)
+        LoadGlyphAtScale(glyphscale::kLetterGlyphs, letter, scale, picture);
+}
+
+Lookup LoadPunctuation(char16_t mark, CBmpPicture& picture, int scale) {
     CADORecordset recordset;
     if (!OpenContentQuery(recordset, g_pWordDb, PunctuationQuery(mark)))
         return Lookup::Failed;
@@ -29,7 +41,7 @@ Lookup LoadPunctuation(char16_t mark, CBmpPicture& picture) {
     std::vector<unsigned char> bytes;
     if (!ReadImageField(recordset, "imgen", bytes))
         return Lookup::EmptyImage;
-    picture.Load(std::move(bytes));
+    LoadLetterBytes(std::move(bytes), std::u16string_view(&mark, 1), scale, picture);
     return Lookup::Loaded;
 }
 
@@ -37,7 +49,7 @@ Lookup LoadPunctuation(char16_t mark, CBmpPicture& picture) {
 // (the engine compares without regard to case) gives the picture. Nothing when no row is exactly
 // the letter, so that a capital initial such as M is not hidden by the final m of an
 // interjection; false when the query could not be run.
-std::optional<bool> LoadFinal(std::u16string_view letter, CBmpPicture& picture) {
+std::optional<bool> LoadFinal(std::u16string_view letter, CBmpPicture& picture, int scale) {
     const SqlQuery condition = SqlQuery::Format(sql::kFinalCondition, {letter});
     const SqlQuery query = SqlQuery::Format(sql::kFinalWhere, {condition});
     CADORecordset recordset;
@@ -49,7 +61,7 @@ std::optional<bool> LoadFinal(std::u16string_view letter, CBmpPicture& picture) 
         if (marked == letter) {
             std::vector<unsigned char> bytes;
             ReadImageField(recordset, "img", bytes);
-            picture.Load(std::move(bytes));
+            LoadLetterBytes(std::move(bytes), letter, scale, picture);
             return true;
         }
     }
@@ -58,7 +70,7 @@ std::optional<bool> LoadFinal(std::u16string_view letter, CBmpPicture& picture) 
 
 // An initial from the initials table, by its column; true when a row was found.
 std::optional<bool> LoadInitial(const char* condition, const char* imageField, std::u16string_view letter,
-                                CBmpPicture& picture) {
+                                CBmpPicture& picture, int scale) {
     const SqlQuery where = SqlQuery::Format(condition, {letter});
     CADORecordset recordset;
     if (!OpenContentQuery(recordset, g_pWordDb, SqlQuery::Format(sql::kInitialWhere, {where})))
@@ -67,19 +79,19 @@ std::optional<bool> LoadInitial(const char* condition, const char* imageField, s
         return false;
     std::vector<unsigned char> bytes;
     ReadImageField(recordset, imageField, bytes);
-    picture.Load(std::move(bytes));
+    LoadLetterBytes(std::move(bytes), letter, scale, picture);
     return true;
 }
 
 } // namespace
 
-bool LoadLetterPicture(std::u16string_view letter, CBmpPicture& picture) {
+bool LoadLetterPicture(std::u16string_view letter, CBmpPicture& picture, int scale) {
     if (letter.empty())
         return true;
     // 1. Punctuation: a mark whose query cannot be run is logged and the next one tried.
     bool anyLookupRan = false;
     for (const char16_t c : letter) {
-        const Lookup found = LoadPunctuation(c, picture);
+        const Lookup found = LoadPunctuation(c, picture, scale);
         if (found == Lookup::Loaded)
             return true;
         if (found == Lookup::Failed)
@@ -91,25 +103,25 @@ bool LoadLetterPicture(std::u16string_view letter, CBmpPicture& picture) {
         return true;
 
     // 2. The finals table.
-    const std::optional<bool> final = LoadFinal(letter, picture);
+    const std::optional<bool> final = LoadFinal(letter, picture, scale);
     if (final.has_value())
         return *final;
 
     // 3. The initials table: capitals by their upper-case column first.
     if (std::u16string_view(kCapitalLetters).find(letter[0]) != std::u16string_view::npos) {
         const std::optional<bool> capital =
-            LoadInitial(sql::kCapitalInitialCondition, "bigimg", letter, picture);
+            LoadInitial(sql::kCapitalInitialCondition, "bigimg", letter, picture, scale);
         if (!capital.has_value())
             return false;
         if (*capital)
             return true;
     }
-    if (!LoadInitial(sql::kInitialCondition, "img", letter, picture).has_value())
+    if (!LoadInitial(sql::kInitialCondition, "img", letter, picture, scale).has_value())
         return false;
 
     // 4. Each character once more as punctuation; a mark listed without a picture is a failure.
     for (const char16_t c : letter) {
-        const Lookup found = LoadPunctuation(c, picture);
+        const Lookup found = LoadPunctuation(c, picture, scale);
         if (found == Lookup::Loaded)
             break;
         if (found == Lookup::EmptyImage)

@@ -21,17 +21,17 @@ int WordPictures::SetItem(const WordItem& item) {
     m_letterCount = 0;
     if (m_item.displayMode == WordItem::kPinyinOnly) {
         LoadPinyin();
-        return PinyinWidth();
+        return m_display.ToLogical(PinyinWidth());
     }
     m_newWord = IsLessonNewWord();
     for (int i = 0; i < CharacterCount(); ++i)
         LoadCharacterPicture(std::u16string_view(m_item.word).substr(static_cast<size_t>(i), 1),
-                             m_characters[i]);
+                             m_characters[i], m_display.PictureScale());
     const int characterWidth = CharacterWidth();
     if (m_item.displayMode != WordItem::kPinyinAbove)
-        return characterWidth;
+        return m_display.ToLogical(characterWidth);
     LoadPinyin();
-    return std::max(characterWidth, PinyinWidth());
+    return m_display.ToLogical(std::max(characterWidth, PinyinWidth()));
 }
 
 void WordPictures::Free() {
@@ -59,7 +59,8 @@ void WordPictures::LoadPinyin() {
     m_letterCount = 0;
     const std::u16string_view pinyin = m_item.pinyin[0];
     for (size_t i = 0; i < pinyin.size() && m_letterCount < kLetterCapacity; ++i)
-        if (LoadLetterPicture(pinyin.substr(i, 1), m_letters[static_cast<size_t>(m_letterCount)]))
+        if (LoadLetterPicture(pinyin.substr(i, 1), m_letters[static_cast<size_t>(m_letterCount)],
+                              m_display.PictureScale()))
             ++m_letterCount;
 }
 
@@ -99,7 +100,8 @@ void WordPictures::Paint(QImage& target, QRgb characterColour, QRgb newWordColou
         PaintCharacters(target, 0, wordColour);
         break;
     case WordItem::kPinyinAbove:
-        PaintCharacters(target, m_item.characterRowY, m_item.word == u"*" ? kStarColour : wordColour);
+        PaintCharacters(target, m_display.ToDevice(m_item.characterRowY),
+                        m_item.word == u"*" ? kStarColour : wordColour);
         if (m_item.pinyin[0] != u"*")
             PaintPinyin(target, 0, pinyinColour);
         break;

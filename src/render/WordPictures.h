@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/CBmpPicture.h"
+#include "render/GlyphScale.h"
 #include "render/WordItem.h"
 
 #include <QImage>
@@ -15,11 +16,17 @@ public:
     static constexpr int kCharacterCapacity = 100;
     static constexpr QRgb kStarColour = qRgb(224, 0, 0);
 
+    // The text size and screen the next SetItem loads its pictures for (by default the base size
+    // on a screen of ratio 1).
+    void SetDisplay(const GlyphDisplay& display) { m_display = display; }
+    const GlyphDisplay& Display() const { return m_display; }
+
     // Stores the item (texts cut to their capacity), checks it against the lesson's new words,
-    // loads the pictures and returns the width the control needs: the characters (mode 0), the
-    // wider of characters and pinyin (mode 1) or the pinyin (mode 2).
+    // loads the pictures and returns the width in logical pixels the control needs: the
+    // characters (mode 0), the wider of characters and pinyin (mode 1) or the pinyin (mode 2).
     int SetItem(const WordItem& item);
-    // Draws the word into the control's picture; the ground is left as it is.
+    // Draws the word into the control's picture, one picture pixel per pixel of `target` (which
+    // holds device pixels); the ground is left as it is.
     void Paint(QImage& target, QRgb characterColour, QRgb newWordColour, QRgb pinyinColour);
     // Frees every picture's bytes.
     void Free();
@@ -27,6 +34,7 @@ public:
     const WordItem& Item() const { return m_item; }
     bool IsNewWord() const { return m_newWord; }
     int LetterCount() const { return m_letterCount; }
+    // Widths of the loaded pictures, in device pixels.
     int PinyinWidth();
     int CharacterWidth();
     // Kind of the first character's picture: where it came from, or none.
@@ -42,6 +50,7 @@ private:
     void PaintPinyin(QImage& target, int x, QRgb colour);
 
     WordItem m_item;
+    GlyphDisplay m_display;
     std::array<CBmpPicture, kLetterCapacity> m_letters;
     std::array<CBmpPicture, kCharacterCapacity> m_characters;
     int m_letterCount = 0;

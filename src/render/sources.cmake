@@ -3,6 +3,8 @@ target_sources(core PRIVATE
   src/render/BmpWriter.cpp
   src/render/CBmpPicture.cpp
   src/render/CharacterPicture.cpp
+  src/render/GlyphScale.cpp
+  src/render/LargerGlyph.cpp
   src/render/ContentImage.cpp
   src/render/LetterPicture.cpp
   src/render/PinyinBitmap.cpp

@@ -86,7 +86,7 @@ inline constexpr QRect kNo{216, 124, 96, 40};
 
 // System settings, image\systensetting.bmp.
 namespace settings {
-inline constexpr QSize kSize{440, 400};
+inline constexpr QSize kSize{440, 438};
 // Colour pickers 1110 (new words), 1111 (words), 1112 (pinyin), 1115 (meanings).
 constexpr QRect Picker(int index) {
     return QRect(300, 76 + index * 38, 96, 26);
@@ -94,9 +94,11 @@ constexpr QRect Picker(int index) {
 inline constexpr QRect kAskAgain{40, 232, 20, 20};          // check box 1109
 inline constexpr QRect kSentenceDistance{300, 266, 96, 26}; // 1116
 inline constexpr QRect kLineDistance{300, 304, 96, 26};     // 1117
-inline constexpr QRect kDefaults{36, 344, 110, 40};         // 1118
-inline constexpr QRect kOk{204, 344, 96, 40};
-inline constexpr QRect kCancel{312, 344, 96, 40};
+inline constexpr QRect kTextSizeLabel{40, 342, 250, 26};    // the text of the ini key ChineseTextSize_Label
+inline constexpr QRect kTextSize{300, 342, 96, 26};         // 1119
+inline constexpr QRect kDefaults{36, 382, 110, 40};         // 1118
+inline constexpr QRect kOk{204, 382, 96, 40};
+inline constexpr QRect kCancel{312, 382, 96, 40};
 } // namespace settings
 
 // Typical-sentence detail dialog, image\dxj.bmp.

@@ -4,6 +4,7 @@
 #include "app/FileUtils.h"
 #include "charstudy/StrokeFile.h"
 #include "fixtures/TempFolder.h"
+#include "render/GlyphScale.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -171,6 +172,35 @@ TEST_F(WordDatabaseBuild, PinyinLettersFinalsAndPunctuationShareTheirPictureSize
         EXPECT_EQ(QImage::fromData(picture->data(), static_cast<int>(picture->size()), "BMP").height(), 16);
 
     EXPECT_TRUE(CheckWordDatabase(DatabasePath(), {"en", "fr"}).empty());
+}
+
+QImage PictureOf(const Blob& bytes) {
+    return QImage::fromData(bytes.data(), static_cast<int>(bytes.size()), "BMP")
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+TEST_F(WordDatabaseBuild, EveryGlyphIsDrawnAgainAtTheLargerSizes) {
+    const QImage base = PictureOf(BlobOf("SELECT smallimg FROM tbl_hz_image_song WHERE id = 'HZ04f60'"));
+    const QImage baseA = PictureOf(BlobOf("SELECT img FROM tbl_pinyin_yunmu WHERE ymtune = 'ā'"));
+    ASSERT_EQ(base.size(), QSize(18, 18));
+    for (const auto& [scale, cell] : {std::pair{150, 27}, {200, 36}, {300, 54}}) {
+        const std::string at = " AND scale = " + std::to_string(scale);
+        const QImage ni =
+            PictureOf(BlobOf("SELECT img FROM tbl_glyph_size WHERE source = 'hz' AND glyph = '你'" + at));
+        EXPECT_EQ(ni.size(), QSize(cell, cell)) << scale;
+        // Drawn from the face at that size: finer than the small picture blown up.
+        EXPECT_NE(ni, base.scaled(ni.size())) << scale;
+        const QImage a = PictureOf(
+            BlobOf("SELECT img FROM tbl_glyph_size WHERE source = 'py' AND glyph = 'ā' COLLATE BINARY" + at));
+        EXPECT_EQ(a.size(), QSize(glyphscale::Scaled(baseA.width(), scale), glyphscale::Scaled(16, scale)));
+        EXPECT_EQ(Query("SELECT count(*) FROM tbl_glyph_size WHERE source = 'hz' AND glyph = '。'" + at),
+                  (Rows{{"1"}}));
+    }
+    // Letters that differ only in case keep one picture each.
+    EXPECT_EQ(
+        Query("SELECT count(*) FROM tbl_glyph_size WHERE source = 'py' AND glyph = 'a' AND scale = 200"),
+        (Rows{{"2"}}));
+    EXPECT_EQ(Query("SELECT count(*) FROM tbl_glyph_size WHERE scale = 100"), (Rows{{"0"}}));
 }
 
 TEST_F(WordDatabaseBuild, TheContentCheckFindsMistakesALearnerWouldNotice) {

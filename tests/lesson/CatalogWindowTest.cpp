@@ -269,11 +269,16 @@ TEST_F(CatalogTest, SettingsDialogKeepsEditsOnCancelAndRestoresDefaults) {
         settings.findChild<CColourPicker*>(QStringLiteral("1115"))->SetColour(QColor(200, 100, 50));
         settings.findChild<QSpinBox*>(QStringLiteral("1116"))->setValue(33);
         settings.findChild<QCheckBox*>(QStringLiteral("1109"))->setChecked(false);
+        auto* textSize = settings.findChild<QComboBox*>(QStringLiteral("1119"));
+        ASSERT_EQ(textSize->count(), 3);
+        EXPECT_EQ(textSize->currentData().toInt(), 100);
+        textSize->setCurrentIndex(textSize->findData(200));
         ClickControl(&settings, 2);
     }
     const DisplaySettings& d = g_lessonSettings.m_effective;
     EXPECT_EQ(d.MeaningColor(), QColor(200, 100, 50));
     EXPECT_EQ(d.sentenceDistance, 33);
+    EXPECT_EQ(d.chineseTextSize, 200);
     EXPECT_FALSE(g_lessonSettings.m_resumePrompt);
     {
         CSystemSettingDlg settings;
@@ -285,6 +290,7 @@ TEST_F(CatalogTest, SettingsDialogKeepsEditsOnCancelAndRestoresDefaults) {
     EXPECT_EQ(d.MeaningColor(), QColor(0, 0, 0));
     EXPECT_EQ(d.sentenceDistance, 12);
     EXPECT_EQ(d.lineDistance, 4);
+    EXPECT_EQ(d.chineseTextSize, 100);
     EXPECT_TRUE(g_lessonSettings.m_resumePrompt);
 }
 

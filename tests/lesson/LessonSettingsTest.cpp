@@ -59,6 +59,20 @@ TEST_F(Settings, AUserSectionOverridesOnlyWhatItSets) {
     EXPECT_EQ(s.m_effective, expected);
 }
 
+TEST_F(Settings, TheChineseTextSizeIsOneOfTheOfferedSizes) {
+    g_strUserId = "42";
+    const std::pair<const char*, int> cases[] = {{"", 100},    {"150", 150}, {"200", 200}, {"175", 200},
+                                                 {"999", 200}, {"-5", 100},  {"abc", 100}, {"120", 100}};
+    for (const auto& [value, expected] : cases) {
+        ASSERT_TRUE(WriteTextFile(m_dir / "Lesson_res/lessonres_en.ini",
+                                  std::string(kFile) + "[42]\nChineseTextSize=" + value + "\n"));
+        LessonSettings s;
+        ASSERT_TRUE(s.Load(Path()));
+        EXPECT_EQ(s.m_default.chineseTextSize, 100);
+        EXPECT_EQ(s.m_effective.chineseTextSize, expected) << "ChineseTextSize=" << value;
+    }
+}
+
 TEST_F(Settings, TipFollowsTheBooleanRule) {
     g_strUserId = "42";
     const std::pair<const char*, bool> cases[] = {{"no", false},  {"0", false}, {"abc", false}, {"yes", true},
@@ -78,6 +92,7 @@ TEST_F(Settings, SavingWritesOnlyTheUsersSectionAndIsReadBack) {
     ASSERT_TRUE(s.Load(Path()));
     s.m_effective.wordR = 200;
     s.m_effective.lineDistance = 9;
+    s.m_effective.chineseTextSize = 200;
     s.m_resumePrompt = false;
     s.m_speechSpeed = 75;
     ASSERT_TRUE(s.SaveUser());
@@ -109,6 +124,7 @@ LessonSettings AllChanged(const LessonSettings& old) {
                        &d.pinyinG, &d.pinyinB, &d.sentenceDistance, &d.lineDistance})
         *field += 1;
     d.fontName += " Bold";
+    d.chineseTextSize = old.m_effective.chineseTextSize == 200 ? 150 : 200;
     changed.m_resumePrompt = !old.m_resumePrompt;
     return changed;
 }

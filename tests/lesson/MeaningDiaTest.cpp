@@ -2,6 +2,7 @@
 
 #include "lesson/CMeaningDia.h"
 #include "render/CMutiWord.h"
+#include "render/GlyphScale.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -47,6 +48,36 @@ TEST_F(MeaningDiaTest, WrapsSoThatAClosingMarkNeverStartsALine) {
 
     // With room for the reserve the line is not broken.
     EXPECT_EQ(m_popup.Show(Line(u"你 好 。", ni + hao + 51 + WidthOf(u"。"))), 40);
+}
+
+TEST_F(MeaningDiaTest, ARowAtTwiceTheTextSizeIsTwiceAsWideAndTall) {
+    struct Row {
+        int height = 0;
+        std::vector<QRect> words;
+    };
+    auto layOut = [&](int textSize) {
+        SetChineseTextSizeSource([textSize] { return textSize; });
+        MeaningRecord r;
+        r.words = u"你 好 学生 。";
+        r.pinyin = u"nǐ hǎo xuésheng .";
+        r.width = 2000;
+        r.UsePinyinAboveStyle(textSize);
+        CMeaningDia popup(&m_window);
+        Row row;
+        row.height = popup.Show(r);
+        for (const CMutiWord* word : popup.WordControls())
+            row.words.push_back(word->geometry());
+        SetChineseTextSizeSource({});
+        return row;
+    };
+    const Row base = layOut(100);
+    const Row large = layOut(200);
+    ASSERT_EQ(base.words.size(), 4u);
+    ASSERT_EQ(large.words.size(), 4u);
+    EXPECT_EQ(large.height, 2 * base.height);
+    for (size_t i = 0; i < base.words.size(); ++i)
+        EXPECT_EQ(large.words[i], QRect(base.words[i].topLeft() * 2, base.words[i].size() * 2)) << i;
+    EXPECT_EQ(large.words.back().right() + 1, 2 * (base.words.back().right() + 1));
 }
 
 TEST_F(MeaningDiaTest, AFirstWordWiderThanThePopupGoesToTheSecondLine) {

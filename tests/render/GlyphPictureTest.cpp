@@ -1,8 +1,12 @@
 #include "RenderTestDatabases.h"
 #include "fixtures/FixturePictures.h"
+#include "render/BmpReader.h"
 #include "render/CBmpPicture.h"
 #include "render/CharacterPicture.h"
+#include "render/GlyphScale.h"
+#include "render/LetterPicture.h"
 #include "render/SentenceGrid.h"
+#include "render/WordPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -126,6 +130,117 @@ TEST_F(CharacterPictures, AnUnreachableDatabaseLeavesThePictureAsItWas) {
     EXPECT_EQ(picture.GetKind(), CBmpPicture::kindNone);
 }
 
+TEST(GlyphScale, ThePictureSizeIsTheSmallestAtOrAboveTheTextSizeTimesThePixelRatio) {
+    struct Case {
+        int textSize;
+        double ratio;
+        int scale;
+    };
+    const Case cases[] = {
+        {100, 1, 100}, {100, 1.25, 150}, {100, 1.5, 150}, {100, 2, 200}, {100, 3, 300},
+        {150, 1, 150}, {150, 1.25, 200}, {150, 1.5, 300}, {150, 2, 300}, {150, 3, 300}, // 4.5: the largest
+        {200, 1, 200}, {200, 1.25, 300}, {200, 1.5, 300}, {200, 2, 300}, {200, 3, 300},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(glyphscale::ChoosePictureScale(c.textSize, c.ratio), c.scale)
+            << c.textSize << " % at ratio " << c.ratio;
+    EXPECT_EQ(glyphscale::ChoosePictureScale(100, 0), 100) << "a screen without a ratio counts as 1";
+}
+
+TEST_F(CharacterPictures, LargerSizesAreTheSameGlyphsDrawnAtThatSize) {
+    for (const int scale : {150, 200, 300}) {
+        CBmpPicture ni;
+        LoadCharacterPicture(u"你", ni, scale);
+        EXPECT_EQ(ni.GetKind(), CBmpPicture::kindCharacter);
+        EXPECT_EQ(ni.Bytes(), fixtures::CharacterPictureBytes(u"你", scale)) << scale;
+        EXPECT_EQ(ni.Width(), glyphscale::Scaled(fixtures::kCharacterPictureSide, scale));
+
+        CBmpPicture period;
+        LoadCharacterPicture(u"。", period, scale);
+        EXPECT_EQ(period.GetKind(), CBmpPicture::kindPunctuation);
+        EXPECT_EQ(period.Bytes(), fixtures::PunctuationPictureBytes(u"。", scale)) << scale;
+    }
+    // The engine matches letters without regard to case; a capital keeps its own picture.
+    for (const char16_t* letter : {u"b", u"B", u"ǎ", u"A", u"a", u"?", u"M"}) {
+        CBmpPicture picture;
+        EXPECT_TRUE(LoadLetterPicture(letter, picture, 200));
+        EXPECT_EQ(picture.Bytes(), fixtures::LetterPictureBytes(letter, 200))
+            << QString::fromUtf16(letter).toStdString();
+    }
+    EXPECT_TRUE(m_notice.shown.empty());
+}
+
+TEST_F(CharacterPictures, ACapitalMHasAPictureAlthoughMIsAlsoAFinal) {
+    CBmpPicture m;
+    EXPECT_TRUE(LoadLetterPicture(u"M", m));
+    EXPECT_TRUE(m.HasBytes()) << "the M of Mǎkè";
+    EXPECT_GT(m.Width(), 0);
+}
+
+TEST_F(CharacterPictures, ADatabaseWithoutTheLargerSizeKeepsTheBaseSize) {
+    ASSERT_TRUE(m_wordDb.Execute(SqlQuery("DELETE FROM tbl_glyph_size WHERE glyph = '你' AND scale = 200")));
+    CBmpPicture ni;
+    LoadCharacterPicture(u"你", ni, 200);
+    EXPECT_EQ(ni.Bytes(), fixtures::CharacterPictureBytes(u"你"));
+
+    // A word database older than the larger sizes: the base pictures, and the problem is logged.
+    ASSERT_TRUE(m_wordDb.Execute(SqlQuery("DROP TABLE tbl_glyph_size")));
+    CBmpPicture hao;
+    LoadCharacterPicture(u"好", hao, 200);
+    EXPECT_EQ(hao.Bytes(), fixtures::CharacterPictureBytes(u"好"));
+    CBmpPicture a;
+    EXPECT_TRUE(LoadLetterPicture(u"a", a, 200));
+    EXPECT_EQ(a.Bytes(), fixtures::LetterPictureBytes(u"a"));
+}
+
+TEST_F(CharacterPictures, TheColouredDrawingAtTwiceTheSizeFollowsTheSameFormula) {
+    CBmpPicture hao;
+    LoadCharacterPicture(u"好", hao, 200);
+    QImage glyph;
+    std::string error;
+    ASSERT_TRUE(ReadBmp(hao.Bytes().data(), hao.Bytes().size(), glyph, error)) << error;
+    ASSERT_EQ(glyph.width(), 2 * fixtures::kCharacterPictureSide);
+    const QRgb colour = qRgb(24, 44, 200);
+    const QImage before = Background(glyph.width() + 6, glyph.height() + 6);
+    QImage target = before;
+    EXPECT_EQ(hao.DrawColorWord(target, 3, 3, colour), glyph.size());
+    int strokes = 0;
+    for (int y = 0; y < glyph.height(); ++y)
+        for (int x = 0; x < glyph.width(); ++x) {
+            const QRgb g = glyph.pixel(x, y);
+            strokes += g == qRgb(0, 0, 0);
+            ASSERT_EQ(target.pixel(x + 3, y + 3), Mixed(before.pixel(x + 3, y + 3), g, colour))
+                << x << "," << y;
+        }
+    EXPECT_GT(strokes, 100) << "a real glyph, not an empty cell";
+    EXPECT_EQ(target.pixel(0, 0), before.pixel(0, 0));
+}
+
+using WordRows = RenderDatabaseTest;
+
+TEST_F(WordRows, AWordAtTwiceTheTextSizeIsTwiceAsWideAndDrawnOneToOneOnADenseScreen) {
+    WordItem item;
+    item.word = u"你好";
+    item.pinyin[0] = u"nǐhǎo";
+    item.displayMode = WordItem::kPinyinAbove;
+    item.characterRowY = 22;
+    auto widthAt = [&](const GlyphDisplay& display) {
+        auto pictures = std::make_unique<WordPictures>();
+        pictures->SetDisplay(display);
+        return pictures->SetItem(item);
+    };
+    const int base = widthAt({100, 1});
+    ASSERT_GT(base, 0);
+    EXPECT_EQ(widthAt({200, 1}), 2 * base);
+    EXPECT_EQ(widthAt({150, 1}), glyphscale::Scaled(base, 150));
+    // Twice the pixels on the screen, the same logical width: the 2x pictures fill it.
+    EXPECT_EQ(widthAt({100, 2}), base);
+    auto dense = std::make_unique<WordPictures>();
+    dense->SetDisplay({100, 2});
+    dense->SetItem(item);
+    EXPECT_EQ(dense->CharacterWidth(), 4 * fixtures::kCharacterPictureSide);
+}
+
 TEST(SentenceGrid, PlacesUpToThreeLinesOf22) {
     const std::vector<QPoint> one = SentenceGridPositions(21);
     ASSERT_EQ(one.size(), 21u);
@@ -147,6 +262,27 @@ TEST(SentenceGrid, PlacesUpToThreeLinesOf22) {
 
     EXPECT_TRUE(SentenceGridPositions(66).empty());
     EXPECT_TRUE(SentenceGridPositions(0).empty());
+    EXPECT_EQ(SentenceGridOverflow(65), 0);
+}
+
+TEST(SentenceGrid, LargerTextKeepsTheLineWidthAndGrowsTheBandDownwards) {
+    const std::vector<QPoint> short200 = SentenceGridPositions(10, 200);
+    EXPECT_EQ(short200.front(), QPoint(40, 20));
+    EXPECT_EQ(short200.back(), QPoint(40 + 9 * 36, 20));
+    EXPECT_EQ(SentenceGridOverflow(10, 200), 0);
+    const std::vector<QPoint> full200 = SentenceGridPositions(11, 200);
+    EXPECT_EQ(full200.back(), QPoint(40 + 10 * 36, 10)) << "11 of 36 pixels fill the 22 of 18";
+
+    const std::vector<QPoint> long200 = SentenceGridPositions(23, 200);
+    EXPECT_EQ(long200.front(), QPoint(40, 10));
+    EXPECT_EQ(long200[11], QPoint(40, 50));
+    EXPECT_EQ(long200[22], QPoint(40, 90));
+    EXPECT_EQ(SentenceGridOverflow(23, 200), 10 + 3 * 40 - 70);
+
+    const std::vector<QPoint> at150 = SentenceGridPositions(15, 150);
+    EXPECT_EQ(at150[13], QPoint(40 + 13 * 27, 10));
+    EXPECT_EQ(at150[14], QPoint(40, 40));
+    EXPECT_TRUE(SentenceGridPositions(66, 200).empty()) << "the same longest sentence at every size";
 }
 
 using SentenceGridDrawing = RenderDatabaseTest;
@@ -185,4 +321,17 @@ TEST_F(SentenceGridDrawing, A66CharacterSentenceDrawsNothing) {
     DrawSentenceGrid(target, pictures);
     EXPECT_EQ(target, before);
     EXPECT_EQ(LoadSentencePictures(std::u16string(150, u'你')).size(), 100u) << "cut at the capacity";
+}
+
+TEST_F(SentenceGridDrawing, OnADenseScreenThePicturesLandOneToOneInDevicePixels) {
+    std::vector<CBmpPicture> pictures = LoadSentencePictures(u"我是", 200);
+    const GlyphDisplay display{100, 2};
+    QImage target(400, 200, QImage::Format_RGB32);
+    target.fill(qRgb(255, 255, 255));
+    DrawSentenceGrid(target, pictures, display);
+    QImage expected(400, 200, QImage::Format_RGB32);
+    expected.fill(qRgb(255, 255, 255));
+    pictures[0].DrawColorWord(expected, 80, 60, qRgb(0, 0, 255));
+    pictures[1].DrawColorWord(expected, 80 + 36, 60, qRgb(0, 0, 255));
+    EXPECT_EQ(target, expected) << "(40, 30) and (58, 30) in logical pixels";
 }

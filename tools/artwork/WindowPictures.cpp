@@ -171,6 +171,7 @@ QImage SettingsSkin() {
                    Qt::AlignLeft | Qt::AlignVCenter);
         art::Field(painter, QRectF(kSentenceDistance));
         art::Field(painter, QRectF(kLineDistance));
+        art::Field(painter, QRectF(kTextSize)); // its label comes from the interface texts
     });
 }
 

@@ -1,5 +1,7 @@
 #include "LetterPictures.h"
 
+#include "render/GlyphScale.h"
+
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -14,16 +16,16 @@ QImage WhiteImage(int width, int height) {
     return image;
 }
 
-QFont SongFont() {
+QFont SongFont(int scale) {
     QFont font(SongFontFamily());
-    font.setPixelSize(kCellSize - 2);
+    font.setPixelSize(glyphscale::Scaled(kCellSize - 2, scale));
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }
 
-QFont LetterFont() {
+QFont LetterFont(int scale) {
     QFont font(LetterFontFamily());
-    font.setPixelSize(13);
+    font.setPixelSize(glyphscale::Scaled(13, scale));
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }
@@ -54,25 +56,26 @@ std::string MissingFontError() {
            " is not installed (scripts/install-deps.sh installs it)";
 }
 
-QImage SmallGlyph(const QString& character) {
-    QImage image = WhiteImage(kCellSize, kCellSize);
+QImage SmallGlyph(const QString& character, int scale) {
+    const int cell = glyphscale::Scaled(kCellSize, scale);
+    QImage image = WhiteImage(cell, cell);
     QPainter painter(&image);
-    painter.setFont(SongFont());
+    painter.setFont(SongFont(scale));
     painter.setPen(Qt::black);
-    painter.drawText(QRect(0, 0, kCellSize, kCellSize), Qt::AlignCenter, character);
+    painter.drawText(QRect(0, 0, cell, cell), Qt::AlignCenter, character);
     return image;
 }
 
-QImage LetterPicture(const QString& letter) {
-    const QFont font = LetterFont();
-    const QFontMetrics metrics(font);
-    const int width = std::max(metrics.horizontalAdvance(letter), 2);
-    QImage image = WhiteImage(width, kLetterHeight);
+QImage LetterPicture(const QString& letter, int scale) {
+    const int baseWidth = std::max(QFontMetrics(LetterFont(100)).horizontalAdvance(letter), 2);
+    const int width = glyphscale::Scaled(baseWidth, scale);
+    const int height = glyphscale::Scaled(kLetterHeight, scale);
+    QImage image = WhiteImage(width, height);
     QPainter painter(&image);
-    painter.setFont(font);
+    painter.setFont(LetterFont(scale));
     painter.setPen(Qt::black);
     // The baseline leaves room above for tone marks on capitals and below for descenders.
-    painter.drawText(0, kLetterHeight - 4, letter);
+    painter.drawText(0, height - glyphscale::Scaled(4, scale), letter);
     return image;
 }
 

@@ -24,10 +24,13 @@ std::vector<QString> MissingFonts();
 // Empty when both faces are installed, otherwise the reason a picture build must not start.
 std::string MissingFontError();
 
-// The glyph centred in an 18 x 18 cell.
-QImage SmallGlyph(const QString& character);
+// The glyph centred in an 18 x 18 cell; at another scale (percent) the cell and the face grow
+// alike, and the glyph is drawn from the face at that size.
+QImage SmallGlyph(const QString& character, int scale = 100);
 
-// One letter (or mark) at the shared height, as wide as the face advances for it.
-QImage LetterPicture(const QString& letter);
+// One letter (or mark) at the shared height, as wide as the face advances for it. At another scale
+// the height and the face grow, and the width is the base width at that scale, so that a row of
+// letters grows exactly as its characters do.
+QImage LetterPicture(const QString& letter, int scale = 100);
 
 } // namespace letters

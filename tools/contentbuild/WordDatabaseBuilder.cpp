@@ -9,6 +9,7 @@
 #include "app/FileUtils.h"
 #include "data/Schema.h"
 #include "render/BmpWriter.h"
+#include "render/GlyphScale.h"
 #include "render/PinyinSyllable.h"
 
 #include <QChar>
@@ -16,6 +17,7 @@
 #include <future>
 #include <map>
 #include <set>
+#include <string_view>
 
 namespace {
 
@@ -452,6 +454,7 @@ private:
                       Bmp(pictures->outline, bmp::Depth::Mono1, strokes::kOutlineGrey),
                       Bmp(pictures->black, bmp::Depth::Mono1),
                       Bmp(pictures->strokeOrder, bmp::Depth::Mono1)});
+            WriteLargerSizes(w, glyphscale::kSongGlyphs, c.text);
             for (int s = 0; s < strokeCount; ++s) {
                 const strokes::StrokePicture& stroke = pictures->strokes[static_cast<size_t>(s)];
                 w.Insert("tbl_hz_bhimg_song",
@@ -476,16 +479,20 @@ private:
                 w.Insert("tbl_pinyin_yunmu", {"ym", "tune", "ymtune", "img"},
                          {final, std::int64_t{tone}, marked,
                           Bmp(letters::LetterPicture(QString::fromStdString(marked)), bmp::Depth::Grey4)});
+                WriteLargerSizes(w, glyphscale::kLetterGlyphs, QString::fromStdString(marked));
             }
         // Capital vowels begin sentences and names ("Ài", "Ōu"); their rows follow the lower-case
-        // ones so that plain look-ups of a final find the lower-case row first.
-        for (const char* vowel : {"A", "E", "O"})
+        // ones so that plain look-ups of a final find the lower-case row first. The final m needs
+        // its capital too: a letter found among the finals without regard to case is looked for
+        // nowhere else, so without it the M of "Mǎkè" would have no picture.
+        for (const char* vowel : {"A", "E", "O", "M"})
             for (int tone = 1; tone <= 5; ++tone) {
                 const std::string marked = pinyin::MarkFinal(QString(vowel).toLower().toStdString(), tone);
                 const std::string capital = QString::fromStdString(marked).toUpper().toStdString();
                 w.Insert("tbl_pinyin_yunmu", {"ym", "tune", "ymtune", "img"},
                          {std::string(vowel), std::int64_t{tone}, capital,
                           Bmp(letters::LetterPicture(QString::fromStdString(capital)), bmp::Depth::Grey4)});
+                WriteLargerSizes(w, glyphscale::kLetterGlyphs, QString::fromStdString(capital));
             }
         for (char letter : pinyin::InitialLetters()) {
             const QString lower(QChar::fromLatin1(letter));
@@ -493,6 +500,8 @@ private:
             w.Insert("tbl_pinyin_shengmu", {"sm", "img", "bigsm", "bigimg"},
                      {lower.toStdString(), Bmp(letters::LetterPicture(lower), bmp::Depth::Grey4),
                       upper.toStdString(), Bmp(letters::LetterPicture(upper), bmp::Depth::Grey4)});
+            WriteLargerSizes(w, glyphscale::kLetterGlyphs, lower);
+            WriteLargerSizes(w, glyphscale::kLetterGlyphs, upper);
         }
         for (const auto& [chinese, western] : kPunctuation) {
             const std::string bden = western;
@@ -502,6 +511,26 @@ private:
                       bden.empty() ? Value{}
                                    : Value{Bmp(letters::LetterPicture(QString::fromStdString(bden)),
                                                bmp::Depth::Grey4)}});
+            WriteLargerSizes(w, glyphscale::kSongGlyphs, QString::fromUtf8(chinese));
+            if (!bden.empty())
+                WriteLargerSizes(w, glyphscale::kLetterGlyphs, QString::fromStdString(bden));
+        }
+    }
+
+    // The pictures of one glyph at the scales above the base size, drawn from the face at each
+    // size, once per glyph and kind.
+    void WriteLargerSizes(DatabaseWriter& w, const char* source, const QString& glyph) {
+        if (!m_largerGlyphs.insert({source, glyph}).second)
+            return;
+        const bool song = std::string_view(source) == glyphscale::kSongGlyphs;
+        for (const int scale : glyphscale::kPictureScales) {
+            if (scale == 100)
+                continue; // the base size lives in the tables the program has always read
+            const QImage picture =
+                song ? letters::SmallGlyph(glyph, scale) : letters::LetterPicture(glyph, scale);
+            w.Insert("tbl_glyph_size", {"source", "glyph", "scale", "img"},
+                     {std::string(source), glyph.toStdString(), std::int64_t{scale},
+                      Bmp(picture, bmp::Depth::Grey4)});
         }
     }
 
@@ -557,6 +586,7 @@ private:
     std::map<QString, size_t> m_characterIndex;
     std::vector<Phrase> m_phrases;
     std::set<std::string> m_phraseKeys;
+    std::set<std::pair<std::string, QString>> m_largerGlyphs;
 };
 
 } // namespace
