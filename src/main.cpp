@@ -1,4 +1,5 @@
 #include "app/CLessonApp.h"
+#include "app/UserFolders.h"
 #include "app/UserNotice.h"
 #include "automation/StartTestProbe.h"
 #include "ui/CMessageBoxNotice.h"
@@ -7,6 +8,7 @@
 #include <QGuiApplication>
 
 int main(int argc, char* argv[]) {
+    LogToUserStateFolder();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessalyne Lessons"));
     StartTestProbe();

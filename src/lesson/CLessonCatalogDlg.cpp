@@ -8,6 +8,7 @@
 #include "app/FillLanguageList.h"
 #include "app/Globals.h"
 #include "app/LanguageRecord.h"
+#include "app/UserFolders.h"
 #include "app/UserNotice.h"
 #include "audio/AudioMessages.h"
 #include "audio/CSoundPlayer.h"
@@ -218,7 +219,7 @@ void CLessonCatalogDlg::Login() {
     g_log.Write("OnPaint.3");
     g_strUserId = login.m_strUserId;
     m_strUserId = login.m_strUserId;
-    g_lessonSettings.Load(LessonSettings::PathFor(g_strLangSuffix));
+    g_lessonSettings.LoadFor(g_strLangSuffix);
     g_profile.WriteProfileString(kProfileSection, "Lastuser", login.m_strUser);
     LoadLessons(0);
     OfferResume();
@@ -311,15 +312,17 @@ void CLessonCatalogDlg::OnLanguageChosen(int index) {
     m_languageList->setCurrentText(chosen);
     LanguageRecord record;
     FindLanguage(GetProgramFolder() + "LangType.ini", chosen.toStdString(), record, kLangString);
-    CIniFile settings(GetProgramFolder() + "TSSet.ini");
-    settings.WriteString("General", "LangID", record.LangID);
-    settings.WriteString("General", "LessonTitle", "");
+    // The choice is the learner's: it goes to the user's copy of TSSet.ini, over the program's.
+    MakeUserSettingsFolder("TSSet.ini");
+    CIniFile settings(UserSettingsPath("TSSet.ini"));
+    if (!settings.WriteValues("General", {{"LangID", record.LangID}, {"LessonTitle", ""}}))
+        g_log.Write("OnSelchangeLanguage: %s", settings.LastError().c_str());
     ApplyShortStringRule(record);
     // The learner's display settings stay with the language they were made in; from now on the
     // texts, menus and settings are the new language's.
     CSystemSettingDlg::SaveDisplaySettings();
     g_strLangSuffix = record.ShortString;
-    g_lessonSettings.Load(LessonSettings::PathFor(g_strLangSuffix));
+    g_lessonSettings.LoadFor(g_strLangSuffix);
     LoadLessons(0);
     ShowInterfaceLanguage();
 }

@@ -6,6 +6,7 @@
 #include "app/FileUtils.h"
 #include "app/Globals.h"
 #include "app/TextEncoding.h"
+#include "app/UserFolders.h"
 #include "render/WordColours.h"
 
 #include <QFontMetrics>
@@ -95,6 +96,13 @@ DisplaySettings ReadDisplay(const CIniFile& ini, const std::string& section,
     return s;
 }
 
+bool HasSection(const CIniFile& ini, const std::string& section) {
+    for (const std::string& name : ini.GetSectionNames())
+        if (text::EqualsNoCase(name, section))
+            return true;
+    return false;
+}
+
 } // namespace
 
 bool ParseSettingsBool(const std::string& value, bool defaultValue) {
@@ -112,8 +120,14 @@ std::string LessonSettings::PathFor(const std::string& languageSuffix) {
     return GetProgramFolder() + "Lesson_res\\lessonres_" + languageSuffix + ".ini";
 }
 
-bool LessonSettings::Load(const std::string& path) {
+bool LessonSettings::LoadFor(const std::string& languageSuffix) {
+    const std::string relative = "Lesson_res\\lessonres_" + languageSuffix + ".ini";
+    return Load(PathFor(languageSuffix), UserSettingsPath(relative));
+}
+
+bool LessonSettings::Load(const std::string& path, const std::string& userPath) {
     m_path = path;
+    m_userPath = userPath;
     m_texts.fill({});
     m_texts[static_cast<size_t>(LessonText::ErrorText)] = kErrorText;
     m_default = m_effective = DisplaySettings{};
@@ -127,8 +141,10 @@ bool LessonSettings::Load(const std::string& path) {
     m_default = ReadDisplay(ini, "Lesson", nullptr);
     m_effective = m_default;
     if (!g_strUserId.empty()) {
-        m_effective = ReadDisplay(ini, g_strUserId, &m_default);
-        m_resumePrompt = ParseSettingsBool(ini.GetString(g_strUserId, "Tip"), true);
+        const CIniFile own(userPath);
+        const CIniFile& user = !userPath.empty() && HasSection(own, g_strUserId) ? own : ini;
+        m_effective = ReadDisplay(user, g_strUserId, &m_default);
+        m_resumePrompt = ParseSettingsBool(user.GetString(g_strUserId, "Tip"), true);
     }
     return true;
 }
@@ -142,7 +158,12 @@ bool LessonSettings::SaveUser() {
         if (std::string(key.name) != "CharSet")
             values.emplace_back(key.name, std::to_string(m_effective.*key.field));
     values.emplace_back("Tip", m_resumePrompt ? "1" : "0");
-    CIniFile ini(m_path);
+    if (!m_userPath.empty() && !MakeDirectoryPath(m_userPath.substr(0, m_userPath.rfind('/')))) {
+        m_saveError = "cannot make the folder of " + m_userPath;
+        g_log.Write("LessonSettings: display settings not saved: %s", m_saveError.c_str());
+        return false;
+    }
+    CIniFile ini(m_userPath.empty() ? m_path : m_userPath);
     if (ini.WriteValues(g_strUserId, values)) {
         m_saveError.clear();
         return true;

@@ -69,6 +69,8 @@ std::string ShownText(const Widgets& all, const std::string& type, const std::st
 
 class LessonExercise : public LearnerSession {
 protected:
+    explicit LessonExercise(bool installed = false) : LearnerSession(installed) {}
+
     // Opens lesson 1 from the catalogue and starts its exercise; the exercise window shows.
     void StartExercise(ProgramSession& program) {
         StartFromLessonOne(program, m_exercise, kExerciseButton, kExerciseWindow);
@@ -84,7 +86,7 @@ protected:
             return {};
         }
         m_texts.Load(Program() + "/", suffix);
-        InstalledCourse course(Program(), suffix);
+        InstalledCourse course(Program(), suffix, LearnerFile());
         return RegenerateRun(course, static_cast<std::uint32_t>(std::stoul(seeds[runNumber - 1])));
     }
 
@@ -182,7 +184,7 @@ protected:
         return CourseText(SqlQuery::Format(sql::kUserLessonScore, {userId, kLesson}), "score");
     }
 
-    CompanionProgram m_exercise{Program() + "/exercise", m_root / "probe/exercise"};
+    CompanionProgram m_exercise{Program() + "/exercise", m_root / "probe/exercise", LogFolder()};
     ExerciseTexts m_texts;
 };
 

@@ -371,7 +371,9 @@ TEST_F(CatalogTest, ChangingTheLanguageAsksFirstThenWritesItAndReloadsTheLessons
     // The buttons' pictures too: "Exit" is now "Quitter".
     EXPECT_NE(catalog.findChild<BitmapButton*>(QStringLiteral("2"))->grab().toImage(), englishExit);
     EXPECT_EQ(languages->currentText(), QStringLiteral("Français"));
-    const std::string written = ReadWholeFile(m_folder / "TSSet.ini").value_or("");
+    // The choice is the learner's: it goes to the user's own TSSet.ini, never the program folder's.
+    EXPECT_FALSE(FileExists(m_folder / "TSSet.ini"));
+    const std::string written = ReadWholeFile(m_config / "Tessalyne/TSSet.ini").value_or("");
     EXPECT_NE(written.find("LangID=1036"), std::string::npos) << written;
     EXPECT_NE(written.find("LessonTitle="), std::string::npos) << written;
     EXPECT_EQ(catalog.LessonIds(), std::vector<int>{1});
