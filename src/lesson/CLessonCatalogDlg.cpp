@@ -91,6 +91,7 @@ CLessonCatalogDlg::CLessonCatalogDlg(const std::string& languageName, QWidget* p
     m_wordsDue->hide();
     LoadLessons(0);
     CreateCommandButtons();
+    ShowWebsiteButton();
 
     m_rcExplain = kExplain;
     m_explainPicture = new QLabel(this);
@@ -111,9 +112,16 @@ void CLessonCatalogDlg::ShowInterfaceLanguage() {
     // buttons load their faces as they paint.
     InitSkin(GetProgramFolder() + kSkinFile);
     LoadGuidePicture();
+    ShowWebsiteButton();
     for (BitmapButton* button : findChildren<BitmapButton*>())
         button->update();
     update();
+}
+
+void CLessonCatalogDlg::ShowWebsiteButton() {
+    // The address comes with the interface texts; an installation without one has no button.
+    if (auto* website = findChild<BitmapButton*>(QStringLiteral("6")))
+        website->setVisible(!g_lessonSettings.Text(LessonText::btnClose).empty());
 }
 
 void CLessonCatalogDlg::CreateLessonButtons() {
@@ -334,11 +342,12 @@ void CLessonCatalogDlg::ShowInformation(int vendorTemplate, int otherTemplate) {
 }
 
 void CLessonCatalogDlg::OnHelp() {
-    const std::string help = ResolveContentPath(GetProgramFolder() + "help.chm");
-    if (FileExists(help))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help)));
-    else
+    const std::string help = catalog::HelpFile(GetProgramFolder(), g_strLangSuffix);
+    if (help.empty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help)))) {
+        g_log.Write("OnHelp: %s",
+                    help.empty() ? "no user guide in the program folder" : "no browser opened it");
         ShowInformation(340, 341);
+    }
 }
 
 void CLessonCatalogDlg::OnWebAddress() {
