@@ -26,6 +26,10 @@ packages=(
   espeak-ng libespeak-ng-dev libmp3lame-dev nodejs
   # writing the animated GIF data of the lesson scenes and the program's movies
   libgif-dev
+  # checking the installed desktop entry and AppStream metainfo; the Debian package's dependencies
+  desktop-file-utils appstream dpkg-dev
+  # reviewing the Debian package by hand (too slow for every test run)
+  lintian
 )
 
 missing=()

@@ -1,4 +1,5 @@
 #include "app/CLessonApp.h"
+#include "app/DesktopEntry.h"
 #include "app/UserFolders.h"
 #include "app/UserNotice.h"
 #include "automation/StartTestProbe.h"
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     LogToUserStateFolder();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessalyne Lessons"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryId));
     StartTestProbe();
     // Without a screen (offscreen or minimal platform) nobody could close a message box: notices
     // then go to the log and standard error only.

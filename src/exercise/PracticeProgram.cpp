@@ -3,6 +3,7 @@
 #include "app/CLog.h"
 #include "app/CTerminationSignal.h"
 #include "app/ContentPath.h"
+#include "app/DesktopEntry.h"
 #include "app/Globals.h"
 #include "app/UserFolders.h"
 #include "lesson/LessonProgress.h"
@@ -81,6 +82,7 @@ int RunPracticeMain(
     LogToUserStateFolder();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(main.applicationName));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryId));
     if (main.startProbe)
         main.startProbe();
     // Without a screen (offscreen or minimal platform) nobody could close a message box: notices
