@@ -22,15 +22,6 @@ int UserVersion(sqlite3* db) {
     return version;
 }
 
-bool Exec(sqlite3* db, const std::string& text, std::string& error) {
-    char* message = nullptr;
-    if (sqlite3_exec(db, text.c_str(), nullptr, nullptr, &message) == SQLITE_OK)
-        return true;
-    error = message ? message : sqlite3_errmsg(db);
-    sqlite3_free(message);
-    return false;
-}
-
 } // namespace
 
 bool Prepare(CADODatabase& db, schema::LearnerRowCounts& migrated, std::string& error) {
@@ -52,9 +43,9 @@ bool Prepare(CADODatabase& db, schema::LearnerRowCounts& migrated, std::string& 
         error = sqlite3_errmsg(handle);
         return false;
     }
-    if (!Exec(handle, schema::LearnerDatabaseDdl(), error) ||
-        !schema::CopyLearnerTables(handle, "lesson", "main", migrated, error) ||
-        !Exec(handle, "PRAGMA main.user_version = " + std::to_string(kPrepared), error))
+    if (!schema::Exec(handle, schema::LearnerDatabaseDdl(), error) ||
+        !schema::CopyLearnerTables(handle, "lesson", "main", false, migrated, error) ||
+        !schema::Exec(handle, "PRAGMA main.user_version = " + std::to_string(kPrepared), error))
         return false;
     if (!transaction.Commit()) {
         error = db.GetErrorDescription();

@@ -147,19 +147,21 @@ bool CreateDatabaseFile(const std::string& path, const std::string& ddl, std::st
 
 namespace {
 
-// The learners' tables with the columns every version of them has had. Older files lack the later
-// tables (opened lessons, trainer cards and reviews).
+// The learners' tables with the columns every version of them has had. The accounts and scores are
+// as old as the lesson database; older files lack the later tables.
 struct LearnerTable {
     const char* name;
     const char* columns;
+    bool accounts;
 };
 const LearnerTable kLearnerTableColumns[] = {
-    {"tbl_user_main", "id, username, password22"},
-    {"tbl_user_lesson", "id, lessonindex, score"},
-    {"tbl_user_lesson_opened", "id, lessonindex"},
+    {"tbl_user_main", "id, username, password22", true},
+    {"tbl_user_lesson", "id, lessonindex, score", true},
+    {"tbl_user_lesson_opened", "id, lessonindex", false},
     {"tbl_user_card",
-     "id, word, pinyin, direction, stability, difficulty, due, lastreview, reps, lapses, introduced"},
-    {"tbl_user_review", "id, word, pinyin, direction, reviewed, elapsed, grade, stability, difficulty, due"},
+     "id, word, pinyin, direction, stability, difficulty, due, lastreview, reps, lapses, introduced", false},
+    {"tbl_user_review", "id, word, pinyin, direction, reviewed, elapsed, grade, stability, difficulty, due",
+     false},
 };
 
 bool HasTable(sqlite3* db, const std::string& schemaName, const char* table) {
@@ -177,21 +179,26 @@ bool HasTable(sqlite3* db, const std::string& schemaName, const char* table) {
 
 } // namespace
 
-bool CopyLearnerTables(sqlite3* db, const std::string& from, const std::string& to, LearnerRowCounts& copied,
-                       std::string& error) {
+bool Exec(sqlite3* db, const std::string& statements, std::string& error) {
+    char* message = nullptr;
+    if (sqlite3_exec(db, statements.c_str(), nullptr, nullptr, &message) == SQLITE_OK)
+        return true;
+    error = message ? message : sqlite3_errmsg(db);
+    sqlite3_free(message);
+    return false;
+}
+
+bool CopyLearnerTables(sqlite3* db, const std::string& from, const std::string& to, bool accountsRequired,
+                       LearnerRowCounts& copied, std::string& error) {
     copied = {};
     for (const LearnerTable& table : kLearnerTableColumns) {
-        if (!HasTable(db, from, table.name))
+        if (!(accountsRequired && table.accounts) && !HasTable(db, from, table.name))
             continue;
         const std::string name = table.name;
         const std::string text = "INSERT INTO " + to + "." + name + " (" + table.columns + ") SELECT " +
                                  table.columns + " FROM " + from + "." + name;
-        char* message = nullptr;
-        if (sqlite3_exec(db, text.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
-            error = message ? message : sqlite3_errmsg(db);
-            sqlite3_free(message);
+        if (!Exec(db, text, error))
             return false;
-        }
         if (name == "tbl_user_main")
             copied.users = sqlite3_changes(db);
         else if (name == "tbl_user_lesson")

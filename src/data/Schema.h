@@ -16,6 +16,9 @@ std::string LessonDatabaseDdl(const std::vector<std::string>& languageSuffixes);
 std::string LearnerDatabaseDdl();
 std::string WordDatabaseDdl(const std::vector<std::string>& languageSuffixes);
 
+// Runs SQL statements that return no rows; false with SQLite's reason.
+bool Exec(sqlite3* db, const std::string& statements, std::string& error);
+
 // Creates a new database file (refusing to overwrite one that exists) with the given DDL.
 bool CreateDatabaseFile(const std::string& path, const std::string& ddl, std::string& error);
 
@@ -25,9 +28,10 @@ struct LearnerRowCounts {
 };
 
 // Copies every learner row of the attached database `from` into the learner tables of `to` (both
-// schema names of the connection); tables that `from` lacks are skipped. False with the
-// reason when a copy fails; the caller's transaction then leaves `to` as it was.
-bool CopyLearnerTables(sqlite3* db, const std::string& from, const std::string& to, LearnerRowCounts& copied,
-                       std::string& error);
+// schema names of the connection). Tables that `from` lacks are skipped, except the accounts and
+// scores when `accountsRequired`. False with the reason when a copy fails; the caller's
+// transaction then leaves `to` as it was.
+bool CopyLearnerTables(sqlite3* db, const std::string& from, const std::string& to, bool accountsRequired,
+                       LearnerRowCounts& copied, std::string& error);
 
 } // namespace schema

@@ -47,15 +47,6 @@ bool Insert(sqlite3* db, const std::string& table, const Row& row, std::string& 
     return ok;
 }
 
-bool Exec(sqlite3* db, const std::string& text, std::string& error) {
-    char* message = nullptr;
-    if (sqlite3_exec(db, text.c_str(), nullptr, nullptr, &message) == SQLITE_OK)
-        return true;
-    error = message ? message : sqlite3_errmsg(db);
-    sqlite3_free(message);
-    return false;
-}
-
 // Inserts the row made for each language into that language's table (`table` + "_" + suffix).
 template <typename MakeRow>
 bool InsertPerLanguage(sqlite3* db, const std::vector<std::string>& languages, const std::string& table,
@@ -95,12 +86,12 @@ bool LessonDatabaseWriter::Write(const std::string& path, const std::vector<Less
     bool ok = sqlite3_open_v2(building.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK;
     if (!ok)
         m_error = "cannot open " + building;
-    ok = ok && Exec(db, "BEGIN", m_error) && Fill(db, lessons);
+    ok = ok && schema::Exec(db, "BEGIN", m_error) && Fill(db, lessons);
     for (size_t i = 0; ok && i < m_steps.size(); ++i)
         ok = m_steps[i](db, lessons, m_error);
     if (ok && FileExists(target))
         ok = CarryUsers(db, target);
-    ok = ok && Exec(db, "COMMIT", m_error);
+    ok = ok && schema::Exec(db, "COMMIT", m_error);
     sqlite3_close(db);
     if (ok && std::rename(building.c_str(), target.c_str()) != 0) {
         m_error = "cannot replace " + target;
@@ -249,8 +240,8 @@ bool LessonDatabaseWriter::CarryUsers(sqlite3* db, const std::string& oldPath) {
     std::string error;
     // Reading the old file's table list also proves that it is a database at all.
     schema::LearnerRowCounts carried;
-    ok = ok && Exec(db, "SELECT count(*) FROM old.sqlite_master", error) &&
-         schema::CopyLearnerTables(db, "old", "main", carried, error);
+    ok = ok && schema::Exec(db, "SELECT count(*) FROM old.sqlite_master", error) &&
+         schema::CopyLearnerTables(db, "old", "main", true, carried, error);
     m_carriedUsers = carried.users;
     m_carriedScores = carried.scores;
     if (!ok)
