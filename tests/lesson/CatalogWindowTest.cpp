@@ -407,6 +407,18 @@ TEST_F(CatalogTest, InformationPagesFollowTheWebAddressAndExitSavesTheUsersSecti
     EXPECT_NE(saved.find("iHangDis=6", section), std::string::npos) << saved;
 }
 
+TEST_F(CatalogTest, TheWebsiteButtonShowsOnlyWhenTheTextsGiveAnAddress) {
+    {
+        RecordingCatalog catalog;
+        EXPECT_FALSE(catalog.findChild<BitmapButton*>(QStringLiteral("6"))->isHidden());
+    }
+    const std::string address = "btnClose=http://www.example.org";
+    m_settings.replace(m_settings.find(address), address.size(), "btnClose=");
+    AddSettings("");
+    RecordingCatalog catalog;
+    EXPECT_TRUE(catalog.findChild<BitmapButton*>(QStringLiteral("6"))->isHidden());
+}
+
 TEST_F(CatalogTest, EnterAndEscapeDoNotCloseTheCatalogue) {
     RecordingCatalog catalog;
     catalog.show();
