@@ -30,6 +30,8 @@ packages=(
   desktop-file-utils appstream dpkg-dev
   # reviewing the Debian package by hand (too slow for every test run)
   lintian
+  # Qt's native Wayland platform, and a headless compositor to try the program under it
+  qt6-wayland weston
 )
 
 missing=()
