@@ -54,7 +54,10 @@ bool CLessonApp::InitInstance() {
     g_clrListBk = QColor(252, 245, 223);
     g_clrWindowBk = QColor(255, 255, 255);
 
-    // The program folder is only read; the scratch folder is this instance's own.
+    // The program folder is only read; the scratch folder is this instance's own. Those of a killed
+    // earlier run are no one's any more.
+    if (const int leftovers = RemoveLeftoverScratchFolders(application))
+        g_log.Write("InitInstance: %d scratch folders of an ended run removed", leftovers);
     m_scratch = std::make_unique<CScratchFolder>(application);
     g_strTempLessonDir = m_scratch->Path();
     if (!m_scratch->IsValid())

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -30,6 +32,16 @@ std::string FolderOf(const std::string& path) {
 
 bool UsableParent(const char* path) {
     return path && *path == '/' && access(path, W_OK | X_OK) == 0;
+}
+
+// Where scratch folders are made, in the order tried.
+std::vector<std::string> ScratchParents() {
+    std::vector<std::string> parents;
+    for (const char* parent : {std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR")})
+        if (UsableParent(parent))
+            parents.emplace_back(parent);
+    parents.emplace_back("/tmp");
+    return parents;
 }
 
 } // namespace
@@ -75,18 +87,37 @@ void LogToUserStateFolder() {
 
 std::string MakeScratchFolder(const std::string& application, std::string& error) {
     error.clear();
-    const char* const parents[] = {std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"), "/tmp"};
-    for (const char* parent : parents) {
-        if (!UsableParent(parent))
-            continue;
-        const std::string pattern = std::string(parent) + "/" + application + "-XXXXXX";
+    for (const std::string& parent : ScratchParents()) {
+        const std::string pattern = parent + "/" + application + "-XXXXXX";
         std::vector<char> buffer(pattern.begin(), pattern.end());
         buffer.push_back('\0');
         if (mkdtemp(buffer.data()))
             return buffer.data();
-        error += (error.empty() ? "" : "; ") + std::string(parent) + ": " + std::strerror(errno);
+        error += (error.empty() ? "" : "; ") + parent + ": " + std::strerror(errno);
     }
     error =
         "no scratch folder could be made (" + (error.empty() ? std::string("no usable folder") : error) + ")";
     return {};
+}
+
+int RemoveLeftoverScratchFolders(const std::string& application) {
+    // Only where this instance makes its own: the instance lock covers the same place.
+    const std::string parent = ScratchParents().front();
+    DIR* dir = opendir(parent.c_str());
+    if (!dir)
+        return 0;
+    int removed = 0;
+    const std::string prefix = application + "-";
+    while (const dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        const std::string path = parent + "/" + name;
+        struct stat info {};
+        // mkdtemp's names: the prefix and six characters; only this user's folders.
+        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0 &&
+            lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid() &&
+            DeleteDirectoryTree(path))
+            ++removed;
+    }
+    closedir(dir);
+    return removed;
 }

@@ -36,3 +36,8 @@ void LogToUserStateFolder();
 // $TMPDIR, else /tmp: "<parent>/<application>-XXXXXX", no trailing separator. Empty when none could
 // be made; `error` then says why.
 std::string MakeScratchFolder(const std::string& application, std::string& error);
+
+// Removes the scratch folders that instances of `application` killed before their clean-up left
+// behind (only the caller's own); called by a program that admits one instance per user once it
+// knows no other one runs. Returns how many were removed.
+int RemoveLeftoverScratchFolders(const std::string& application);

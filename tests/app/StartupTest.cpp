@@ -77,6 +77,8 @@ protected:
 
 TEST_F(Startup, OpensTheDatabasesReadsTheLanguageAndCleansUp) {
     ASSERT_TRUE(WriteTextFile(m_folder / "TSSet.ini", "[General]\nLangID=1036\n"));
+    // What a killed earlier run left behind goes as well.
+    ASSERT_TRUE(WriteTextFile(m_runtime / "tessalyne-Zz9Yy8/S010101.wav", "sound"));
     const RunResult run = Run();
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 0) << run.output;
