@@ -16,6 +16,7 @@
 #include "data/CADORecordset.h"
 #include "data/ContentQuery.h"
 #include "data/Queries.h"
+#include "lesson/CHelpWindow.h"
 #include "lesson/CInfoPictureDlg.h"
 #include "lesson/CLessonWindow.h"
 #include "lesson/CSystemSettingDlg.h"
@@ -343,11 +344,22 @@ void CLessonCatalogDlg::ShowInformation(int vendorTemplate, int otherTemplate) {
 
 void CLessonCatalogDlg::OnHelp() {
     const std::string help = catalog::HelpFile(GetProgramFolder(), g_strLangSuffix);
-    if (help.empty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help)))) {
-        g_log.Write("OnHelp: %s",
-                    help.empty() ? "no user guide in the program folder" : "no browser opened it");
+    if (help.empty()) {
+        g_log.Write("OnHelp: no user guide in the program folder");
         ShowInformation(340, 341);
+        return;
     }
+    const QString guide = QString::fromStdString(help);
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(guide)))
+        return;
+    if (!guide.endsWith(QLatin1String(".html"))) {
+        g_log.Write("OnHelp: nothing opens %s", help.c_str());
+        ShowInformation(340, 341);
+        return;
+    }
+    // No browser on this desktop: the guide opens in the program.
+    CHelpWindow window(guide, this);
+    window.exec();
 }
 
 void CLessonCatalogDlg::OnWebAddress() {
