@@ -16,8 +16,8 @@ namespace {
 
 const char* const kFolderName = "Tessalyne/";
 
-// An XDG base folder: the variable when it holds an absolute path (the rule of the base directory
-// specification), else the default under the home folder.
+// An XDG base folder: the variable when it holds an absolute path (freedesktop.org's base directory
+// rules), else the default under the home folder.
 std::string BaseFolder(const char* variable, const char* defaultUnderHome) {
     const char* value = std::getenv(variable);
     if (value && *value == '/')
