@@ -28,6 +28,12 @@ packages=(
   espeak-ng libespeak-ng-dev libmp3lame-dev nodejs
   # writing the animated GIF data of the lesson scenes and the program's movies
   libgif-dev
+  # checking the installed desktop entry and AppStream metainfo; the Debian package's dependencies
+  desktop-file-utils appstream dpkg-dev
+  # reviewing the Debian package by hand (too slow for every test run)
+  lintian
+  # Qt's native Wayland platform, and a headless compositor to try the program under it
+  qt6-wayland weston
 )
 
 missing=()

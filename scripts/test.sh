@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything with AddressSanitizer + UndefinedBehaviorSanitizer and runs the whole test suite,
-# including the end-to-end session on a two-lesson course (screenshots in build-sanitize/e2e-screenshots).
+# including the end-to-end session on a two-lesson course (screenshots in build-sanitize/e2e-screenshots),
+# then checks the installation and the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,6 +19,9 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 600
+
+# The installed program: a valid desktop entry and metainfo, and a Debian package with everything.
+./scripts/check-install.sh "$build"
 
 # The audio threads' tests again under ThreadSanitizer, in a build of their own. The tests that
 # start other programs are left out: this sanitizer's runtime cannot follow Qt's way of forking.

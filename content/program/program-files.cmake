@@ -15,5 +15,7 @@ add_custom_target(program_files ALL
           -DTARGET=${TESSALYNE_PROGRAM_DIR}/Lesson_res/lessonres_en.ini -P ${program_files_dir}/CopyIfMissing.cmake
   COMMAND ${CMAKE_COMMAND} -DSOURCE=${program_files_dir}/Lesson_res/lessonres_fr.ini
           -DTARGET=${TESSALYNE_PROGRAM_DIR}/Lesson_res/lessonres_fr.ini -P ${program_files_dir}/CopyIfMissing.cmake
+  # The user guide the Help button opens.
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/docs/help ${TESSALYNE_PROGRAM_DIR}/help
   COMMENT "Settings files of the program folder"
   VERBATIM)

@@ -5,11 +5,13 @@
 #include "app/CInstanceLock.h"
 #include "app/CLog.h"
 #include "app/CProfile.h"
+#include "app/CScratchFolder.h"
 #include "app/CTerminationSignal.h"
 #include "app/ContentPath.h"
 #include "app/FileUtils.h"
 #include "app/Globals.h"
 #include "app/LanguageRecord.h"
+#include "app/UserFolders.h"
 #include "app/UserNotice.h"
 #include "data/CADODatabase.h"
 #include "data/Queries.h"
@@ -52,17 +54,22 @@ bool CLessonApp::InitInstance() {
     g_clrListBk = QColor(252, 245, 223);
     g_clrWindowBk = QColor(255, 255, 255);
 
-    g_strTempLessonDir = GetProgramFolder() + "templesson";
-    m_ownsTempFolder = true;
-    MakeDirectoryPath(g_strTempLessonDir);
+    // The program folder is only read; the scratch folder is this instance's own. Those of a killed
+    // earlier run are no one's any more.
+    if (const int leftovers = RemoveLeftoverScratchFolders(application))
+        g_log.Write("InitInstance: %d scratch folders of an ended run removed", leftovers);
+    m_scratch = std::make_unique<CScratchFolder>(application);
+    g_strTempLessonDir = m_scratch->Path();
+    if (!m_scratch->IsValid())
+        g_log.Write("InitInstance: %s; sounds stay silent", m_scratch->Error().c_str());
 
     // Saves killed half-way leave their temporary files beside the ini files they were replacing.
-    RemoveLeftoverTemporaryFiles(GetProgramFolder());
-    RemoveLeftoverTemporaryFiles(ResolveContentPath(GetProgramFolder() + "lesson_res"));
+    RemoveLeftoverTemporaryFiles(UserConfigFolder());
+    RemoveLeftoverTemporaryFiles(UserConfigFolder() + "Lesson_res");
 
     DrawWordsInDisplayColours();
     // Nobody has logged in yet: only the default display settings are read.
-    g_lessonSettings.Load(LessonSettings::PathFor(g_strLangSuffix));
+    g_lessonSettings.LoadFor(g_strLangSuffix);
 
     std::string languageName;
     if (!OpenContent(languageName))
@@ -83,10 +90,10 @@ bool CLessonApp::OpenContent(std::string& languageName) {
 
 int CLessonApp::ExitInstance() {
     SetWordColoursSource({});
-    if (m_ownsTempFolder)
-        DeleteDirectoryTree(g_strTempLessonDir);
+    const bool started = m_scratch != nullptr;
+    m_scratch.reset();
     m_course.Close();
-    if (m_ownsTempFolder)
+    if (started)
         g_log.Write("ExitInstance: status %d", m_exitStatus);
     return m_exitStatus;
 }

@@ -7,6 +7,7 @@
 
 class CInstanceActivation;
 class CInstanceLock;
+class CScratchFolder;
 
 // The application object: admits one running instance, sets up the process-wide paths, colours
 // and scratch folder, opens both content databases, reads the interface language, runs the
@@ -32,7 +33,7 @@ private:
     std::unique_ptr<CInstanceLock> m_instanceLock;
     std::unique_ptr<CInstanceActivation> m_activation;
     CourseContent m_course;
-    bool m_ownsTempFolder = false;
+    std::unique_ptr<CScratchFolder> m_scratch;
     int m_exitStatus = 0;
 };
 

@@ -5,7 +5,8 @@
 #include <string>
 
 // The trace log: one line per event, "<seconds>.<ms> MM/DD/YYYY hh:mm:ss  <message>", appended to
-// <program folder>/Log/<executable>.log. The first process to log rotates the file into "~" and
+// <program folder>/Log/<executable>.log, or where SetPath says (the programs log into the user's
+// state folder, LogToUserStateFolder). The first process to log rotates the file into "~" and
 // "~~"; others started meanwhile append to the same file. While the file <executable>_SC exists
 // beside the program every line is echoed to standard output. Every failure is silent.
 class CLog {

@@ -1,21 +1,12 @@
 #include "app/CProfile.h"
 
 #include "app/FileUtils.h"
-
-#include <cstdlib>
+#include "app/UserFolders.h"
 
 CProfile g_profile;
 
-static std::string ConfigHome() {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg && *xdg == '/')
-        return xdg;
-    const char* home = std::getenv("HOME");
-    return std::string(home && *home ? home : "/tmp") + "/.config";
-}
-
 void CProfile::SetRegistryKey(const std::string& company, const std::string& application) {
-    m_ini.SetPath(ConfigHome() + "/" + company + "/" + application + ".ini");
+    m_ini.SetPath(ConfigHome() + company + "/" + application + ".ini");
 }
 
 bool CProfile::EnsureFolder() {

@@ -6,8 +6,10 @@
 #include "app/FileUtils.h"
 #include "app/Globals.h"
 #include "app/LanguageRecord.h"
+#include "app/UserFolders.h"
 #include "app/UserNotice.h"
 #include "data/CADODatabase.h"
+#include "data/LearnerDatabase.h"
 #include "data/Queries.h"
 
 #include <cstdio>
@@ -46,11 +48,29 @@ bool CourseContent::OpenDatabases() {
     m_wordDb = std::make_unique<CADODatabase>();
     g_pLessonDb = m_lessonDb.get();
     g_pWordDb = m_wordDb.get();
-    if (!m_lessonDb->Open(ConnectionStringFor(GetProgramFolder() + "db\\lesson.dll"), "", "")) {
+    // The program folder is only read: the learners' tables live in the user's learner database,
+    // which the lesson connection opens as its main database.
+    MakeDirectoryPath(UserDataFolder());
+    const std::string learnerFile = LearnerDatabasePath();
+    if (!m_lessonDb->OpenWithLearnerFile(ConnectionStringFor(GetProgramFolder() + "db\\lesson.dll"),
+                                         learnerFile)) {
         ReportDatabaseFailure(*m_lessonDb, "db/lesson.dll");
         return false;
     }
-    if (!m_wordDb->Open(ConnectionStringFor(GetProgramFolder() + "db\\word.dll"), "", "")) {
+    schema::LearnerRowCounts migrated;
+    std::string error;
+    if (!learnerdb::Prepare(*m_lessonDb, migrated, error)) {
+        g_log.Write("OpenDatabases: learner data %s: %s", learnerFile.c_str(), error.c_str());
+        GetUserNotice().Show(UserNotice::Kind::Error, kProgramTitle,
+                             "Your accounts and scores could not be opened, so the program cannot start.\n\n"
+                             "File: " +
+                                 learnerFile + "\nReason: " + error);
+        return false;
+    }
+    if (migrated.users > 0 || migrated.scores > 0)
+        g_log.Write("OpenDatabases: %d users and %d scores copied from db/lesson.dll into %s", migrated.users,
+                    migrated.scores, learnerFile.c_str());
+    if (!m_wordDb->OpenForReading(ConnectionStringFor(GetProgramFolder() + "db\\word.dll"))) {
         ReportDatabaseFailure(*m_wordDb, "db/word.dll");
         return false;
     }
@@ -84,7 +104,7 @@ bool CourseContent::Close() {
 }
 
 std::string CourseContent::LoadInterfaceLanguage() {
-    const std::string settingsIni = GetProgramFolder() + "TSSet.ini";
+    const std::string settingsIni = SettingsPathToRead("TSSet.ini");
     if (!FileExists(ResolveContentPath(settingsIni)))
         return "none";
     m_langId = CIniFile(settingsIni).GetString("General", "LangID");

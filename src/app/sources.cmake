@@ -3,6 +3,7 @@ target_sources(core PRIVATE
   src/app/CInstanceLock.cpp
   src/app/CLog.cpp
   src/app/CProfile.cpp
+  src/app/CScratchFolder.cpp
   src/app/ContentPath.cpp
   src/app/CourseContent.cpp
   src/app/FileUtils.cpp
@@ -12,6 +13,7 @@ target_sources(core PRIVATE
   src/app/LanguageRecord.cpp
   src/app/PracticeCommandLine.cpp
   src/app/TextEncoding.cpp
+  src/app/UserFolders.cpp
   src/app/UserNotice.cpp
 )
 target_sources(gui PRIVATE

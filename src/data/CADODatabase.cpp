@@ -5,6 +5,7 @@
 #include "app/TextEncoding.h"
 #include "data/SqliteStatement.h"
 
+#include <QUrl>
 #include <cstdio>
 #include <sqlite3.h>
 
@@ -61,7 +62,7 @@ void CADODatabase::StoreError(long code, const std::string& description) {
                   FormatError("CADODataBase", code, description);
 }
 
-bool CADODatabase::Open(const std::string& connectionString, const std::string&, const std::string&) {
+bool CADODatabase::FindDataSource(const std::string& connectionString) {
     Close();
     if (!connectionString.empty())
         m_connectionString = connectionString;
@@ -75,8 +76,12 @@ bool CADODatabase::Open(const std::string& connectionString, const std::string&,
         StoreError(SQLITE_CANTOPEN, "The file does not exist.");
         return false;
     }
+    return true;
+}
+
+bool CADODatabase::OpenFile(const std::string& path, int flags) {
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(m_filePath.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_extended_result_codes(db, 1);
         sqlite3_busy_timeout(db, 3000);
@@ -89,6 +94,57 @@ bool CADODatabase::Open(const std::string& connectionString, const std::string&,
         return false;
     }
     m_db = db;
+    return true;
+}
+
+bool CADODatabase::Open(const std::string& connectionString, const std::string&, const std::string&) {
+    return FindDataSource(connectionString) && OpenFile(m_filePath, SQLITE_OPEN_READWRITE);
+}
+
+bool CADODatabase::OpenForReading(const std::string& connectionString) {
+    return FindDataSource(connectionString) && OpenFile(m_filePath, SQLITE_OPEN_READONLY);
+}
+
+bool CADODatabase::OpenWithLearnerFile(const std::string& connectionString, const std::string& learnerFile) {
+    if (!FindDataSource(connectionString))
+        return false;
+    if (!OpenFile(learnerFile, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI)) {
+        StoreError(m_lastErrorCode,
+                   "The learner data " + learnerFile + " cannot be opened: " + m_errorDescription);
+        return false;
+    }
+    // WAL lets a practice program write a score while the lesson window reads.
+    char* message = nullptr;
+    if (sqlite3_exec(m_db, "PRAGMA journal_mode=WAL", nullptr, nullptr, &message) != SQLITE_OK) {
+        StoreError(sqlite3_extended_errcode(m_db), message ? message : sqlite3_errmsg(m_db));
+        sqlite3_free(message);
+        Close();
+        return false;
+    }
+    if (!AttachLessonFile()) {
+        Close();
+        return false;
+    }
+    return true;
+}
+
+bool CADODatabase::AttachLessonFile() {
+    // A URI keeps the file read-only whatever its permissions (an installation run as root).
+    QByteArray uri = QUrl::fromLocalFile(QString::fromStdString(m_filePath)).toEncoded();
+    uri += "?mode=ro";
+    sqlite3_stmt* attach = nullptr;
+    int rc = sqlite3_prepare_v2(m_db, "ATTACH DATABASE ? AS lesson", -1, &attach, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_bind_text(attach, 1, uri.constData(), static_cast<int>(uri.size()), SQLITE_TRANSIENT);
+        rc = sqlite3_step(attach);
+    }
+    sqlite3_finalize(attach);
+    if (rc == SQLITE_DONE)
+        rc = sqlite3_exec(m_db, "SELECT count(*) FROM lesson.sqlite_master", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK && rc != SQLITE_DONE) {
+        StoreError(sqlite3_extended_errcode(m_db), sqlite3_errmsg(m_db));
+        return false;
+    }
     return true;
 }
 

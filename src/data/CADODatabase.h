@@ -18,6 +18,14 @@ public:
 
     bool Open(const std::string& connectionString, const std::string& user = {},
               const std::string& password = {});
+    // Opens the file of the connection string for reading only: content that is never written.
+    bool OpenForReading(const std::string& connectionString);
+    // Opens the lesson database for a learner's session: `learnerFile` (made when missing, in WAL
+    // mode) becomes the connection's main database and the file of the connection string is
+    // attached read-only as "lesson". Unqualified names find the learner's own tables in the main
+    // database before the lesson file's copies of them, and every course table in the lesson
+    // file, so the program's query texts run unchanged and the content file is never written.
+    bool OpenWithLearnerFile(const std::string& connectionString, const std::string& learnerFile);
     bool IsOpen() const { return m_db != nullptr; }
     void Close();
     // The connection a recordset is opened on.
@@ -41,6 +49,10 @@ public:
 
 private:
     void StoreError(long code, const std::string& description);
+    // Checks the connection string and finds its file; false (error stored) when there is none.
+    bool FindDataSource(const std::string& connectionString);
+    bool OpenFile(const std::string& path, int flags);
+    bool AttachLessonFile();
 
     sqlite3* m_db = nullptr;
     std::string m_connectionString;

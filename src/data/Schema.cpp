@@ -37,6 +37,9 @@ CREATE TABLE tbl_lesson_typical_demo (ID TEXT COLLATE NOCASE PRIMARY KEY, typica
   content TEXT COLLATE NOCASE, partsentence TEXT COLLATE NOCASE, pinyin TEXT COLLATE NOCASE,
   partpinyin TEXT COLLATE NOCASE, sound BLOB);
 CREATE INDEX ix_typical_demo_typical ON tbl_lesson_typical_demo (typicalid);
+)SQL";
+
+const char* const kLearnerTables = R"SQL(
 CREATE TABLE tbl_user_main (id TEXT COLLATE NOCASE PRIMARY KEY, username TEXT COLLATE NOCASE,
   password22 TEXT COLLATE NOCASE);
 CREATE INDEX ix_user_name ON tbl_user_main (username);
@@ -108,7 +111,11 @@ CREATE INDEX ix_phrase_explain_word_{s} ON tbl_phrase_explain_{s} (wordid);
 } // namespace
 
 std::string LessonDatabaseDdl(const std::vector<std::string>& languageSuffixes) {
-    return kLessonTables + ForEachSuffix(kLessonLanguageTables, languageSuffixes);
+    return kLessonTables + LearnerDatabaseDdl() + ForEachSuffix(kLessonLanguageTables, languageSuffixes);
+}
+
+std::string LearnerDatabaseDdl() {
+    return kLearnerTables;
 }
 
 std::string WordDatabaseDdl(const std::vector<std::string>& languageSuffixes) {
@@ -138,6 +145,68 @@ bool CreateDatabaseFile(const std::string& path, const std::string& ddl, std::st
     if (!ok)
         DeleteDirectoryTree(path);
     return ok;
+}
+
+namespace {
+
+// The learners' tables with the columns every version of them has had. The accounts and scores are
+// as old as the lesson database; older files lack the later tables.
+struct LearnerTable {
+    const char* name;
+    const char* columns;
+    bool accounts;
+};
+const LearnerTable kLearnerTableColumns[] = {
+    {"tbl_user_main", "id, username, password22", true},
+    {"tbl_user_lesson", "id, lessonindex, score", true},
+    {"tbl_user_lesson_opened", "id, lessonindex", false},
+    {"tbl_user_card",
+     "id, word, pinyin, direction, stability, difficulty, due, lastreview, reps, lapses, introduced", false},
+    {"tbl_user_review", "id, word, pinyin, direction, reviewed, elapsed, grade, stability, difficulty, due",
+     false},
+};
+
+bool HasTable(sqlite3* db, const std::string& schemaName, const char* table) {
+    const std::string text =
+        "SELECT 1 FROM " + schemaName + ".sqlite_master WHERE type = 'table' AND name = ?";
+    sqlite3_stmt* stmt = nullptr;
+    bool found = sqlite3_prepare_v2(db, text.c_str(), -1, &stmt, nullptr) == SQLITE_OK;
+    if (found) {
+        sqlite3_bind_text(stmt, 1, table, -1, SQLITE_STATIC);
+        found = sqlite3_step(stmt) == SQLITE_ROW;
+    }
+    sqlite3_finalize(stmt);
+    return found;
+}
+
+} // namespace
+
+bool Exec(sqlite3* db, const std::string& statements, std::string& error) {
+    char* message = nullptr;
+    if (sqlite3_exec(db, statements.c_str(), nullptr, nullptr, &message) == SQLITE_OK)
+        return true;
+    error = message ? message : sqlite3_errmsg(db);
+    sqlite3_free(message);
+    return false;
+}
+
+bool CopyLearnerTables(sqlite3* db, const std::string& from, const std::string& to, bool accountsRequired,
+                       LearnerRowCounts& copied, std::string& error) {
+    copied = {};
+    for (const LearnerTable& table : kLearnerTableColumns) {
+        if (!(accountsRequired && table.accounts) && !HasTable(db, from, table.name))
+            continue;
+        const std::string name = table.name;
+        const std::string text = "INSERT INTO " + to + "." + name + " (" + table.columns + ") SELECT " +
+                                 table.columns + " FROM " + from + "." + name;
+        if (!Exec(db, text, error))
+            return false;
+        if (name == "tbl_user_main")
+            copied.users = sqlite3_changes(db);
+        else if (name == "tbl_user_lesson")
+            copied.scores = sqlite3_changes(db);
+    }
+    return true;
 }
 
 } // namespace schema

@@ -3,6 +3,7 @@ target_sources(core PRIVATE
   src/data/CADORecordset.cpp
   src/data/ContentProblems.cpp
   src/data/ContentQuery.cpp
+  src/data/LearnerDatabase.cpp
   src/data/Schema.cpp
   src/data/SqliteStatement.cpp
   src/data/SqlQuery.cpp

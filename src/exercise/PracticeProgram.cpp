@@ -1,8 +1,11 @@
 #include "exercise/PracticeProgram.h"
 
 #include "app/CLog.h"
+#include "app/CTerminationSignal.h"
 #include "app/ContentPath.h"
+#include "app/DesktopEntry.h"
 #include "app/Globals.h"
+#include "app/UserFolders.h"
 #include "lesson/LessonProgress.h"
 #include "lesson/LessonSettings.h"
 #include "render/WordColours.h"
@@ -53,16 +56,14 @@ bool PracticeProgram::Begin(const PracticeCommandLine& line) {
                                      "the course has no lesson " + std::to_string(line.lesson));
         return false;
     }
-    m_scratch = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/tessalyne-" +
-                                                QString::fromStdString(m_program) + "-XXXXXX");
-    if (!m_scratch->isValid())
-        g_log.Write("%s: no scratch folder (%s); sounds stay silent", m_program.c_str(),
-                    m_scratch->errorString().toUtf8().constData());
-    m_scratchFolder = m_scratch->path().toStdString();
+    m_scratch = std::make_unique<CScratchFolder>(m_program);
+    if (!m_scratch->IsValid())
+        g_log.Write("%s: %s; sounds stay silent", m_program.c_str(), m_scratch->Error().c_str());
+    m_scratchFolder = m_scratch->Path();
     g_strTempLessonDir = m_scratchFolder;
     g_strUserId = line.userId;
     DrawWordsInDisplayColours();
-    g_lessonSettings.Load(LessonSettings::PathFor(g_strLangSuffix));
+    g_lessonSettings.LoadFor(g_strLangSuffix);
     if (line.lesson != 0 && !m_content->ReadLesson(line.lesson, m_lesson))
         m_problem = m_content->LastError();
     m_seed = line.seed.value_or(QRandomGenerator::global()->generate());
@@ -78,8 +79,10 @@ int RunPracticeMain(
     std::string error;
     if (!parse(std::vector<std::string>(argv + 1, argv + argc), error))
         return PracticeProgram::RefuseCommandLine(main.program, main.usage, error);
+    LogToUserStateFolder();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(main.applicationName));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryId));
     if (main.startProbe)
         main.startProbe();
     // Without a screen (offscreen or minimal platform) nobody could close a message box: notices
@@ -88,7 +91,13 @@ int RunPracticeMain(
     const QString platform = QGuiApplication::platformName();
     if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
         SetUserNotice(&notice);
-    const int status = run();
+    int status = 0;
+    {
+        // A learner logging out or a kill ends the program through its windows' own close path,
+        // so the scratch folder goes and what was answered is kept.
+        CTerminationSignal termination;
+        status = run();
+    }
     SetUserNotice(nullptr);
     return status;
 }

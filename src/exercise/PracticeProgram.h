@@ -1,11 +1,10 @@
 #pragma once
 
+#include "app/CScratchFolder.h"
 #include "app/CourseContent.h"
 #include "app/PracticeCommandLine.h"
 #include "lesson/LessonContentService.h"
 #include "lesson/LessonMaterial.h"
-
-#include <QTemporaryDir>
 
 #include <functional>
 
@@ -49,7 +48,7 @@ private:
     bool m_withUser;
     CourseContent m_course;
     std::unique_ptr<LessonContentService> m_content;
-    std::unique_ptr<QTemporaryDir> m_scratch;
+    std::unique_ptr<CScratchFolder> m_scratch;
     LessonMaterial m_lesson;
     std::string m_problem;
     std::string m_scratchFolder;

@@ -8,6 +8,7 @@
 #include "app/FillLanguageList.h"
 #include "app/Globals.h"
 #include "app/LanguageRecord.h"
+#include "app/UserFolders.h"
 #include "app/UserNotice.h"
 #include "audio/AudioMessages.h"
 #include "audio/CSoundPlayer.h"
@@ -15,6 +16,7 @@
 #include "data/CADORecordset.h"
 #include "data/ContentQuery.h"
 #include "data/Queries.h"
+#include "lesson/CHelpWindow.h"
 #include "lesson/CInfoPictureDlg.h"
 #include "lesson/CLessonWindow.h"
 #include "lesson/CSystemSettingDlg.h"
@@ -90,6 +92,7 @@ CLessonCatalogDlg::CLessonCatalogDlg(const std::string& languageName, QWidget* p
     m_wordsDue->hide();
     LoadLessons(0);
     CreateCommandButtons();
+    ShowWebsiteButton();
 
     m_rcExplain = kExplain;
     m_explainPicture = new QLabel(this);
@@ -110,9 +113,16 @@ void CLessonCatalogDlg::ShowInterfaceLanguage() {
     // buttons load their faces as they paint.
     InitSkin(GetProgramFolder() + kSkinFile);
     LoadGuidePicture();
+    ShowWebsiteButton();
     for (BitmapButton* button : findChildren<BitmapButton*>())
         button->update();
     update();
+}
+
+void CLessonCatalogDlg::ShowWebsiteButton() {
+    // The address comes with the interface texts; an installation without one has no button.
+    if (auto* website = findChild<BitmapButton*>(QStringLiteral("6")))
+        website->setVisible(!g_lessonSettings.Text(LessonText::btnClose).empty());
 }
 
 void CLessonCatalogDlg::CreateLessonButtons() {
@@ -218,7 +228,7 @@ void CLessonCatalogDlg::Login() {
     g_log.Write("OnPaint.3");
     g_strUserId = login.m_strUserId;
     m_strUserId = login.m_strUserId;
-    g_lessonSettings.Load(LessonSettings::PathFor(g_strLangSuffix));
+    g_lessonSettings.LoadFor(g_strLangSuffix);
     g_profile.WriteProfileString(kProfileSection, "Lastuser", login.m_strUser);
     LoadLessons(0);
     OfferResume();
@@ -311,15 +321,17 @@ void CLessonCatalogDlg::OnLanguageChosen(int index) {
     m_languageList->setCurrentText(chosen);
     LanguageRecord record;
     FindLanguage(GetProgramFolder() + "LangType.ini", chosen.toStdString(), record, kLangString);
-    CIniFile settings(GetProgramFolder() + "TSSet.ini");
-    settings.WriteString("General", "LangID", record.LangID);
-    settings.WriteString("General", "LessonTitle", "");
+    // The choice is the learner's: it goes to the user's copy of TSSet.ini, over the program's.
+    MakeUserSettingsFolder("TSSet.ini");
+    CIniFile settings(UserSettingsPath("TSSet.ini"));
+    if (!settings.WriteValues("General", {{"LangID", record.LangID}, {"LessonTitle", ""}}))
+        g_log.Write("OnSelchangeLanguage: %s", settings.LastError().c_str());
     ApplyShortStringRule(record);
     // The learner's display settings stay with the language they were made in; from now on the
     // texts, menus and settings are the new language's.
     SaveDisplaySettingsOrTell();
     g_strLangSuffix = record.ShortString;
-    g_lessonSettings.Load(LessonSettings::PathFor(g_strLangSuffix));
+    g_lessonSettings.LoadFor(g_strLangSuffix);
     LoadLessons(0);
     ShowInterfaceLanguage();
 }
@@ -331,11 +343,23 @@ void CLessonCatalogDlg::ShowInformation(int vendorTemplate, int otherTemplate) {
 }
 
 void CLessonCatalogDlg::OnHelp() {
-    const std::string help = ResolveContentPath(GetProgramFolder() + "help.chm");
-    if (FileExists(help))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help)));
-    else
+    const std::string help = catalog::HelpFile(GetProgramFolder(), g_strLangSuffix);
+    if (help.empty()) {
+        g_log.Write("OnHelp: no user guide in the program folder");
         ShowInformation(340, 341);
+        return;
+    }
+    const QString guide = QString::fromStdString(help);
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(guide)))
+        return;
+    if (!guide.endsWith(QLatin1String(".html"))) {
+        g_log.Write("OnHelp: nothing opens %s", help.c_str());
+        ShowInformation(340, 341);
+        return;
+    }
+    // No browser on this desktop: the guide opens in the program.
+    CHelpWindow window(guide, this);
+    window.exec();
 }
 
 void CLessonCatalogDlg::OnWebAddress() {

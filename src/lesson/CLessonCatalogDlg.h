@@ -60,6 +60,8 @@ private:
     void LoadGuidePicture();
     // Shows the pictures of the interface language now in effect.
     void ShowInterfaceLanguage();
+    // Hides the Website button when the interface texts give no address.
+    void ShowWebsiteButton();
     void ShowInformation(int vendorTemplate, int otherTemplate);
     void OnHelp();
     void OnWebAddress();

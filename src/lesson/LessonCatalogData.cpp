@@ -1,5 +1,8 @@
 #include "lesson/LessonCatalogData.h"
 
+#include "app/ContentPath.h"
+#include "app/FileUtils.h"
+#include "app/TextEncoding.h"
 #include "data/CADORecordset.h"
 #include "data/ContentQuery.h"
 #include "data/Queries.h"
@@ -72,6 +75,16 @@ ResumePrompt MakeResumePrompt(bool promptEnabled, int lastLesson, int lastLesson
     }
     prompt.text = text;
     return prompt;
+}
+
+std::string HelpFile(const std::string& programFolder, const std::string& languageSuffix) {
+    for (const std::string& candidate : {"help/" + text::AsciiLower(languageSuffix) + "/index.html",
+                                         std::string("help/en/index.html"), std::string("help.chm")}) {
+        const std::string path = ResolveContentPath(programFolder + candidate);
+        if (FileExists(path))
+            return path;
+    }
+    return {};
 }
 
 } // namespace catalog

@@ -39,4 +39,9 @@ struct ResumePrompt {
 };
 ResumePrompt MakeResumePrompt(bool promptEnabled, int lastLesson, int lastLessonState);
 
+// The user guide the Help button opens: help/<language>/index.html of the program folder in the
+// interface language, else the English one, else the help.chm of older program folders; empty when
+// there is none.
+std::string HelpFile(const std::string& programFolder, const std::string& languageSuffix);
+
 } // namespace catalog

@@ -6,6 +6,7 @@
 #include "app/FileUtils.h"
 #include "app/Globals.h"
 #include "app/TextEncoding.h"
+#include "app/UserFolders.h"
 #include "app/UserNotice.h"
 #include "audio/SpeechSpeed.h"
 #include "render/GlyphScale.h"
@@ -103,6 +104,13 @@ DisplaySettings ReadDisplay(const CIniFile& ini, const std::string& section,
     return s;
 }
 
+bool HasSection(const CIniFile& ini, const std::string& section) {
+    for (const std::string& name : ini.GetSectionNames())
+        if (text::EqualsNoCase(name, section))
+            return true;
+    return false;
+}
+
 } // namespace
 
 bool ParseSettingsBool(const std::string& value, bool defaultValue) {
@@ -120,8 +128,14 @@ std::string LessonSettings::PathFor(const std::string& languageSuffix) {
     return GetProgramFolder() + "Lesson_res\\lessonres_" + languageSuffix + ".ini";
 }
 
-bool LessonSettings::Load(const std::string& path) {
+bool LessonSettings::LoadFor(const std::string& languageSuffix) {
+    const std::string relative = "Lesson_res\\lessonres_" + languageSuffix + ".ini";
+    return Load(PathFor(languageSuffix), UserSettingsPath(relative));
+}
+
+bool LessonSettings::Load(const std::string& path, const std::string& userPath) {
     m_path = path;
+    m_userPath = userPath;
     m_texts.fill({});
     m_texts[static_cast<size_t>(LessonText::ErrorText)] = kErrorText;
     m_default = m_effective = DisplaySettings{};
@@ -136,9 +150,11 @@ bool LessonSettings::Load(const std::string& path) {
     m_default = ReadDisplay(ini, "Lesson", nullptr);
     m_effective = m_default;
     if (!g_strUserId.empty()) {
-        m_effective = ReadDisplay(ini, g_strUserId, &m_default);
-        m_resumePrompt = ParseSettingsBool(ini.GetString(g_strUserId, "Tip"), true);
-        m_speechSpeed = speech::ValidSpeed(std::atoi(ini.GetString(g_strUserId, "SpeechSpeed").c_str()));
+        const CIniFile own(userPath);
+        const CIniFile& user = !userPath.empty() && HasSection(own, g_strUserId) ? own : ini;
+        m_effective = ReadDisplay(user, g_strUserId, &m_default);
+        m_resumePrompt = ParseSettingsBool(user.GetString(g_strUserId, "Tip"), true);
+        m_speechSpeed = speech::ValidSpeed(std::atoi(user.GetString(g_strUserId, "SpeechSpeed").c_str()));
     }
     return true;
 }
@@ -153,7 +169,12 @@ bool LessonSettings::SaveUser() {
             values.emplace_back(key.name, std::to_string(m_effective.*key.field));
     values.emplace_back("Tip", m_resumePrompt ? "1" : "0");
     values.emplace_back("SpeechSpeed", std::to_string(m_speechSpeed));
-    CIniFile ini(m_path);
+    if (!m_userPath.empty() && !MakeDirectoryPath(m_userPath.substr(0, m_userPath.rfind('/')))) {
+        m_saveError = "cannot make the folder of " + m_userPath;
+        g_log.Write("LessonSettings: display settings not saved: %s", m_saveError.c_str());
+        return false;
+    }
+    CIniFile ini(m_userPath.empty() ? m_path : m_userPath);
     if (ini.WriteValues(g_strUserId, values)) {
         m_saveError.clear();
         return true;

@@ -79,8 +79,12 @@ struct DisplaySettings {
 // own settings in a section named after the user id.
 class LessonSettings {
 public:
-    // Reads the whole file; false (and everything empty or 0) when it does not exist.
-    bool Load(const std::string& path);
+    // Reads the whole file; false (and everything empty or 0) when it does not exist. With a
+    // `userPath`, the learners' own sections are read there first (the program's file keeps those
+    // of older, writable program folders) and saved there.
+    bool Load(const std::string& path, const std::string& userPath = {});
+    // The program folder's file of an interface language with the user's copy over it.
+    bool LoadFor(const std::string& languageSuffix);
     // Writes the effective settings and the resume flag into the current user's section, all in
     // one atomic write of the file. False when nobody is logged in or the write failed.
     bool SaveUser();
@@ -114,6 +118,7 @@ public:
 
 private:
     std::string m_path;
+    std::string m_userPath;
     std::string m_saveError;
     bool m_saveFailureTold = false;
     std::array<std::string, static_cast<size_t>(LessonText::Count)> m_texts;

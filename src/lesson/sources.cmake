@@ -16,6 +16,7 @@ target_sources(core PRIVATE
   src/lesson/ReadAll.cpp
 )
 target_sources(gui PRIVATE
+  src/lesson/CHelpWindow.cpp
   src/lesson/CInfoPictureDlg.cpp
   src/lesson/CLessonCatalogDlg.cpp
   src/lesson/CLessonPanes.cpp

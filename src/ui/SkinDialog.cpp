@@ -10,11 +10,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <cstring>
 
 SkinDialog::SkinDialog(QSize templateSize, QWidget* parent) : QDialog(parent) {
     // Skinned windows have no caption; the template size holds until a skin replaces it.
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    // A Wayland compositor takes a window's mask for its input only: what lies outside the skin's
+    // shape must be drawn transparent instead.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        setAttribute(Qt::WA_TranslucentBackground);
     resize(templateSize);
 }
 
@@ -79,12 +84,21 @@ void SkinDialog::paintEvent(QPaintEvent* event) {
         return;
     }
     QPainter painter(this);
+    if (!m_region.isEmpty())
+        painter.setClipRegion(m_region);
     painter.drawImage(0, 0, m_skin);
 }
 
 // Presses that a child control takes never reach the dialog; those on static texts and pictures pass
 // through to it, so the window drags from there as well.
+// The window manager moves a window when it can (the only way under Wayland, where a program cannot
+// place its own windows); where it cannot, the window follows the mouse itself.
 void SkinDialog::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && !m_bDragging && isWindow() && windowHandle() &&
+        windowHandle()->startSystemMove()) {
+        QDialog::mousePressEvent(event);
+        return;
+    }
     if (event->button() == Qt::LeftButton && !m_bDragging) {
         m_dragAnchor = event->position().toPoint();
         m_bDragging = true;

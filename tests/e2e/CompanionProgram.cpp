@@ -23,8 +23,9 @@ bool Poll(int milliseconds, const std::function<bool()>& done) {
 
 } // namespace
 
-CompanionProgram::CompanionProgram(std::string executable, std::string probeFolder)
-    : ProgramProbe(std::move(probeFolder)), m_executable(std::move(executable)) {}
+CompanionProgram::CompanionProgram(std::string executable, std::string probeFolder, std::string logFolder)
+    : ProgramProbe(std::move(probeFolder)), m_executable(std::move(executable)),
+      m_logFolder(std::move(logFolder)) {}
 
 bool CompanionProgram::IsRunning() {
     // The main program starts it detached, so it is no child of ours: look for it among all processes.
@@ -51,8 +52,7 @@ bool CompanionProgram::WaitForEnd(int milliseconds) {
 
 std::string CompanionProgram::Output() {
     const fs::path executable(m_executable);
-    return ReadWholeFile((executable.parent_path() / "Log" / executable.filename()).string() + ".log")
-        .value_or("");
+    return ReadWholeFile((fs::path(m_logFolder) / executable.filename()).string() + ".log").value_or("");
 }
 
 std::vector<std::string> CompanionProgram::LoggedValues(const std::string& marker) {

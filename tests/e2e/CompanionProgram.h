@@ -11,7 +11,8 @@ namespace e2e {
 // program's environment, and its probe answers in a subfolder named after its executable.
 class CompanionProgram : public ProgramProbe {
 public:
-    CompanionProgram(std::string executable, std::string probeFolder);
+    // `logFolder`: where the programs write their logs.
+    CompanionProgram(std::string executable, std::string probeFolder, std::string logFolder);
 
     // True while a process runs the executable.
     bool IsRunning() override;
@@ -19,7 +20,7 @@ public:
     bool WaitForStart(int milliseconds);
     // Polls until no process runs the executable.
     bool WaitForEnd(int milliseconds);
-    // Its log (Log/<executable name>.log in its folder).
+    // Its log (<executable name>.log in the log folder).
     std::string Output() override;
     // The words that follow each `marker` in its log, in order ("seed " gives every seed logged).
     std::vector<std::string> LoggedValues(const std::string& marker);
@@ -30,6 +31,7 @@ public:
 
 private:
     std::string m_executable;
+    std::string m_logFolder;
 };
 
 } // namespace e2e

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
-InstalledCourse::InstalledCourse(const std::string& programFolder, const std::string& languageSuffix)
+InstalledCourse::InstalledCourse(const std::string& programFolder, const std::string& languageSuffix,
+                                 const std::string& learnerFile)
     : m_languageSuffix(languageSuffix), m_content(&m_lessonDb, &m_wordDb, languageSuffix) {
-    EXPECT_TRUE(m_lessonDb.Open("Data Source=" + programFolder + "/db/lesson.dll"));
-    EXPECT_TRUE(m_wordDb.Open("Data Source=" + programFolder + "/db/word.dll"));
+    EXPECT_TRUE(
+        m_lessonDb.OpenWithLearnerFile("Data Source=" + programFolder + "/db/lesson.dll", learnerFile))
+        << m_lessonDb.GetLastErrorString();
+    EXPECT_TRUE(m_wordDb.OpenForReading("Data Source=" + programFolder + "/db/word.dll"));
 }
 
 LessonMaterial InstalledCourse::ReadLesson(int number) {

@@ -6,11 +6,13 @@
 
 #include <string>
 
-// The course databases of an installed program folder, read the way the programs read them in the
-// interface language they logged: to make again what a program made from them.
+// The course databases of an installed program folder with the learner's own tables over them, read
+// the way the programs read them in the interface language they logged: to make again what a
+// program made from them.
 class InstalledCourse {
 public:
-    InstalledCourse(const std::string& programFolder, const std::string& languageSuffix);
+    InstalledCourse(const std::string& programFolder, const std::string& languageSuffix,
+                    const std::string& learnerFile);
 
     CADODatabase* LessonDb() { return &m_lessonDb; }
     CADODatabase* WordDb() { return &m_wordDb; }

@@ -4,6 +4,8 @@
 #include "data/CADORecordset.h"
 #include "data/Queries.h"
 
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QThread>
 #include <cmath>
 #include <cstdint>
@@ -48,7 +50,6 @@ bool InstallProgram(const std::string& folder, std::string& error) {
         }
     }
     fs::create_directories(fs::path(folder) / "db");
-    fs::create_directories(fs::path(folder) / "Log");
     for (const char* file : {"lesson.dll", "word.dll"})
         fs::copy_file(fs::path(E2E_COURSE_DB_DIR) / file, fs::path(folder) / "db" / file, ec);
     for (const auto& [executable, built] : kExecutables)
@@ -56,6 +57,38 @@ bool InstallProgram(const std::string& folder, std::string& error) {
             fs::copy_file(built, fs::path(folder) / executable, ec);
     if (ec)
         error = "cannot install the databases or the executables: " + ec.message();
+    return !ec;
+}
+
+// Installs the build with `cmake --install` under the default prefix into `destdir`, puts the
+// course's databases into the installed program folder `folder` (test builds have no content of
+// their own) and makes the program folder read-only, as a package installs it.
+bool InstallPackage(const std::string& destdir, const std::string& folder, std::string& error) {
+    QProcess install;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DESTDIR", QString::fromStdString(destdir));
+    install.setProcessEnvironment(env);
+    install.setProcessChannelMode(QProcess::MergedChannels);
+    install.start(CMAKE_COMMAND, {"--install", TESSALYNE_BINARY_DIR});
+    if (!install.waitForFinished(120000) || install.exitStatus() != QProcess::NormalExit ||
+        install.exitCode() != 0) {
+        error = "cmake --install failed: " + install.readAll().toStdString();
+        return false;
+    }
+    std::error_code ec;
+    for (const char* file : {"lesson.dll", "word.dll"})
+        fs::copy_file(fs::path(E2E_COURSE_DB_DIR) / file, fs::path(folder) / "db" / file,
+                      fs::copy_options::overwrite_existing, ec);
+    if (ec) {
+        error = "cannot put the course into " + folder + ": " + ec.message();
+        return false;
+    }
+    const fs::perms write = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    for (const auto& entry : fs::recursive_directory_iterator(folder, ec))
+        fs::permissions(entry.path(), write, fs::perm_options::remove, ec);
+    fs::permissions(folder, write, fs::perm_options::remove, ec);
+    if (ec)
+        error = "cannot make " + folder + " read-only: " + ec.message();
     return !ec;
 }
 
@@ -77,23 +110,27 @@ std::string MicrophoneSamples() {
 
 } // namespace
 
+LearnerSession::LearnerSession(bool installed)
+    : m_program(installed ? m_root / "dest/opt/tessalyne" : m_root / "program"), m_installed(installed) {}
+
 void LearnerSession::SetUp() {
     ASSERT_TRUE(m_desktop.IsRunning()) << "Xvfb did not start";
     std::string error;
-    ASSERT_TRUE(InstallProgram(Program(), error)) << error;
+    ASSERT_TRUE(m_installed ? InstallPackage(m_root / "dest", Program(), error)
+                            : InstallProgram(Program(), error))
+        << error;
     for (const std::string& folder : {m_root / "home/.config", m_root / "runtime", m_root / "tmp"})
         ASSERT_TRUE(MakeDirectoryPath(folder));
     ASSERT_EQ(chmod((m_root / "runtime").c_str(), 0700), 0);
     ASSERT_TRUE(WriteTextFile(m_root / "microphone.raw", MicrophoneSamples()));
     fs::create_directories(E2E_SCREENSHOT_DIR);
-    ASSERT_TRUE(m_courseDb.Open("Data Source=" + Program() + "/db/lesson.dll"));
 }
 
 void LearnerSession::TearDown() {
     std::error_code ec;
     for (const char* name :
          {"tessalyne.log", "tessalyne.log~", "exercise.log", "spell.log", "newword.log", "newword.log~"})
-        fs::copy_file(Program() + "/Log/" + name, std::string(E2E_SCREENSHOT_DIR) + "/" + name,
+        fs::copy_file(LogFolder() + "/" + name, std::string(E2E_SCREENSHOT_DIR) + "/" + name,
                       fs::copy_options::overwrite_existing, ec);
 }
 
@@ -168,7 +205,7 @@ Widget LearnerSession::OpenFirstLesson(ProgramSession& program) {
     });
     m_desktop.Click(first->Centre());
     const Widget panel = Await(program, "CSentencePanel", "", "CLessonWindow");
-    EXPECT_TRUE(program.WaitForFile(Program() + "/templesson/lessontitle.mp3")) << "no spoken title";
+    EXPECT_TRUE(program.WaitForFile(ScratchFolder() + "/lessontitle.mp3")) << "no spoken title";
     return panel;
 }
 
@@ -239,10 +276,34 @@ void LearnerSession::ExpectPlayed(ProgramSession& program, size_t soundBytes) {
         << "played " << played << " bytes of a sound of " << soundBytes << " bytes";
 }
 
+std::string LearnerSession::ScratchFolder() const {
+    for (const std::string& folder : ScratchFolders())
+        if (fs::path(folder).filename().string().rfind("tessalyne-", 0) == 0)
+            return folder;
+    return {};
+}
+
+std::vector<std::string> LearnerSession::ScratchFolders() const {
+    std::vector<std::string> folders;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(m_root / "runtime", ec))
+        if (entry.is_directory())
+            folders.push_back(entry.path().string());
+    return folders;
+}
+
+CADODatabase* LearnerSession::CourseDb() {
+    if (!m_courseDb.IsOpen())
+        EXPECT_TRUE(
+            m_courseDb.OpenWithLearnerFile("Data Source=" + Program() + "/db/lesson.dll", LearnerFile()))
+            << m_courseDb.GetLastErrorString();
+    return &m_courseDb;
+}
+
 std::string LearnerSession::CourseText(const SqlQuery& query, const char* column) {
     CADORecordset rs;
     std::string value;
-    if (rs.Open(&m_courseDb, query) && !rs.IsEOF())
+    if (rs.Open(CourseDb(), query) && !rs.IsEOF())
         rs.GetFieldValue(column, value);
     return value;
 }

@@ -10,12 +10,17 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <vector>
 
 // A learner at the real program installed with a two-lesson course, on a virtual X display:
 // the program's folders, the course database to check what it stored, and the learner's hands.
 // Screenshots go to the build tree.
 class LearnerSession : public testing::Test {
 protected:
+    // `installed`: the program folder is installed with `cmake --install` into a temporary DESTDIR
+    // and made read-only, as a package installs it, instead of copied from the build.
+    explicit LearnerSession(bool installed = false);
+
     static constexpr char kUser[] = "Ada";
     static constexpr char kPassword[] = "wo3ai4";
     static constexpr char kLessonOneButton[] = "1104";
@@ -26,7 +31,15 @@ protected:
     // to read after a run.
     void TearDown() override;
 
-    std::string Program() const { return m_root / "program"; }
+    std::string Program() const { return m_program; }
+    // The running main program's private scratch folder under the runtime folder; empty when there
+    // is none.
+    std::string ScratchFolder() const;
+    // Every program's scratch folder left in the runtime folder.
+    std::vector<std::string> ScratchFolders() const;
+    // The learner database the programs keep in the test's home.
+    std::string LearnerFile() const { return m_root / "home/.local/share/Tessalyne/learners.db"; }
+    std::string LogFolder() const { return m_root / "home/.local/state/Tessalyne/Log"; }
     // emptyAlsaConfig: the machine has no ALSA data instead of the file device.
     std::unique_ptr<e2e::ProgramSession> StartProgram(bool emptyAlsaConfig = false);
     void Shoot(const std::string& name);
@@ -64,8 +77,12 @@ protected:
     void ExpectPlayed(e2e::ProgramSession& program, size_t soundBytes);
     // A text of the first record of a query on the course database.
     std::string CourseText(const SqlQuery& query, const char* column);
+    // The course as the programs open it: the lesson database under the learner's own tables.
+    CADODatabase* CourseDb();
 
     e2e::VirtualDesktop m_desktop;
     TempFolder m_root;
+    std::string m_program;
+    bool m_installed;
     CADODatabase m_courseDb;
 };

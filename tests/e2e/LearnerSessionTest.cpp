@@ -52,7 +52,7 @@ TEST_F(LearnerSession, StudiesLessonOneFromTheFirstStartToTheSecond) {
         const std::string id = StoredUserId();
         ASSERT_FALSE(id.empty()) << "the new user was not stored";
         CADORecordset progress;
-        ASSERT_TRUE(progress.Open(&m_courseDb, SqlQuery::Format(sql::kUserLessonScore, {id, 1})));
+        ASSERT_TRUE(progress.Open(CourseDb(), SqlQuery::Format(sql::kUserLessonScore, {id, 1})));
         EXPECT_TRUE(progress.IsEOF()) << "a new user has no lesson started";
     }
 
@@ -107,7 +107,7 @@ TEST_F(LearnerSession, StudiesLessonOneFromTheFirstStartToTheSecond) {
     // 3. "Read the Sentence" plays the first sentence: what the device played is that sound.
     QThread::msleep(1500);
     PickSentenceMenuItem(*program, "Read the Sentence");
-    const std::string sentenceWav = Program() + "/templesson/S010101.wav";
+    const std::string sentenceWav = ScratchFolder() + "/S010101.wav";
     CWaveFileView decoded;
     if (program->WaitForFile(sentenceWav) && decoded.Load(sentenceWav)) {
         ExpectPlayed(*program, decoded.SampleByteCount());
@@ -200,7 +200,7 @@ TEST_F(LearnerSession, StudiesLessonOneFromTheFirstStartToTheSecond) {
     }();
     // The recording lasted seconds: 8 kHz 16-bit mono is 16000 bytes a second.
     CWaveFileView recording;
-    ASSERT_TRUE(recording.Load(Program() + "/templesson/rcsound.wav"));
+    ASSERT_TRUE(recording.Load(ScratchFolder() + "/rcsound.wav"));
     EXPECT_GT(recording.SampleByteCount(), 16000u);
     EXPECT_LT(recording.SampleByteCount(), 16000u * 15);
     Shoot("10_listen_and_repeat");
@@ -237,7 +237,7 @@ TEST_F(LearnerSession, StudiesLessonOneFromTheFirstStartToTheSecond) {
     ASSERT_FALSE(exampleWords.empty()) << "the detail dialog shows no example";
     m_desktop.Click(TopLeftMost(exampleWords).Centre());
     ClickWidget(*program, "BitmapButton", "1061", "CTypicalDialog"); // play the example
-    const std::string exampleWav = Program() + "/templesson/0.wav";
+    const std::string exampleWav = ScratchFolder() + "/0.wav";
     CWaveFileView example;
     if (program->WaitForFile(exampleWav) && example.Load(exampleWav))
         ExpectPlayed(*program, example.SampleByteCount());
@@ -269,9 +269,9 @@ TEST_F(LearnerSession, StudiesLessonOneFromTheFirstStartToTheSecond) {
     ASSERT_TRUE(program->WaitFor([](const Widgets& all) { return Find(all, "CSystemSettingDlg").empty(); }));
     Exit(*program);
 
-    // 8. The scratch folder is gone; nothing was written outside the program and config folders.
-    EXPECT_FALSE(FileExists(Program() + "/templesson")) << "the scratch folder was left behind";
-    EXPECT_EQ(Entries(m_root / "home"), std::vector<std::string>{".config"});
+    // 8. The scratch folder is gone; nothing was written outside the user's own folders.
+    EXPECT_EQ(ScratchFolders(), std::vector<std::string>{}) << "the scratch folder was left behind";
+    EXPECT_EQ(Entries(m_root / "home"), (std::vector<std::string>{".config", ".local"}));
     EXPECT_EQ(Entries(m_root / "tmp"), std::vector<std::string>{});
 
     // Second start: the user is remembered, lesson 1 is offered again, the settings are kept.
@@ -294,7 +294,7 @@ TEST_F(LearnerSession, StudiesLessonOneFromTheFirstStartToTheSecond) {
     ClickWidget(*program, "BitmapButton", "1", "CSystemSettingDlg");
     ASSERT_TRUE(program->WaitFor([](const Widgets& all) { return Find(all, "CSystemSettingDlg").empty(); }));
     Exit(*program);
-    EXPECT_FALSE(FileExists(Program() + "/templesson"));
+    EXPECT_EQ(ScratchFolders(), std::vector<std::string>{});
     EXPECT_EQ(Entries(m_root / "tmp"), std::vector<std::string>{});
 }
 
@@ -306,7 +306,7 @@ TEST_F(LearnerSession, WithAnEmptyAlsaConfigurationALessonOpensAndPlaysSilently)
     ASSERT_FALSE(HasFatalFailure());
     OpenFirstLesson(*program);
     PickSentenceMenuItem(*program, "Read the Sentence");
-    EXPECT_TRUE(program->WaitForFile(Program() + "/templesson/S010101.wav")) << "the sentence was not played";
+    EXPECT_TRUE(program->WaitForFile(ScratchFolder() + "/S010101.wav")) << "the sentence was not played";
     ASSERT_TRUE(program->IsRunning()) << program->Output();
     Shoot("silent_lesson");
     EXPECT_NE(program->Log().find("No sound device"), std::string::npos) << program->Log();
@@ -319,7 +319,11 @@ TEST_F(LearnerSession, WithAnEmptyAlsaConfigurationALessonOpensAndPlaysSilently)
 // A lesson database whose sentence table is lost: the lesson still opens, and one message over it
 // says what cannot be read and what still works.
 TEST_F(LearnerSession, ALessonWithoutItsSentencesOpensWithOneMessage) {
-    ASSERT_TRUE(m_courseDb.Execute(SqlQuery("DROP TABLE tbl_lesson_sentence")));
+    {
+        CADODatabase lessonFile;
+        ASSERT_TRUE(lessonFile.Open("Data Source=" + Program() + "/db/lesson.dll"));
+        ASSERT_TRUE(lessonFile.Execute(SqlQuery("DROP TABLE tbl_lesson_sentence")));
+    }
     auto program = StartProgram();
     LogInAsNewUser(*program, false);
     ASSERT_FALSE(HasFatalFailure());

@@ -11,9 +11,11 @@
 #include "ui/ArtworkIds.h"
 
 #include <QString>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <set>
+#include <sys/stat.h>
 
 namespace {
 
@@ -69,6 +71,8 @@ std::string ShownText(const Widgets& all, const std::string& type, const std::st
 
 class LessonExercise : public LearnerSession {
 protected:
+    explicit LessonExercise(bool installed = false) : LearnerSession(installed) {}
+
     // Opens lesson 1 from the catalogue and starts its exercise; the exercise window shows.
     void StartExercise(ProgramSession& program) {
         StartFromLessonOne(program, m_exercise, kExerciseButton, kExerciseWindow);
@@ -84,7 +88,7 @@ protected:
             return {};
         }
         m_texts.Load(Program() + "/", suffix);
-        InstalledCourse course(Program(), suffix);
+        InstalledCourse course(Program(), suffix, LearnerFile());
         return RegenerateRun(course, static_cast<std::uint32_t>(std::stoul(seeds[runNumber - 1])));
     }
 
@@ -182,7 +186,7 @@ protected:
         return CourseText(SqlQuery::Format(sql::kUserLessonScore, {userId, kLesson}), "score");
     }
 
-    CompanionProgram m_exercise{Program() + "/exercise", m_root / "probe/exercise"};
+    CompanionProgram m_exercise{Program() + "/exercise", m_root / "probe/exercise", LogFolder()};
     ExerciseTexts m_texts;
 };
 
@@ -223,6 +227,53 @@ TEST_F(LessonExercise, RunAnsweredRightFinishesTheLessonAndAWrongRunKeepsTheBest
     })) << "lesson 1 does not show as finished";
     Shoot("24_catalogue_lesson_finished");
     Exit(*program);
+}
+
+// Every file and folder under `root` with its size, mode and modification time.
+std::map<std::string, std::string> TreeState(const std::string& root) {
+    std::map<std::string, std::string> state;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root, ec)) {
+        struct stat info {};
+        lstat(entry.path().c_str(), &info);
+        state[entry.path().string()] = std::to_string(info.st_size) + " " + std::to_string(info.st_mode) +
+                                       " " + std::to_string(info.st_mtim.tv_sec) + "." +
+                                       std::to_string(info.st_mtim.tv_nsec);
+    }
+    return state;
+}
+
+// The package as installed for all users: the program folder under the prefix is read-only (and
+// would be so for the learner even where the test runs as root, which the snapshot catches).
+class InstalledLessonExercise : public LessonExercise {
+protected:
+    InstalledLessonExercise() : LessonExercise(true) {}
+};
+
+TEST_F(InstalledLessonExercise, ALearnerWorksFromAReadOnlyProgramFolderAndNothingIsWrittenThere) {
+    const auto installed = TreeState(m_root / "dest");
+    ASSERT_FALSE(installed.empty());
+    auto program = StartProgram();
+    ASSERT_NO_FATAL_FAILURE(LogInAsNewUser(*program, false));
+    const std::string userId = StoredUserId();
+    ASSERT_FALSE(userId.empty()) << "the new user was not stored";
+    ASSERT_NO_FATAL_FAILURE(StartExercise(*program));
+    const std::string scratch = ScratchFolder();
+    ASSERT_FALSE(scratch.empty()) << "the program made no scratch folder of its own";
+    struct stat info {};
+    ASSERT_EQ(stat(scratch.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u) << "the scratch folder is open to others";
+
+    const std::vector<Question> run = CurrentRun(1);
+    ASSERT_FALSE(run.empty());
+    EXPECT_EQ(AnswerRun(run, true, false), "100");
+    EXPECT_EQ(StoredScore(userId), "100");
+    CloseCompanion(m_exercise, kExerciseWindow);
+    CloseLesson(*program);
+    Exit(*program);
+
+    EXPECT_EQ(ScratchFolders(), std::vector<std::string>{}) << "a scratch folder was left behind";
+    EXPECT_EQ(TreeState(m_root / "dest"), installed) << "something was written under the prefix";
 }
 
 } // namespace

@@ -67,7 +67,7 @@ protected:
             return nullptr;
         }
         m_texts.Load(Program() + "/", suffix);
-        InstalledCourse course(Program(), suffix);
+        InstalledCourse course(Program(), suffix, LearnerFile());
         return std::make_unique<SpellingRound>(SpellingRound::ItemsOf(course.ReadLesson(kLesson)),
                                                static_cast<std::uint32_t>(std::stoul(seeds.front())));
     }
@@ -122,7 +122,7 @@ protected:
         ASSERT_FALSE(AwaitItem(round).empty());
     }
 
-    CompanionProgram m_spell{Program() + "/spell", m_root / "probe/spell"};
+    CompanionProgram m_spell{Program() + "/spell", m_root / "probe/spell", LogFolder()};
     SpellTexts m_texts;
 };
 

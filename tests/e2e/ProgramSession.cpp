@@ -39,6 +39,8 @@ bool ProgramSession::Start() {
     set("QT_QPA_PLATFORM", "xcb");
     set("HOME", m_folders.home);
     set("XDG_CONFIG_HOME", m_folders.home + "/.config");
+    set("XDG_DATA_HOME", m_folders.home + "/.local/share");
+    set("XDG_STATE_HOME", m_folders.home + "/.local/state");
     set("XDG_RUNTIME_DIR", m_folders.runtime);
     set("TMPDIR", m_folders.temp);
     set("ALSA_CONFIG_PATH", m_folders.alsaConfig);
@@ -69,7 +71,8 @@ std::optional<int> ProgramSession::WaitForExit(int milliseconds) {
 }
 
 CompanionProgram ProgramSession::Companion(const std::string& executable) const {
-    return CompanionProgram(m_folders.program + "/" + executable, m_folders.probe + "/" + executable);
+    return CompanionProgram(m_folders.program + "/" + executable, m_folders.probe + "/" + executable,
+                            m_folders.home + "/.local/state/Tessalyne/Log");
 }
 
 bool ProgramSession::WaitForFile(const std::string& path, int milliseconds) {
@@ -82,7 +85,7 @@ bool ProgramSession::WaitForFile(const std::string& path, int milliseconds) {
 }
 
 std::string ProgramSession::Log() const {
-    return ReadWholeFile(m_folders.program + "/Log/tessalyne.log").value_or("");
+    return ReadWholeFile(m_folders.home + "/.local/state/Tessalyne/Log/tessalyne.log").value_or("");
 }
 
 std::string ProgramSession::Output() {

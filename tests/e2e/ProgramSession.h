@@ -16,7 +16,7 @@ class ProgramSession : public ProgramProbe {
 public:
     struct Folders {
         std::string program;  // the program folder (holds the executable)
-        std::string home;     // HOME; the configuration folder is home/.config
+        std::string home;     // HOME; configuration, data and state folders are the usual ones in it
         std::string runtime;  // XDG_RUNTIME_DIR
         std::string temp;     // TMPDIR
         std::string probe;    // where the probe answers

@@ -85,7 +85,7 @@ protected:
 
     // The user's cards as the trainer reads them.
     std::vector<TrainerCard> StoredCards(const std::string& userId) {
-        InstalledCourse course(Program(), m_trainer.LanguageSuffix());
+        InstalledCourse course(Program(), m_trainer.LanguageSuffix(), LearnerFile());
         std::vector<TrainerCard> cards;
         std::string error;
         EXPECT_TRUE(trainercards::LoadCards(course.LessonDb(), course.WordDb(), course.LanguageSuffix(),
@@ -113,7 +113,7 @@ protected:
         return reviewed;
     }
 
-    CompanionProgram m_trainer{Program() + "/newword", m_root / "probe/newword"};
+    CompanionProgram m_trainer{Program() + "/newword", m_root / "probe/newword", LogFolder()};
     TrainerTexts m_texts;
 };
 

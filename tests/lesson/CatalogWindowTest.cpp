@@ -377,7 +377,9 @@ TEST_F(CatalogTest, ChangingTheLanguageAsksFirstThenWritesItAndReloadsTheLessons
     // The buttons' pictures too: "Exit" is now "Quitter".
     EXPECT_NE(catalog.findChild<BitmapButton*>(QStringLiteral("2"))->grab().toImage(), englishExit);
     EXPECT_EQ(languages->currentText(), QStringLiteral("Français"));
-    const std::string written = ReadWholeFile(m_folder / "TSSet.ini").value_or("");
+    // The choice is the learner's: it goes to the user's own TSSet.ini, never the program folder's.
+    EXPECT_FALSE(FileExists(m_folder / "TSSet.ini"));
+    const std::string written = ReadWholeFile(m_config / "Tessalyne/TSSet.ini").value_or("");
     EXPECT_NE(written.find("LangID=1036"), std::string::npos) << written;
     EXPECT_NE(written.find("LessonTitle="), std::string::npos) << written;
     EXPECT_EQ(catalog.LessonIds(), std::vector<int>{1});
@@ -409,6 +411,18 @@ TEST_F(CatalogTest, InformationPagesFollowTheWebAddressAndExitSavesTheUsersSecti
     const size_t section = saved.find("[U9]");
     ASSERT_NE(section, std::string::npos) << saved;
     EXPECT_NE(saved.find("iHangDis=6", section), std::string::npos) << saved;
+}
+
+TEST_F(CatalogTest, TheWebsiteButtonShowsOnlyWhenTheTextsGiveAnAddress) {
+    {
+        RecordingCatalog catalog;
+        EXPECT_FALSE(catalog.findChild<BitmapButton*>(QStringLiteral("6"))->isHidden());
+    }
+    const std::string address = "btnClose=http://www.example.org";
+    m_settings.replace(m_settings.find(address), address.size(), "btnClose=");
+    AddSettings("");
+    RecordingCatalog catalog;
+    EXPECT_TRUE(catalog.findChild<BitmapButton*>(QStringLiteral("6"))->isHidden());
 }
 
 TEST_F(CatalogTest, EnterAndEscapeDoNotCloseTheCatalogue) {

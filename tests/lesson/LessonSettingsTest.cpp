@@ -47,6 +47,25 @@ TEST_F(Settings, BeforeLoginTheDefaultsAreInEffect) {
     EXPECT_TRUE(s.m_resumePrompt);
 }
 
+// An installed program folder is only read: a learner's settings go to the user's own copy, which
+// wins over a section that an older, writable program folder still holds.
+TEST_F(Settings, TheUsersOwnFileIsWrittenAndReadOverTheProgramFolders) {
+    g_strUserId = "7";
+    const std::string program = std::string(kFile) + "[7]\niHangDis=8\n";
+    ASSERT_TRUE(WriteTextFile(m_dir / "Lesson_res/lessonres_en.ini", program));
+    const std::string own = m_dir / "config/Lesson_res/lessonres_en.ini";
+    LessonSettings s;
+    ASSERT_TRUE(s.Load(Path(), own));
+    EXPECT_EQ(s.m_effective.lineDistance, 8) << "the older section is lost";
+    s.m_effective.lineDistance = 9;
+    ASSERT_TRUE(s.SaveUser()) << s.SaveError();
+    EXPECT_EQ(ReadWholeFile(m_dir / "Lesson_res/lessonres_en.ini"), program);
+    LessonSettings again;
+    ASSERT_TRUE(again.Load(Path(), own));
+    EXPECT_EQ(again.m_effective.lineDistance, 9);
+    EXPECT_EQ(again.Text(LessonText::btnReadText), "Read the text");
+}
+
 TEST_F(Settings, AUserSectionOverridesOnlyWhatItSets) {
     g_strUserId = "2026120712000000001";
     ASSERT_TRUE(WriteTextFile(m_dir / "Lesson_res/lessonres_en.ini",

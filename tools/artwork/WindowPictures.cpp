@@ -263,10 +263,14 @@ QImage InfoPicture(QSize size, const QString& title, const QStringList& paragrap
     });
 }
 
-QImage AppIcon() {
-    QImage canvas = art::Canvas(QSize(64, 64));
+} // namespace
+
+QImage MakeAppIcon(int side) {
+    QImage canvas = art::Canvas(QSize(side, side));
     QPainter painter;
     art::BeginPainter(painter, canvas);
+    // Drawn on a 64-unit square, so every size is the same picture.
+    painter.scale(side / 64.0, side / 64.0);
     art::Panel(painter, QRectF(2, 2, 60, 60), 14, art::kTeal.lighter(110), art::kTealDark, art::kTealDark, 0);
     art::Label(painter, QRectF(2, 0, 60, 60), QStringLiteral("T"), 40, kHeaderText, Qt::AlignCenter, true);
     painter.setPen(Qt::NoPen);
@@ -275,8 +279,6 @@ QImage AppIcon() {
     painter.end();
     return canvas.convertToFormat(QImage::Format_ARGB32);
 }
-
-} // namespace
 
 QImage ExerciseSkin() {
     using namespace skinlayout::exercise;
@@ -331,7 +333,7 @@ std::map<int, QImage> MakeResourcePictures() {
         {kInfoPicture340, InfoPicture(QSize(375, 317), QStringLiteral("How to study"), help,
                                       QStringLiteral("www.tessalyne.example"))},
         {kInfoPicture341, InfoPicture(QSize(375, 317), QStringLiteral("How to study"), help, {})},
-        {kAppIcon, AppIcon()},
+        {kAppIcon, MakeAppIcon(64)},
     };
 }
 

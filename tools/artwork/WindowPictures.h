@@ -20,3 +20,6 @@ std::map<int, QImage> MakeResourcePictures();
 
 // The pointing hand, with its hot spot stored as the text keys "HotSpotX" and "HotSpotY".
 QImage MakeHandCursor();
+
+// The window icon, drawn at `side` pixels square (also the desktop's icons of every size).
+QImage MakeAppIcon(int side);

@@ -27,8 +27,12 @@ set(program_pictures
   skins/Lesson/Login_fr.bmp image/userpass_fr.bmp image/usertip_fr.bmp image/systensetting_fr.bmp
   image/dxj_fr.bmp image/grade_fr.bmp image/lesson_wordstudy_fr.bmp)
 list(TRANSFORM program_pictures PREPEND ${TESSALYNE_PROGRAM_DIR}/)
+# The desktop's icons of the program, drawn from the window icon (as kDesktopIconSizes in main.cpp).
+set(TESSALYNE_ICON_SIZES 16 22 24 32 48 64 128 256)
+set(desktop_icons ${TESSALYNE_ICON_SIZES})
+list(TRANSFORM desktop_icons REPLACE "(.+)" "${TESSALYNE_ARTWORK_DIR}/icons/hicolor/\\1x\\1/apps/tessalyne.png")
 add_custom_command(
-  OUTPUT ${TESSALYNE_ARTWORK_DIR}/artwork.qrc ${program_pictures}
+  OUTPUT ${TESSALYNE_ARTWORK_DIR}/artwork.qrc ${program_pictures} ${desktop_icons}
   COMMAND ${CMAKE_COMMAND} -E rm -f ${TESSALYNE_ARTWORK_DIR}/artwork.qrc
   COMMAND ${TESSALYNE_RUN_TOOL}
           $<TARGET_FILE:artworkgen> ${TESSALYNE_ARTWORK_DIR} ${TESSALYNE_PROGRAM_DIR}

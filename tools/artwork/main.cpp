@@ -17,6 +17,8 @@
 
 namespace {
 
+const int kDesktopIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
 bool SaveImage(const QImage& image, const QString& path, const char* format) {
     QDir().mkpath(QFileInfo(path).path());
     if (!image.save(path, format)) {
@@ -101,6 +103,13 @@ int main(int argc, char** argv) {
         ok = SaveImage(picture.image, program + '/' + picture.path, "BMP") && ok;
 
     ok = DrawOtherLanguages(resources, program, faces, programPictures, files) && ok;
+
+    // The desktop's icons, in the hicolor theme's usual sizes.
+    for (int side : kDesktopIconSizes)
+        ok = SaveImage(MakeAppIcon(side),
+                       resources + QStringLiteral("/icons/hicolor/%1x%1/apps/tessalyne.png").arg(side),
+                       "PNG") &&
+             ok;
 
     ok = SaveImage(MakeContactSheet(programPictures, faces, pictures, cursor),
                    resources + "/contact_sheet.png", "PNG") &&

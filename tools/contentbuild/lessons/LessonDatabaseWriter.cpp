@@ -47,15 +47,6 @@ bool Insert(sqlite3* db, const std::string& table, const Row& row, std::string& 
     return ok;
 }
 
-bool Exec(sqlite3* db, const std::string& text, std::string& error) {
-    char* message = nullptr;
-    if (sqlite3_exec(db, text.c_str(), nullptr, nullptr, &message) == SQLITE_OK)
-        return true;
-    error = message ? message : sqlite3_errmsg(db);
-    sqlite3_free(message);
-    return false;
-}
-
 // Inserts the row made for each language into that language's table (`table` + "_" + suffix).
 template <typename MakeRow>
 bool InsertPerLanguage(sqlite3* db, const std::vector<std::string>& languages, const std::string& table,
@@ -95,12 +86,12 @@ bool LessonDatabaseWriter::Write(const std::string& path, const std::vector<Less
     bool ok = sqlite3_open_v2(building.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK;
     if (!ok)
         m_error = "cannot open " + building;
-    ok = ok && Exec(db, "BEGIN", m_error) && Fill(db, lessons);
+    ok = ok && schema::Exec(db, "BEGIN", m_error) && Fill(db, lessons);
     for (size_t i = 0; ok && i < m_steps.size(); ++i)
         ok = m_steps[i](db, lessons, m_error);
     if (ok && FileExists(target))
         ok = CarryUsers(db, target);
-    ok = ok && Exec(db, "COMMIT", m_error);
+    ok = ok && schema::Exec(db, "COMMIT", m_error);
     sqlite3_close(db);
     if (ok && std::rename(building.c_str(), target.c_str()) != 0) {
         m_error = "cannot replace " + target;
@@ -238,40 +229,6 @@ bool LessonDatabaseWriter::FillTypical(sqlite3* db, const LessonSource& lesson) 
     return true;
 }
 
-namespace {
-
-bool OldFileHasTable(sqlite3* db, const char* table) {
-    sqlite3_stmt* stmt = nullptr;
-    bool found = sqlite3_prepare_v2(db, "SELECT 1 FROM old.sqlite_master WHERE type = 'table' AND name = ?",
-                                    -1, &stmt, nullptr) == SQLITE_OK;
-    if (found) {
-        sqlite3_bind_text(stmt, 1, table, -1, SQLITE_STATIC);
-        found = sqlite3_step(stmt) == SQLITE_ROW;
-    }
-    sqlite3_finalize(stmt);
-    return found;
-}
-
-// Learners' tables that came after the first lesson databases, with the columns to carry over.
-struct LaterUserTable {
-    const char* name;
-    const char* columns;
-};
-const LaterUserTable kLaterUserTables[] = {
-    {"tbl_user_lesson_opened", "id, lessonindex"},
-    {"tbl_user_card",
-     "id, word, pinyin, direction, stability, difficulty, due, lastreview, reps, lapses, introduced"},
-    {"tbl_user_review", "id, word, pinyin, direction, reviewed, elapsed, grade, stability, difficulty, due"},
-};
-
-std::string CarryStatement(const LaterUserTable& table) {
-    const std::string name = table.name;
-    return "INSERT INTO main." + name + " (" + table.columns + ") SELECT " + table.columns + " FROM old." +
-           name;
-}
-
-} // namespace
-
 bool LessonDatabaseWriter::CarryUsers(sqlite3* db, const std::string& oldPath) {
     sqlite3_stmt* attach = nullptr;
     bool ok = sqlite3_prepare_v2(db, "ATTACH DATABASE ? AS old", -1, &attach, nullptr) == SQLITE_OK;
@@ -282,20 +239,11 @@ bool LessonDatabaseWriter::CarryUsers(sqlite3* db, const std::string& oldPath) {
     sqlite3_finalize(attach);
     std::string error;
     // Reading the old file's table list also proves that it is a database at all.
-    ok = ok && Exec(db, "SELECT count(*) FROM old.sqlite_master", error) &&
-         Exec(db,
-              "INSERT INTO main.tbl_user_main (id, username, password22) "
-              "SELECT id, username, password22 FROM old.tbl_user_main",
-              error);
-    m_carriedUsers = ok ? sqlite3_changes(db) : 0;
-    ok = ok && Exec(db,
-                    "INSERT INTO main.tbl_user_lesson (id, lessonindex, score) "
-                    "SELECT id, lessonindex, score FROM old.tbl_user_lesson",
-                    error);
-    m_carriedScores = ok ? sqlite3_changes(db) : 0;
-    // Files written before these tables were added have none of them.
-    for (const LaterUserTable& table : kLaterUserTables)
-        ok = ok && (!OldFileHasTable(db, table.name) || Exec(db, CarryStatement(table), error));
+    schema::LearnerRowCounts carried;
+    ok = ok && schema::Exec(db, "SELECT count(*) FROM old.sqlite_master", error) &&
+         schema::CopyLearnerTables(db, "old", "main", true, carried, error);
+    m_carriedUsers = carried.users;
+    m_carriedScores = carried.scores;
     if (!ok)
         m_error = "cannot carry the user accounts over from " + oldPath + " (" +
                   (error.empty() ? sqlite3_errmsg(db) : error) + "); the old file is left as it was";
