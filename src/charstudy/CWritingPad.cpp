@@ -1,5 +1,7 @@
 #include "charstudy/CWritingPad.h"
 
+#include "render/BmpReader.h"
+
 #include "app/CLog.h"
 #include "app/ContentPath.h"
 #include "charstudy/CDrawPLine.h"
@@ -60,7 +62,7 @@ CWritingPad::CWritingPad(QWidget* parent)
       m_timer(std::make_unique<QtStepTimer>()), m_flashTimer(std::make_unique<QtStepTimer>()) {
     setObjectName("1005");
     resize(kWidth, kHeight);
-    m_background.load(QString::fromStdString(ResolveContentPath(GetProgramFolder() + kBackgroundFile)));
+    m_background = LoadPictureFile(ResolveContentPath(GetProgramFolder() + kBackgroundFile));
     m_background = m_background.convertToFormat(QImage::Format_RGB32);
     m_gradeDisplay = [this](const std::string& text) {
         CGradeDlg box(QString::fromStdString(text), this);

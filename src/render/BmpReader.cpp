@@ -1,5 +1,7 @@
 #include "render/BmpReader.h"
 
+#include "app/FileUtils.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
@@ -174,4 +176,17 @@ bool ReadBmp(const unsigned char* data, std::size_t size, QImage& image, std::st
     image = std::move(result);
     error.clear();
     return true;
+}
+
+QImage LoadPictureFile(const std::string& path) {
+    const std::optional<std::string> bytes = ReadWholeFile(path);
+    if (!bytes)
+        return {};
+    if (bytes->size() >= 2 && bytes->compare(0, 2, "BM") == 0) {
+        QImage image;
+        std::string error;
+        if (ReadBmp(reinterpret_cast<const unsigned char*>(bytes->data()), bytes->size(), image, error))
+            return image;
+    }
+    return QImage::fromData(QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size())));
 }

@@ -13,5 +13,10 @@
 // The result is an RGB32 image.
 bool ReadBmp(const unsigned char* data, std::size_t size, QImage& image, std::string& error);
 
+// A picture file: a BMP through ReadBmp, which spares a program that shows only BMP files the
+// loading of Qt's image-format plugins at start; any other format through Qt. Null when the file
+// cannot be read or decoded.
+QImage LoadPictureFile(const std::string& path);
+
 // Just the pixel width and height from the headers, after the same checks as ReadBmp.
 bool ReadBmpSize(const unsigned char* data, std::size_t size, int& width, int& height, std::string& error);

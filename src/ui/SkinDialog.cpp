@@ -4,6 +4,7 @@
 #include "app/ContentPath.h"
 #include "app/FileUtils.h"
 #include "app/Globals.h"
+#include "render/BmpReader.h"
 #include "ui/SkinRegion.h"
 
 #include <QGuiApplication>
@@ -34,8 +35,8 @@ bool SkinDialog::InitSkin(const std::string& path) {
     m_bSkin = 1;
     if (DisplayColourDepth() <= 4)
         return true;
-    QImage skin;
-    if (!skin.load(QString::fromStdString(resolved))) {
+    const QImage skin = LoadPictureFile(resolved);
+    if (skin.isNull()) {
         g_log.Write("SkinDialog: cannot read the skin %s", resolved.c_str());
         return true;
     }
