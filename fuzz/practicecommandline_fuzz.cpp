@@ -21,10 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (trainer ? !error.empty() : error.empty())
         std::abort();
     for (bool withUser : {true, false}) {
-        std::string error;
-        const auto line = PracticeCommandLine::Parse(arguments, withUser, error);
-        if (line ? (line->lesson < 1 || line->lesson > 35 || line->userId.empty() == withUser)
-                 : error.empty())
+        std::string why;
+        const auto line = PracticeCommandLine::Parse(arguments, withUser, why);
+        if (line ? (line->lesson < 1 || line->lesson > 35 || line->userId.empty() == withUser) : why.empty())
             std::abort();
     }
     return 0;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything with AddressSanitizer + UndefinedBehaviorSanitizer and runs the whole test suite,
-# including the end-to-end session on a two-lesson course (screenshots in build-sanitize/e2e-screenshots),
+# Builds everything with AddressSanitizer + UndefinedBehaviorSanitizer, warnings as errors, and runs
+# the whole test suite, including the end-to-end session on a two-lesson course (screenshots in
+# build-sanitize/e2e-screenshots),
 # then checks the installation and the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,7 +12,7 @@ cd "$(dirname "$0")/.."
 build=build-sanitize
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
-  -DTESSALYNE_SANITIZE=ON -DTESSALYNE_TESTS=ON -DTESSALYNE_FUZZ=ON \
+  -DTESSALYNE_SANITIZE=ON -DTESSALYNE_WERROR=ON -DTESSALYNE_TESTS=ON -DTESSALYNE_FUZZ=ON \
   -DTESSALYNE_CONTENT=OFF -DTESSALYNE_AUTOMATION=ON -DTESSALYNE_E2E=ON
 cmake --build "$build"
 
@@ -28,7 +29,7 @@ ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 600
 tsan=build-tsan
 cmake -S . -B "$tsan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
-  -DTESSALYNE_SANITIZE_THREAD=ON -DTESSALYNE_TESTS=ON -DTESSALYNE_FUZZ=OFF \
+  -DTESSALYNE_SANITIZE_THREAD=ON -DTESSALYNE_WERROR=ON -DTESSALYNE_TESTS=ON -DTESSALYNE_FUZZ=OFF \
   -DTESSALYNE_CONTENT=OFF -DTESSALYNE_AUTOMATION=OFF -DTESSALYNE_E2E=OFF
 cmake --build "$tsan" --target audio_tests
 (cd "$tsan/tests/audio" && TSAN_OPTIONS="halt_on_error=1" ./audio_tests --gtest_filter='-ToneScoring.*:Mp3*')

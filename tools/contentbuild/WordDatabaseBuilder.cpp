@@ -65,9 +65,9 @@ struct Phrase {
             if (language == suffix && !explanation.empty())
                 return explanation;
         }
-        for (const auto& [language, text] : explanations)
-            if (!text.empty())
-                return text;
+        for (const auto& [language, explained] : explanations)
+            if (!explained.empty())
+                return explained;
         return "";
     }
 };
