@@ -3,9 +3,11 @@
 #include "app/ContentPath.h"
 #include "app/FileUtils.h"
 #include "app/TextEncoding.h"
+#include "data/CADORecordset.h"
 #include "data/SqliteStatement.h"
 
 #include <QUrl>
+#include <atomic>
 #include <cstdio>
 #include <sqlite3.h>
 
@@ -94,6 +96,8 @@ bool CADODatabase::OpenFile(const std::string& path, int flags) {
         return false;
     }
     m_db = db;
+    static std::atomic<std::uint64_t> opened{0};
+    m_serial = ++opened;
     return true;
 }
 
@@ -148,7 +152,23 @@ bool CADODatabase::AttachLessonFile() {
     return true;
 }
 
+void CADODatabase::AddReader(CADORecordset* recordset) {
+    m_readers.push_back(recordset);
+}
+
+void CADODatabase::ForgetReader(CADORecordset* recordset) {
+    std::erase(m_readers, recordset);
+}
+
+void CADODatabase::SettleReaders() {
+    // Each copy takes the reader off the list.
+    while (!m_readers.empty())
+        m_readers.back()->CopyRows();
+}
+
 void CADODatabase::Close() {
+    SettleReaders();
+    m_statements.Clear();
     if (m_db) {
         sqlite3_close_v2(m_db);
         m_db = nullptr;
@@ -161,6 +181,7 @@ bool CADODatabase::Execute(const SqlQuery& statement) {
         StoreError(SQLITE_MISUSE, "The connection is not open.");
         return false;
     }
+    SettleReaders();
     SqliteStatement stmt;
     std::string error;
     long code = 0;

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "data/SqlQuery.h"
+#include "data/StatementCache.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 struct sqlite3;
+class CADORecordset;
 
 // One connection to a content database file. The connection string is the one the program has
 // always used; only its "Data Source" is taken, the rest (provider, password) has no meaning here.
@@ -31,7 +35,8 @@ public:
     // The connection a recordset is opened on.
     CADODatabase* GetActiveConnection() { return this; }
 
-    // Runs a statement that returns no rows.
+    // Runs a statement that returns no rows. Recordsets still reading from the connection copy
+    // their rows first, so what they show does not change under them.
     bool Execute(const SqlQuery& statement);
     int GetRecordsAffected() const { return m_recordsAffected; }
 
@@ -43,6 +48,12 @@ public:
     long GetLastError() const { return m_lastErrorCode; }
 
     sqlite3* Handle() const { return m_db; }
+    // Tells one opening of a file from every other in the process, for what is kept of its content.
+    std::uint64_t Serial() const { return m_db ? m_serial : 0; }
+    StatementCache& Statements() { return m_statements; }
+    // Recordsets reading rows from one of the connection's statements.
+    void AddReader(CADORecordset* recordset);
+    void ForgetReader(CADORecordset* recordset);
 
     // Formats an error the way every class of the layer stores it.
     static std::string FormatError(const char* className, long code, const std::string& description);
@@ -53,8 +64,13 @@ private:
     bool FindDataSource(const std::string& connectionString);
     bool OpenFile(const std::string& path, int flags);
     bool AttachLessonFile();
+    // Lets every reader copy its rows and give its statement back.
+    void SettleReaders();
 
     sqlite3* m_db = nullptr;
+    std::uint64_t m_serial = 0;
+    StatementCache m_statements;
+    std::vector<CADORecordset*> m_readers;
     std::string m_connectionString;
     std::string m_filePath;
     std::string m_lastError;

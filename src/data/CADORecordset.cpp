@@ -54,16 +54,29 @@ std::string FormatDate(const std::tm& when, const std::string& format) {
 
 } // namespace
 
+CADORecordset::~CADORecordset() {
+    Close();
+}
+
 void CADORecordset::StoreError(long code, const std::string& description) {
     m_lastErrorCode = code;
     m_errorDescription = description;
     m_lastError = "Query = " + m_query + "\n" + CADODatabase::FormatError("CADORecordset", code, description);
 }
 
+void CADORecordset::ReleaseStatement() {
+    if (!m_statement)
+        return;
+    m_statement.Release();
+    if (m_connection)
+        m_connection->ForgetReader(this);
+}
+
 void CADORecordset::Close() {
+    ReleaseStatement();
     m_open = false;
-    m_columns.clear();
-    m_declared.clear();
+    m_atEnd = false;
+    m_copiedColumns.clear();
     m_rows.clear();
     m_position = 0;
 }
@@ -100,62 +113,90 @@ bool CADORecordset::Open(CADODatabase* connection, const SqlQuery& query, int op
         return false;
     }
 
-    SqliteStatement stmt;
     std::string error;
     long code = 0;
-    if (!stmt.Prepare(m_connection->Handle(), runnable, error, code)) {
+    if (!m_connection->Statements().Acquire(m_connection->Handle(), runnable, m_statement, error, code)) {
         StoreError(code, error);
         return false;
     }
-    sqlite3_stmt* s = stmt.Get();
-    const int columns = sqlite3_column_count(s);
-    for (int c = 0; c < columns; ++c) {
-        m_columns.emplace_back(sqlite3_column_name(s, c));
-        const char* decl = sqlite3_column_decltype(s, c);
-        const std::string declared = text::AsciiLower(decl ? decl : "");
-        m_declared.push_back(declared.find("bool") != std::string::npos   ? Declared::Boolean
-                             : declared.find("date") != std::string::npos ? Declared::Date
-                             : declared.find("time") != std::string::npos ? Declared::Date
-                                                                          : Declared::Other);
-    }
-    int rc;
-    while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
-        std::vector<Cell> row(static_cast<size_t>(columns));
-        for (int c = 0; c < columns; ++c) {
-            Cell& cell = row[static_cast<size_t>(c)];
-            switch (sqlite3_column_type(s, c)) {
-            case SQLITE_INTEGER:
-                cell.type = Type::Integer;
-                cell.integer = sqlite3_column_int64(s, c);
-                break;
-            case SQLITE_FLOAT:
-                cell.type = Type::Real;
-                cell.real = sqlite3_column_double(s, c);
-                break;
-            case SQLITE_TEXT:
-                cell.type = Type::Text;
-                cell.bytes.assign(reinterpret_cast<const char*>(sqlite3_column_text(s, c)),
-                                  static_cast<size_t>(sqlite3_column_bytes(s, c)));
-                break;
-            case SQLITE_BLOB: {
-                cell.type = Type::Blob;
-                const auto* data = static_cast<const char*>(sqlite3_column_blob(s, c));
-                cell.bytes.assign(data ? data : "", static_cast<size_t>(sqlite3_column_bytes(s, c)));
-                break;
-            }
-            default:
-                break;
-            }
-        }
-        m_rows.push_back(std::move(row));
-    }
-    if (rc != SQLITE_DONE) {
-        StoreError(rc, sqlite3_errmsg(m_connection->Handle()));
+    m_connection->AddReader(this);
+    m_open = true;
+    if (!Step()) {
         Close();
         return false;
     }
-    m_open = true;
     return true;
+}
+
+bool CADORecordset::Step() {
+    const int rc = sqlite3_step(m_statement.Get());
+    if (rc == SQLITE_ROW)
+        return true;
+    m_atEnd = true;
+    if (rc == SQLITE_DONE) {
+        sqlite3_reset(m_statement.Get());
+        return true;
+    }
+    StoreError(rc, sqlite3_errmsg(m_connection->Handle()));
+    sqlite3_reset(m_statement.Get());
+    return false;
+}
+
+CADORecordset::Value CADORecordset::LiveValue(int column) const {
+    sqlite3_stmt* s = m_statement.Get();
+    Value value;
+    switch (sqlite3_column_type(s, column)) {
+    case SQLITE_INTEGER:
+        value.type = Type::Integer;
+        value.integer = sqlite3_column_int64(s, column);
+        break;
+    case SQLITE_FLOAT:
+        value.type = Type::Real;
+        value.real = sqlite3_column_double(s, column);
+        break;
+    case SQLITE_TEXT: {
+        value.type = Type::Text;
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(s, column));
+        value.bytes =
+            std::string_view(text ? text : "", static_cast<size_t>(sqlite3_column_bytes(s, column)));
+        break;
+    }
+    case SQLITE_BLOB: {
+        value.type = Type::Blob;
+        const auto* data = static_cast<const char*>(sqlite3_column_blob(s, column));
+        value.bytes =
+            std::string_view(data ? data : "", static_cast<size_t>(sqlite3_column_bytes(s, column)));
+        break;
+    }
+    default:
+        break;
+    }
+    return value;
+}
+
+void CADORecordset::CopyRows() {
+    if (!m_statement)
+        return;
+    m_copiedColumns = m_statement.Columns();
+    m_rows.clear();
+    sqlite3_reset(m_statement.Get());
+    m_atEnd = false;
+    const int columns = static_cast<int>(m_copiedColumns.size());
+    bool ok;
+    while ((ok = Step()) && !m_atEnd) {
+        std::vector<Cell> row(static_cast<size_t>(columns));
+        for (int c = 0; c < columns; ++c) {
+            const Value value = LiveValue(c);
+            Cell& cell = row[static_cast<size_t>(c)];
+            cell.type = value.type;
+            cell.integer = value.integer;
+            cell.real = value.real;
+            cell.bytes.assign(value.bytes);
+        }
+        m_rows.push_back(std::move(row));
+    }
+    // A file that fails on the second reading keeps the rows that were read.
+    ReleaseStatement();
 }
 
 void CADORecordset::RequireOpen() const {
@@ -165,69 +206,93 @@ void CADORecordset::RequireOpen() const {
 
 bool CADORecordset::IsEOF() const {
     RequireOpen();
-    return m_position >= m_rows.size();
+    return m_statement ? m_atEnd : m_position >= m_rows.size();
 }
 
 void CADORecordset::MoveNext() {
     RequireOpen();
-    if (m_position < m_rows.size())
+    if (m_statement) {
+        if (!m_atEnd) {
+            ++m_position;
+            Step();
+        }
+    } else if (m_position < m_rows.size()) {
         ++m_position;
+    }
 }
 
 void CADORecordset::MoveFirst() {
     RequireOpen();
     m_position = 0;
+    if (m_statement) {
+        sqlite3_reset(m_statement.Get());
+        m_atEnd = false;
+        Step();
+    }
 }
 
 int CADORecordset::GetRecordCount() const {
-    return m_open ? static_cast<int>(m_rows.size()) : -1;
+    if (!m_open)
+        return -1;
+    // Counting reads every row; the copy lets the count and the rows agree.
+    const_cast<CADORecordset*>(this)->CopyRows();
+    return static_cast<int>(m_rows.size());
 }
 
-const CADORecordset::Cell* CADORecordset::FindCell(const std::string& field) const {
-    if (!m_open || m_position >= m_rows.size())
-        return nullptr;
-    for (size_t c = 0; c < m_columns.size(); ++c)
-        if (text::EqualsNoCase(m_columns[c], field))
-            return &m_rows[m_position][c];
-    return nullptr;
+bool CADORecordset::FindValue(const std::string& field, Value& value) const {
+    if (!m_open || IsEOF())
+        return false;
+    const std::vector<ResultColumn>& columns = Columns();
+    for (size_t c = 0; c < columns.size(); ++c) {
+        if (!text::EqualsNoCase(columns[c].name, field))
+            continue;
+        if (m_statement) {
+            value = LiveValue(static_cast<int>(c));
+        } else {
+            const Cell& cell = m_rows[m_position][c];
+            value = {cell.type, cell.integer, cell.real, cell.bytes, {}};
+        }
+        value.kind = columns[c].kind;
+        return true;
+    }
+    return false;
 }
 
 bool CADORecordset::GetFieldValue(const std::string& field, std::string& value,
                                   const std::string& dateFormat) const {
     value.clear();
-    const Cell* cell = FindCell(field);
-    if (!cell)
+    Value cell;
+    if (!FindValue(field, cell))
         return false;
-    const Declared declared = m_declared[static_cast<size_t>(cell - m_rows[m_position].data())];
-    switch (cell->type) {
+    switch (cell.type) {
     case Type::Null:
         return true;
     case Type::Integer:
-        if (declared == Declared::Boolean) {
-            value = cell->integer != 0 ? "T" : "F";
-        } else if (declared == Declared::Date) {
-            const std::time_t seconds = static_cast<std::time_t>(cell->integer);
+        if (cell.kind == ColumnKind::Boolean) {
+            value = cell.integer != 0 ? "T" : "F";
+        } else if (cell.kind == ColumnKind::Date) {
+            const std::time_t seconds = static_cast<std::time_t>(cell.integer);
             std::tm local{};
             localtime_r(&seconds, &local);
             value = FormatDate(local, dateFormat);
         } else {
-            value = std::to_string(cell->integer);
+            value = std::to_string(cell.integer);
         }
         return true;
     case Type::Real:
-        value = RealToText(cell->real);
+        value = RealToText(cell.real);
         return true;
     case Type::Text: {
         std::tm when;
-        if (declared == Declared::Date && ParseDate(cell->bytes, when)) {
+        if (cell.kind == ColumnKind::Date && ParseDate(std::string(cell.bytes), when)) {
             value = FormatDate(when, dateFormat);
             return true;
         }
-        if (declared == Declared::Boolean && (cell->bytes == "0" || cell->bytes == "1")) {
-            value = cell->bytes == "1" ? "T" : "F";
+        if (cell.kind == ColumnKind::Boolean && (cell.bytes == "0" || cell.bytes == "1")) {
+            value = cell.bytes == "1" ? "T" : "F";
             return true;
         }
-        value = cell->bytes;
+        value = cell.bytes;
         return true;
     }
     case Type::Blob:
@@ -244,29 +309,28 @@ bool CADORecordset::GetFieldValue(const std::string& field, std::u16string& valu
 }
 
 bool CADORecordset::GetFieldValue(const std::string& field, int& value) const {
-    const Cell* cell = FindCell(field);
-    if (!cell)
+    Value cell;
+    if (!FindValue(field, cell))
         return false;
-    const Declared declared = m_declared[static_cast<size_t>(cell - m_rows[m_position].data())];
-    switch (cell->type) {
+    switch (cell.type) {
     case Type::Null:
         value = 0;
         return true;
     case Type::Integer:
         value =
-            declared == Declared::Boolean ? (cell->integer != 0 ? -1 : 0) : static_cast<int>(cell->integer);
+            cell.kind == ColumnKind::Boolean ? (cell.integer != 0 ? -1 : 0) : static_cast<int>(cell.integer);
         return true;
     case Type::Real:
-        value = static_cast<int>(cell->real);
+        value = static_cast<int>(cell.real);
         return true;
     case Type::Text: {
-        if (cell->bytes.empty()) {
+        if (cell.bytes.empty()) {
             value = 0;
             return true;
         }
         int parsed = 0;
-        const char* begin = cell->bytes.data();
-        const char* end = begin + cell->bytes.size();
+        const char* begin = cell.bytes.data();
+        const char* end = begin + cell.bytes.size();
         const auto result = std::from_chars(begin, end, parsed);
         if (result.ec != std::errc() || result.ptr != end)
             return false;
@@ -280,30 +344,30 @@ bool CADORecordset::GetFieldValue(const std::string& field, int& value) const {
 }
 
 long CADORecordset::GetFieldActualSize(const std::string& field) const {
-    const Cell* cell = FindCell(field);
-    if (!cell)
+    Value cell;
+    if (!FindValue(field, cell))
         return -1;
-    return cell->type == Type::Blob || cell->type == Type::Text ? static_cast<long>(cell->bytes.size()) : 0;
+    return cell.type == Type::Blob || cell.type == Type::Text ? static_cast<long>(cell.bytes.size()) : 0;
 }
 
 bool CADORecordset::GetChunk(const std::string& field, std::vector<unsigned char>& buffer) const {
     buffer.clear();
-    const Cell* cell = FindCell(field);
-    if (!cell || cell->type != Type::Blob)
+    Value cell;
+    if (!FindValue(field, cell) || cell.type != Type::Blob)
         return false;
-    buffer.assign(cell->bytes.begin(), cell->bytes.end());
+    buffer.assign(cell.bytes.begin(), cell.bytes.end());
     return true;
 }
 
 bool CADORecordset::SaveFieldToFile(const std::string& field, const std::string& path) const {
-    const Cell* cell = FindCell(field);
-    if (!cell || cell->type != Type::Blob || cell->bytes.empty())
+    Value cell;
+    if (!FindValue(field, cell) || cell.type != Type::Blob || cell.bytes.empty())
         return false;
     const std::string target = ResolveContentPath(path);
     FILE* f = std::fopen(target.c_str(), "wb");
     if (!f)
         return false;
-    const bool written = std::fwrite(cell->bytes.data(), 1, cell->bytes.size(), f) == cell->bytes.size();
+    const bool written = std::fwrite(cell.bytes.data(), 1, cell.bytes.size(), f) == cell.bytes.size();
     const bool closed = std::fclose(f) == 0;
     if (!(written && closed)) {
         std::remove(target.c_str());

@@ -7,6 +7,12 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
+// Prepares the text as exactly one statement; null with the error and code when it is invalid or
+// holds more than one statement.
+sqlite3_stmt* PrepareOneStatement(sqlite3* db, const std::string& statement, std::string& error, long& code);
+// Binds the query's values to the statement's placeholders; false when they do not match.
+bool BindParameters(sqlite3* db, sqlite3_stmt* stmt, const SqlQuery& query, std::string& error, long& code);
+
 // A prepared statement with its parameters bound; finalized on destruction.
 class SqliteStatement {
 public:

@@ -6,6 +6,7 @@ target_sources(core PRIVATE
   src/data/LearnerDatabase.cpp
   src/data/Schema.cpp
   src/data/SqliteStatement.cpp
+  src/data/StatementCache.cpp
   src/data/SqlQuery.cpp
   src/data/WriteTransaction.cpp
 )

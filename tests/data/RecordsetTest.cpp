@@ -181,4 +181,42 @@ TEST_F(Recordset, RowsStayReadableAfterTheConnectionCloses) {
     EXPECT_FALSE(OpenRow(rs, "a"));
 }
 
+TEST_F(Recordset, RowsStayAsReadWhileTheConnectionWrites) {
+    CADORecordset rs;
+    ASSERT_TRUE(rs.Open(m_db.GetActiveConnection(), std::string("select id, n from t order by id")));
+    rs.MoveNext(); // on "b"
+    ASSERT_TRUE(m_db.Execute(SqlQuery("DELETE FROM t WHERE id <> 'a'")));
+    ASSERT_TRUE(m_db.Execute(SqlQuery("UPDATE t SET n = 7")));
+    std::string ids, v;
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        rs.GetFieldValue("id", v);
+        ids += v;
+    }
+    EXPECT_EQ(ids, "bc");
+    rs.MoveFirst();
+    ASSERT_TRUE(rs.GetFieldValue("n", v));
+    EXPECT_EQ(v, "42");
+    EXPECT_EQ(rs.GetRecordCount(), 3);
+}
+
+TEST_F(Recordset, TheSameQueryReadTwiceAtOnceKeepsBothPlaces) {
+    const SqlQuery query("select id from t order by id");
+    CADORecordset outer, inner;
+    std::string pairs, v;
+    ASSERT_TRUE(outer.Open(m_db.GetActiveConnection(), query));
+    for (; !outer.IsEOF(); outer.MoveNext()) {
+        ASSERT_TRUE(inner.Open(m_db.GetActiveConnection(), query));
+        inner.MoveNext();
+        outer.GetFieldValue("id", v);
+        pairs += v;
+        inner.GetFieldValue("id", v);
+        pairs += v;
+    }
+    EXPECT_EQ(pairs, "abbbcb");
+    // Reading to the end and starting over gives the first row again.
+    outer.MoveFirst();
+    ASSERT_TRUE(outer.GetFieldValue("id", v));
+    EXPECT_EQ(v, "a");
+}
+
 } // namespace
