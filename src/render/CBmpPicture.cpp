@@ -8,36 +8,33 @@
 #include <string>
 
 void CBmpPicture::Load(std::vector<unsigned char> bytes) {
-    m_bytes = std::move(bytes);
-    m_width = 0;
+    auto glyph = std::make_shared<Glyph>();
+    glyph->bytes = std::move(bytes);
+    if (!glyph->bytes.empty()) {
+        std::string error;
+        int height = 0;
+        if (!ReadBmpSize(glyph->bytes.data(), glyph->bytes.size(), glyph->width, height, error))
+            glyph->width = 0;
+        if (!ReadBmp(glyph->bytes.data(), glyph->bytes.size(), glyph->bitmap, error))
+            glyph->bitmap = QImage();
+    }
+    m_glyph = std::move(glyph);
 }
 
 void CBmpPicture::Free() {
-    m_bytes.clear();
-    m_bytes.shrink_to_fit();
-    m_width = 0;
+    m_glyph.reset();
 }
 
-bool CBmpPicture::MakeBitmap(QImage& glyph) const {
-    std::string error;
-    return !m_bytes.empty() && ReadBmp(m_bytes.data(), m_bytes.size(), glyph, error);
-}
-
-int CBmpPicture::Width() {
-    int width = 0;
-    int height = 0;
-    std::string error;
-    if (m_bytes.empty() || !ReadBmpSize(m_bytes.data(), m_bytes.size(), width, height, error))
-        return 0;
-    m_width = width;
-    return m_width;
+const std::vector<unsigned char>& CBmpPicture::Bytes() const {
+    static const std::vector<unsigned char> none;
+    return m_glyph ? m_glyph->bytes : none;
 }
 
 QSize CBmpPicture::DrawColorWord(QImage& target, int x, int y, QRgb colour) {
     try {
-        QImage glyph;
-        if (!MakeBitmap(glyph))
+        if (!m_glyph || m_glyph->bitmap.isNull())
             return {0, 0};
+        const QImage& glyph = m_glyph->bitmap;
         if (target.format() != QImage::Format_RGB32 && target.format() != QImage::Format_ARGB32)
             target.convertTo(QImage::Format_RGB32);
         const QRgb colourBits = colour & 0x00FFFFFFu;

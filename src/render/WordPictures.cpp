@@ -5,6 +5,7 @@
 #include "data/Queries.h"
 #include "render/CharacterPicture.h"
 #include "render/LetterPicture.h"
+#include "render/SharedGlyphs.h"
 
 #include <algorithm>
 
@@ -25,8 +26,7 @@ int WordPictures::SetItem(const WordItem& item) {
     }
     m_newWord = IsLessonNewWord();
     for (int i = 0; i < CharacterCount(); ++i)
-        LoadCharacterPicture(std::u16string_view(m_item.word).substr(static_cast<size_t>(i), 1),
-                             m_characters[i], m_display.PictureScale());
+        LoadCharacter(i);
     const int characterWidth = CharacterWidth();
     if (m_item.displayMode != WordItem::kPinyinAbove)
         return m_display.ToLogical(characterWidth);
@@ -55,12 +55,33 @@ bool WordPictures::IsLessonNewWord() const {
     return false;
 }
 
+void WordPictures::LoadCharacter(int i) {
+    const std::u16string_view character = std::u16string_view(m_item.word).substr(static_cast<size_t>(i), 1);
+    CBmpPicture& picture = m_characters[static_cast<size_t>(i)];
+    const int scale = m_display.PictureScale();
+    SharedGlyphs& shared = SharedGlyphs::Instance();
+    if (shared.Find(g_pWordDb, SharedGlyphs::Kind::Character, character, scale, picture))
+        return;
+    LoadCharacterPicture(character, picture, scale);
+    shared.Keep(g_pWordDb, SharedGlyphs::Kind::Character, character, scale, picture);
+}
+
+bool WordPictures::LoadLetter(std::u16string_view letter, CBmpPicture& picture) {
+    const int scale = m_display.PictureScale();
+    SharedGlyphs& shared = SharedGlyphs::Instance();
+    if (shared.Find(g_pWordDb, SharedGlyphs::Kind::Letter, letter, scale, picture))
+        return true;
+    if (!LoadLetterPicture(letter, picture, scale))
+        return false;
+    shared.Keep(g_pWordDb, SharedGlyphs::Kind::Letter, letter, scale, picture);
+    return true;
+}
+
 void WordPictures::LoadPinyin() {
     m_letterCount = 0;
     const std::u16string_view pinyin = m_item.pinyin[0];
     for (size_t i = 0; i < pinyin.size() && m_letterCount < kLetterCapacity; ++i)
-        if (LoadLetterPicture(pinyin.substr(i, 1), m_letters[static_cast<size_t>(m_letterCount)],
-                              m_display.PictureScale()))
+        if (LoadLetter(pinyin.substr(i, 1), m_letters[static_cast<size_t>(m_letterCount)]))
             ++m_letterCount;
 }
 

@@ -44,6 +44,10 @@ public:
 
 private:
     void LoadPinyin();
+    // The picture of the word's i-th character, shared with every other word showing it.
+    void LoadCharacter(int i);
+    // The picture of one pinyin letter, shared likewise; false when its lookup could not run.
+    bool LoadLetter(std::u16string_view letter, CBmpPicture& picture);
     bool IsLessonNewWord() const;
     int CharacterCount() const;
     void PaintCharacters(QImage& target, int y, QRgb colour);

@@ -11,6 +11,7 @@ target_sources(core PRIVATE
   src/render/PinyinSyllable.cpp
   src/render/PinyinText.cpp
   src/render/SentenceGrid.cpp
+  src/render/SharedGlyphs.cpp
   src/render/WordColours.cpp
   src/render/WordImage.cpp
   src/render/WordPictures.cpp
