@@ -129,22 +129,31 @@ bool ReadLayout(const unsigned char* data, std::size_t size, BmpLayout& layout, 
     return true;
 }
 
-QRgb PixelAt(const unsigned char* row, std::int64_t x, const BmpLayout& layout) {
+// One row of the file into 32-bit pixels; the depth is chosen once per row, not per pixel.
+void ConvertRow(const unsigned char* row, const BmpLayout& layout, QRgb* out) {
+    const std::int64_t width = layout.width;
+    const auto& palette = layout.palette;
     switch (layout.bitsPerPixel) {
     case 1:
-        return layout.palette[(row[x / 8] >> (7 - x % 8)) & 1];
+        for (std::int64_t x = 0; x < width; ++x)
+            out[x] = palette[(row[x / 8] >> (7 - x % 8)) & 1];
+        break;
     case 4:
-        return layout.palette[(row[x / 2] >> (x % 2 ? 0 : 4)) & 0x0F];
+        for (std::int64_t x = 0; x < width; ++x)
+            out[x] = palette[(row[x / 2] >> (x % 2 ? 0 : 4)) & 0x0F];
+        break;
     case 8:
-        return layout.palette[row[x]];
-    case 24: {
-        const unsigned char* p = row + x * 3;
-        return qRgb(p[2], p[1], p[0]);
-    }
-    default: {
-        const unsigned char* p = row + x * 4;
-        return qRgb(p[2], p[1], p[0]);
-    }
+        for (std::int64_t x = 0; x < width; ++x)
+            out[x] = palette[row[x]];
+        break;
+    case 24:
+        for (std::int64_t x = 0; x < width; ++x, row += 3)
+            out[x] = qRgb(row[2], row[1], row[0]);
+        break;
+    default:
+        for (std::int64_t x = 0; x < width; ++x, row += 4)
+            out[x] = qRgb(row[2], row[1], row[0]);
+        break;
     }
 }
 
@@ -169,9 +178,7 @@ bool ReadBmp(const unsigned char* data, std::size_t size, QImage& image, std::st
     for (std::int64_t y = 0; y < layout.height; ++y) {
         const std::int64_t fileRow = layout.topDown ? y : layout.height - 1 - y;
         const unsigned char* row = data + layout.pixelOffset + fileRow * layout.stride;
-        auto* out = reinterpret_cast<QRgb*>(result.scanLine(static_cast<int>(y)));
-        for (std::int64_t x = 0; x < layout.width; ++x)
-            out[x] = PixelAt(row, x, layout);
+        ConvertRow(row, layout, reinterpret_cast<QRgb*>(result.scanLine(static_cast<int>(y))));
     }
     image = std::move(result);
     error.clear();
