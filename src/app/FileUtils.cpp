@@ -136,7 +136,12 @@ void SyncFolderOf(const std::string& path) {
 
 } // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view contents, std::string* error) {
+namespace {
+
+enum class Durability { Flushed, Unflushed };
+
+bool ReplaceFile(const std::string& path, std::string_view contents, std::string* error,
+                 Durability durability) {
     const std::string target = ToSlashes(path);
     const std::string temp = target + std::string(kTempMarker) + std::to_string(getpid());
     const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -158,7 +163,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view contents, std
     struct stat st;
     if (stat(target.c_str(), &st) == 0)
         fchmod(fd, st.st_mode & 07777);
-    if (fsync(fd) != 0) {
+    if (durability == Durability::Flushed && fsync(fd) != 0) {
         Failed(error, "Cannot write", temp);
         close(fd);
         unlink(temp.c_str());
@@ -169,8 +174,19 @@ bool WriteFileAtomically(const std::string& path, std::string_view contents, std
         unlink(temp.c_str());
         return false;
     }
-    SyncFolderOf(target);
+    if (durability == Durability::Flushed)
+        SyncFolderOf(target);
     return true;
+}
+
+} // namespace
+
+bool WriteFileAtomically(const std::string& path, std::string_view contents, std::string* error) {
+    return ReplaceFile(path, contents, error, Durability::Flushed);
+}
+
+bool WriteScratchFile(const std::string& path, std::string_view contents, std::string* error) {
+    return ReplaceFile(path, contents, error, Durability::Unflushed);
 }
 
 int RemoveLeftoverTemporaryFiles(const std::string& folder) {

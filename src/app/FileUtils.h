@@ -25,6 +25,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // rename, so that a crash or a full disk leaves either the old or the new contents, never a
 // half-written file. On failure `error`, when given, says which step failed and why.
 bool WriteFileAtomically(const std::string& path, std::string_view contents, std::string* error = nullptr);
+// The same replacement for a file of the scratch folder, which is thrown away with the session:
+// readers still never see half a file, but nothing waits for the disk.
+bool WriteScratchFile(const std::string& path, std::string_view contents, std::string* error = nullptr);
 
 // Deletes the temporary files that writers killed in the middle of WriteFileAtomically left in
 // the folder (those of processes still running are kept). Returns how many were deleted.

@@ -123,7 +123,7 @@ std::string SoundAtSpeed(const std::string& wavPath, int percent) {
         Stretch(samples, format.channels, static_cast<int>(format.samplesPerSec), percent);
     const std::string path = SlowerPath(wavPath, percent);
     std::string error;
-    if (!WriteFileAtomically(path, WavBytes(format, slower), &error)) {
+    if (!WriteScratchFile(path, WavBytes(format, slower), &error)) {
         g_log.Write("SoundAtSpeed: cannot write %s (%s); the sound plays at its own speed", path.c_str(),
                     error.c_str());
         return wavPath;

@@ -340,8 +340,8 @@ std::string WordData::WriteStrokeFile(const std::string& characterId, std::strin
     std::snprintf(name, sizeof name, "PLineForRead_%d.data", RandomBelow(10));
     const std::string path = g_strTempLessonDir + "\\" + name;
     std::string error;
-    if (!WriteFileAtomically(
-            path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), &error)) {
+    if (!WriteScratchFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                          &error)) {
         g_log.Write("WriteStrokeFile: %s", error.c_str());
         if (writeError)
             *writeError = error;

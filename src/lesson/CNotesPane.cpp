@@ -49,7 +49,7 @@ void CNotesPane::LoadNotes(int lessonNumber) {
     for (const lesson::Note& note : notes) {
         const int n = static_cast<int>(m_notes.size());
         const std::string file = NoteFile(n);
-        WriteFileAtomically(
+        WriteScratchFile(
             file, std::string_view(reinterpret_cast<const char*>(note.picture.data()), note.picture.size()));
         auto* strip = new CPictureStrip(this);
         strip->Load(file);
