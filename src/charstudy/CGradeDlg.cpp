@@ -2,6 +2,7 @@
 
 #include "app/ContentPath.h"
 #include "app/Globals.h"
+#include "render/BmpReader.h"
 #include "ui/ArtworkIds.h"
 #include "ui/BitmapButton.h"
 #include "ui/ProgramLook.h"
@@ -35,7 +36,7 @@ CGradeDlg::CGradeDlg(const QString& message, QWidget* parent)
     palette.setColor(QPalette::WindowText, kInk);
     setPalette(palette);
     setAutoFillBackground(true);
-    m_picture.load(QString::fromStdString(ResolveContentPath(GetProgramFolder() + kPictureFile)));
+    m_picture = LoadPictureFile(ResolveContentPath(GetProgramFolder() + kPictureFile));
 
     m_text->setObjectName(QString::number(kTextId));
     m_text->setGeometry(8, 30, kBoxSize.width() - 16, 20);

@@ -25,6 +25,7 @@
 #include "lesson/DialogControls.h"
 #include "lesson/LessonProgress.h"
 #include "lesson/LessonSettings.h"
+#include "render/BmpReader.h"
 #include "trainer/TrainerCards.h"
 #include "ui/ArtworkIds.h"
 #include "ui/BitmapButton.h"
@@ -105,7 +106,7 @@ CLessonCatalogDlg::CLessonCatalogDlg(const std::string& languageName, QWidget* p
 
 void CLessonCatalogDlg::LoadGuidePicture() {
     m_explainPicture->setPixmap(
-        QPixmap(QString::fromStdString(ResolveContentPath(dialogs::LessonResFile("english_exp.bmp")))));
+        QPixmap::fromImage(LoadPictureFile(ResolveContentPath(dialogs::LessonResFile("english_exp.bmp")))));
 }
 
 void CLessonCatalogDlg::ShowInterfaceLanguage() {

@@ -16,6 +16,7 @@
 #include "lesson/LessonSettings.h"
 #include "lesson/ReadAll.h"
 #include "lesson/ScrollRepeatButton.h"
+#include "render/BmpReader.h"
 #include "ui/BitmapButton.h"
 #include "ui/CShockwaveFlash.h"
 #include "ui/ScrollPanel.h"
@@ -387,7 +388,7 @@ void CLessonWindow::SetChildLesson(const std::string& childLessonId) {
 }
 
 void CLessonWindow::SetChildTitle(const std::string& bitmapPath) {
-    m_childTitle->setPixmap(QPixmap(QString::fromStdString(ResolveContentPath(bitmapPath))));
+    m_childTitle->setPixmap(QPixmap::fromImage(LoadPictureFile(ResolveContentPath(bitmapPath))));
     m_childTitle->update();
 }
 

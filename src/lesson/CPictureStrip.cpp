@@ -1,11 +1,12 @@
 #include "lesson/CPictureStrip.h"
+#include "render/BmpReader.h"
 
 #include <QPainter>
 
 CPictureStrip::CPictureStrip(QWidget* parent) : QWidget(parent) {}
 
 bool CPictureStrip::Load(const std::string& path) {
-    m_picture = QImage(QString::fromStdString(path));
+    m_picture = LoadPictureFile(path);
     update();
     return !m_picture.isNull();
 }

@@ -12,6 +12,7 @@
 #include "data/ContentQuery.h"
 #include "data/Queries.h"
 #include "lesson/LessonSettings.h"
+#include "render/BmpReader.h"
 #include "ui/FindAncestor.h"
 #include "ui/ProgramLook.h"
 
@@ -28,7 +29,7 @@ constexpr char16_t kMenuWord[] = u"菜单";
 
 QImage LoadIcon(const char* relativePath) {
     const std::string path = ResolveContentPath(GetProgramFolder() + relativePath);
-    return QImage(QString::fromStdString(path));
+    return LoadPictureFile(path);
 }
 
 void PlayAndWait(const std::string& wavPath) {

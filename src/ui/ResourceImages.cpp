@@ -2,6 +2,7 @@
 
 #include "app/Globals.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QImageReader>
@@ -67,11 +68,26 @@ QSize BitmapResourceSize(int id) {
 }
 
 std::optional<QCursor> LoadCursorResource(int id) {
+    // Made once per id: every word of a popup or list carries the same hand. The cursors go
+    // while the application still stands, as their pixmaps need it.
+    static std::mutex mutex;
+    static QHash<int, std::optional<QCursor>> made;
+    const std::lock_guard lock(mutex);
+    if (const auto found = made.constFind(id); found != made.constEnd())
+        return *found;
     const QImage image = CachedResourceImage(QStringLiteral(":/cursors/%1.png").arg(id));
-    if (image.isNull())
-        return std::nullopt;
-    // The generator stores the hot spot as text keys of the PNG.
-    const int hotX = image.text(QStringLiteral("HotSpotX")).toInt();
-    const int hotY = image.text(QStringLiteral("HotSpotY")).toInt();
-    return QCursor(QPixmap::fromImage(image), hotX, hotY);
+    std::optional<QCursor> cursor;
+    if (!image.isNull()) {
+        // The generator stores the hot spot as text keys of the PNG.
+        const int hotX = image.text(QStringLiteral("HotSpotX")).toInt();
+        const int hotY = image.text(QStringLiteral("HotSpotY")).toInt();
+        cursor = QCursor(QPixmap::fromImage(image), hotX, hotY);
+    }
+    if (made.isEmpty())
+        qAddPostRoutine([] {
+            const std::lock_guard emptying(mutex);
+            made.clear();
+        });
+    made.insert(id, cursor);
+    return cursor;
 }
