@@ -1,4 +1,5 @@
 #include "exercise/CExerciseResultPanel.h"
+#include "exercise/CPracticeDlg.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,7 +18,7 @@ QLabel* MakeLabel(QWidget* parent, int pixelSize, bool bold, const QString& colo
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour));
+    CPracticeDlg::SetTextColour(label, QColor(colour));
     label->setWordWrap(true);
     return label;
 }
@@ -70,8 +71,7 @@ void CExerciseResultPanel::ShowResult(const QString& scoreTitle, int score, cons
     m_scoreTitle->setText(scoreTitle);
     m_score->setText(QString::number(score));
     m_kept->setText(keptMessage);
-    m_kept->setStyleSheet(QStringLiteral("color: %1; background: transparent;")
-                              .arg(kept ? QStringLiteral("#2e3a4b") : QStringLiteral("#b23c20")));
+    CPracticeDlg::SetTextColour(m_kept, kept ? QColor(0x2e, 0x3a, 0x4b) : QColor(0xb2, 0x3c, 0x20));
     m_reviewTitle->setText(reviewTitle);
     ClearReview();
     for (size_t i = 0; i < review.size() && i < kMostReviewRows; ++i) {

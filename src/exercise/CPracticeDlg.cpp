@@ -15,6 +15,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QPalette>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QTimer>
@@ -81,9 +82,18 @@ QLabel* CPracticeDlg::AddLabel(QWidget* parent, const char* id, const QRect& pla
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
+    SetTextColour(label, colour);
     label->setWordWrap(true);
     return label;
+}
+
+void CPracticeDlg::SetTextColour(QWidget* widget, const QColor& colour) {
+    // A palette rather than a style sheet: each style sheet gives its widget a style of its own,
+    // which costs the window's start dearly.
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
 }
 
 BitmapButton* CPracticeDlg::AddCommand(const char* id, int hoverId, int normalId, const QString& label,
@@ -112,7 +122,7 @@ void CPracticeDlg::LineUpCommands(std::initializer_list<BitmapButton*> commands)
 }
 
 void CPracticeDlg::SetFeedback(const QString& text, const QColor& colour) {
-    m_feedback->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
+    SetTextColour(m_feedback, colour);
     m_feedback->setText(text);
 }
 

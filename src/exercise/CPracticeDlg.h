@@ -32,6 +32,9 @@ public:
 
     CPracticeDlg(const QString& replayTooltip, const QString& closeTooltip, QWidget* parent);
 
+    // Writes the widget's text in `colour` over its parent's ground.
+    static void SetTextColour(QWidget* widget, const QColor& colour);
+
 protected:
     // Plays the current item's sound again (the replay button and Space).
     virtual void Replay() = 0;

@@ -41,7 +41,7 @@ CSpellDlg::CSpellDlg(SpellWindowSetup setup, QWidget* parent)
     m_listenOnly = new QCheckBox(Text(SpellText::ListenOnly), this);
     m_listenOnly->setObjectName(QStringLiteral("listenonly"));
     m_listenOnly->setGeometry(kPrompt.left() + 8, kPrompt.top() + 4, 320, 24);
-    m_listenOnly->setStyleSheet(QStringLiteral("color: #215e5a; background: transparent;"));
+    SetTextColour(m_listenOnly, practicecolours::kTealDark);
     m_listenOnly->setFocusPolicy(Qt::NoFocus);
     connect(m_listenOnly, &QCheckBox::toggled, this, &CSpellDlg::SetListenOnly);
 
@@ -149,15 +149,14 @@ void CSpellDlg::Type(const QString& text) {
 }
 
 void CSpellDlg::ShowLive(const QString& typed) {
-    m_live->setStyleSheet(
-        QStringLiteral("color: %1; background: transparent;").arg(practicecolours::kMuted.name()));
+    SetTextColour(m_live, practicecolours::kMuted);
     if (typed.trimmed().isEmpty()) {
         m_live->setText(Text(SpellText::LivePrompt));
         return;
     }
     const typedpinyin::Reading reading = typedpinyin::Read(typed.toStdU16String());
     if (reading.ok) {
-        m_live->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(kInk.name()));
+        SetTextColour(m_live, kInk);
         m_live->setText(QString::fromStdU16String(typedpinyin::Marked(reading.syllables)));
     } else {
         m_live->setText(Text(SpellText::NotPinyin).arg(QString::fromStdString(reading.problem)));
