@@ -1,6 +1,7 @@
 #include "RenderTestDatabases.h"
 #include "fixtures/FixturePictures.h"
 #include "render/BmpReader.h"
+#include "render/BmpWriter.h"
 #include "render/CBmpPicture.h"
 #include "render/CharacterPicture.h"
 #include "render/GlyphScale.h"
@@ -9,6 +10,7 @@
 #include "render/WordPictures.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace {
 
@@ -239,6 +241,36 @@ TEST_F(WordRows, AWordAtTwiceTheTextSizeIsTwiceAsWideAndDrawnOneToOneOnADenseScr
     dense->SetDisplay({100, 2});
     dense->SetItem(item);
     EXPECT_EQ(dense->CharacterWidth(), 4 * fixtures::kCharacterPictureSide);
+}
+
+TEST_F(WordRows, AWordShownAgainAfterTheWordFileIsReplacedShowsTheNewPictures) {
+    WordItem item;
+    item.word = u"好";
+    item.displayMode = WordItem::kCharactersOnly;
+    const auto widthNow = [&] { return std::make_unique<WordPictures>()->SetItem(item); };
+    const int before = widthNow();
+    ASSERT_GT(before, 0);
+    ASSERT_EQ(widthNow(), before);
+
+    // A course update gives the character a wider picture while the program is closed.
+    m_wordDb.Close();
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open((m_dir / "word.dll").c_str(), &db), SQLITE_OK);
+    const std::vector<unsigned char> wider = bmp::WriteBmp(
+        QImage(before + 10, fixtures::kCharacterPictureSide, QImage::Format_RGB32), bmp::Depth::Mono1);
+    sqlite3_stmt* update = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(db,
+                                 "UPDATE tbl_hz_image_song SET smallimg = ? WHERE id = "
+                                 "(SELECT id FROM tbl_hz_main WHERE hz = '好')",
+                                 -1, &update, nullptr),
+              SQLITE_OK);
+    sqlite3_bind_blob(update, 1, wider.data(), static_cast<int>(wider.size()), SQLITE_STATIC);
+    EXPECT_EQ(sqlite3_step(update), SQLITE_DONE);
+    sqlite3_finalize(update);
+    sqlite3_close(db);
+
+    ASSERT_TRUE(m_wordDb.Open("Data Source=" + (m_dir / "word.dll")));
+    EXPECT_EQ(widthNow(), before + 10);
 }
 
 TEST(SentenceGrid, PlacesUpToThreeLinesOf22) {
