@@ -175,7 +175,7 @@ private:
         Range(lesson.place, "child lessons", lesson.childLessons.size(), 2, 3);
         for (const ChildLesson& child : lesson.childLessons)
             Range(child.place, "sentences", child.sentences.size(), 8, 15);
-        Range(lesson.place, "new words", lesson.newWords.size(), 10, 20);
+        Range(lesson.place, "new words", lesson.newWords.size(), 10, 40);
         Range(lesson.place, "notes", lesson.notes.size(), 2, 4);
         Range(lesson.place, "language points", lesson.languagePoints.size(), 1, 6);
         Range(lesson.place, "typical sentences", lesson.typicalSentences.size(), 3, 5);

@@ -11,7 +11,7 @@ struct CheckOptions {
     // The complete interface languages: every text must exist in each of them, and no other
     // language may appear.
     std::vector<std::string> languages;
-    // Whether the sizes of the course apply (2-3 child lessons, 8-15 sentences each, 10-20 new
+    // Whether the sizes of the course apply (2-3 child lessons, 8-15 sentences each, 10-40 new
     // words, 2-4 notes, 3-5 typical sentences with 2-3 examples each).
     bool courseSizes = true;
 };
