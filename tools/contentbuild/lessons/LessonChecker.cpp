@@ -1,5 +1,6 @@
 #include "LessonChecker.h"
 
+#include "CourseWordCheck.h"
 #include "PartOfSpeech.h"
 #include "PinyinText.h"
 
@@ -223,6 +224,10 @@ std::vector<std::string> CheckCourse(const std::vector<LessonSource>& lessons, c
             problems.push_back(where + "lesson " + std::to_string(lesson.number) + " found where lesson " +
                                std::to_string(i + 1) + " should come (lessons are numbered without gaps)");
         const std::vector<std::string> found = CheckLesson(lesson, options);
+        problems.insert(problems.end(), found.begin(), found.end());
+    }
+    if (options.courseSizes) {
+        const std::vector<std::string> found = CheckCourseWords(lessons);
         problems.insert(problems.end(), found.begin(), found.end());
     }
     return problems;
