@@ -316,14 +316,17 @@ private:
         return PartOfSpeechId("v");
     }
 
+    // A name (capitalised) is a phrase of its own beside the word written alike (周 Zhōu, 周 zhōu).
+    static std::string PhraseKey(const QString& text, const std::string& pinyin) {
+        return text.toStdString() + "|" + pinyin;
+    }
+
     bool AddPhrase(Phrase phrase) {
         if (phrase.pinyin.empty())
             phrase.pinyin = pinyin::JoinMarked(phrase.syllables);
         if (phrase.speechText.empty())
             phrase.speechText = pinyin::JoinNumbered(phrase.syllables);
-        // A name (capitalised) is a phrase of its own beside the word written alike (周 Zhōu, 周 zhōu).
-        const std::string key = phrase.text.toStdString() + "|" + phrase.pinyin;
-        if (!m_phraseKeys.insert(key).second)
+        if (!m_phraseKeys.insert(PhraseKey(phrase.text, phrase.pinyin)).second)
             return false;
         m_phrases.push_back(std::move(phrase));
         return true;
@@ -380,6 +383,10 @@ private:
                 phrase.explanation = Explanation(*entry);
                 phrase.explanationIsEnglish = true;
             }
+            // A listed word comes again from the lessons' texts, where it has no explanation.
+            if (phrase.explanation.empty() && phrase.explanations.empty() &&
+                m_phraseKeys.count(PhraseKey(han, reading->marked)))
+                continue;
             if (phrase.explanation.empty() && phrase.explanations.empty()) {
                 AddWarning("no explanation for " + word.word.toStdString() + ": no phrase row");
                 continue;
