@@ -77,7 +77,7 @@ bool KeepsFirstTone(const std::vector<Syllable>& run, size_t k) {
     if (k + 1 >= run.size() || run[k].endsLongWord)
         return true;
     // A score (一比一, 二比一) is said as numbers.
-    const std::string& before = k > 0 ? run[k - 1].character : std::string();
+    const std::string before = k > 0 ? run[k - 1].character : std::string();
     if (IsDigit(before) || before == "第" || before == "比")
         return true;
     const std::string& next = run[k + 1].character;
