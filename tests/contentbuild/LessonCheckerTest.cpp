@@ -107,7 +107,7 @@ TEST(LessonChecker, HoldsAFullLessonToTheSizesOfTheCourse) {
     const std::vector<std::string> problems = CheckEdited("# a tiny lesson", "#", {{"en", "fr"}, true});
     const std::string all = testing::PrintToString(problems);
     EXPECT_THAT(all, HasSubstr("has 1 sentences; the course needs 8 to 15"));
-    EXPECT_THAT(all, HasSubstr("has 3 new words; the course needs 10 to 20"));
+    EXPECT_THAT(all, HasSubstr("has 3 new words; the course needs 10 to 40"));
     EXPECT_THAT(all, HasSubstr("has 1 typical sentences; the course needs 3 to 5"));
     EXPECT_THAT(all, testing::Not(HasSubstr("notes;")));
 }

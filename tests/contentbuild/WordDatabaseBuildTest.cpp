@@ -151,6 +151,10 @@ TEST_F(WordDatabaseBuild, PhrasesCarryPinyinExplanationsAndSounds) {
     EXPECT_EQ(Query("SELECT e.explain FROM tbl_phrase_explain_en e JOIN tbl_phrase_main p ON p.id = e.wordid "
                     "WHERE p.cz = '三'"),
               (Rows{{"three; 3"}}));
+    // The dictionary's English stands in for a missing French explanation, marked as English.
+    EXPECT_EQ(Query("SELECT e.explain FROM tbl_phrase_explain_fr e JOIN tbl_phrase_main p ON p.id = e.wordid "
+                    "WHERE p.cz = '三'"),
+              (Rows{{"(en) three; 3"}}));
     EXPECT_TRUE(Mp3Decodes(BlobOf("SELECT sound FROM tbl_phrase_main WHERE cz = '你好'")));
 
     EXPECT_EQ(Query("SELECT pinyin FROM tbl_pinyin_rule ORDER BY pinyin"),
@@ -213,7 +217,8 @@ TEST_F(WordDatabaseBuild, TheContentCheckFindsMistakesALearnerWouldNotice) {
                  "UPDATE tbl_hz_main SET bhs = 4 WHERE hz = '三';"
                  "UPDATE tbl_hz_bhimg_song SET offsetx = 180 WHERE hzid = 'HZ04f60' AND djh = 2;"
                  "UPDATE tbl_pinyin_rule SET sound = x'00112233' WHERE pinyin = 'nǐ';"
-                 "DELETE FROM tbl_phrase_explain_fr WHERE explain = 'bonjour';",
+                 "DELETE FROM tbl_phrase_explain_fr WHERE explain = 'bonjour';"
+                 "UPDATE tbl_phrase_explain_fr SET explain = 'three; 3' WHERE explain = '(en) three; 3';",
                  nullptr, nullptr, nullptr);
     sqlite3_close(db);
     const std::vector<std::string> problems = CheckWordDatabase(copy, {"en", "fr"});
@@ -227,7 +232,8 @@ TEST_F(WordDatabaseBuild, TheContentCheckFindsMistakesALearnerWouldNotice) {
     EXPECT_TRUE(mentions("HZ04f60: stroke 2 leaves the character square"));
     EXPECT_TRUE(mentions("nǐ: the syllable's sound does not decode"));
     EXPECT_TRUE(mentions("你好: no explanation (fr)"));
-    EXPECT_EQ(problems.size(), 4u);
+    EXPECT_TRUE(mentions("三: the fr explanation is the English one, unmarked"));
+    EXPECT_EQ(problems.size(), 5u);
 }
 
 TEST_F(WordDatabaseBuild, ALessonWordThatDoesNotFitStopsTheBuildAndKeepsTheOldDatabase) {

@@ -6,6 +6,7 @@
 #include "charstudy/StrokeFile.h"
 
 #include <QImage>
+#include <algorithm>
 #include <map>
 #include <mpg123.h>
 #include <set>
@@ -165,6 +166,19 @@ public:
                     " e ON e.wordid = p.id WHERE e.explain IS NULL OR e.explain = ''",
                 [&](sqlite3_stmt* s) { Problem(Text(s, 0) + ": no explanation (" + suffix + ")"); },
                 m_problems);
+        if (std::find(suffixes.begin(), suffixes.end(), "en") == suffixes.end())
+            return;
+        for (const std::string& suffix : suffixes)
+            if (suffix != "en")
+                ForEachRow(
+                    m_db,
+                    "SELECT p.cz FROM tbl_phrase_main p JOIN tbl_phrase_explain_en e ON e.wordid = p.id "
+                    "JOIN tbl_phrase_explain_" +
+                        suffix + " t ON t.wordid = p.id WHERE t.explain = e.explain",
+                    [&](sqlite3_stmt* s) {
+                        Problem(Text(s, 0) + ": the " + suffix + " explanation is the English one, unmarked");
+                    },
+                    m_problems);
     }
 
     void CheckSyllableSounds() {

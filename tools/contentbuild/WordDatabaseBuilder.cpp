@@ -56,20 +56,28 @@ struct Phrase {
     std::string cxid;
 
     // The explanation in one language: the lesson's own, else the dictionary's (English), else the
-    // lesson's English one, else any the lesson gives.
+    // lesson's English one, else any the lesson gives. An English text standing in for another
+    // language starts with kEnglishMark, so readers see it is untranslated.
     std::string ExplanationFor(const std::string& suffix) const {
-        for (const std::string& language : {suffix, std::string("en")}) {
-            const auto found = explanations.find(language);
-            if (found != explanations.end() && !found->second.empty())
-                return found->second;
-            if (language == suffix && !explanation.empty())
-                return explanation;
-        }
+        const auto own = explanations.find(suffix);
+        if (own != explanations.end() && !own->second.empty())
+            return own->second;
+        if (!explanation.empty())
+            return explanationIsEnglish ? InEnglish(explanation, suffix) : explanation;
+        const auto english = explanations.find("en");
+        if (english != explanations.end() && !english->second.empty())
+            return InEnglish(english->second, suffix);
         for (const auto& [language, explained] : explanations)
             if (!explained.empty())
                 return explained;
         return "";
     }
+
+    static std::string InEnglish(const std::string& text, const std::string& suffix) {
+        return suffix == "en" ? text : kEnglishMark + text;
+    }
+
+    bool explanationIsEnglish = false; // `explanation` is the dictionary's gloss
 };
 
 struct Character {
@@ -279,6 +287,15 @@ private:
         return chosen;
     }
 
+    // The dictionary's entry of a word as a name (capitalised), if it has one.
+    const DictionaryEntry* NameEntryOf(const QString& word) const {
+        const auto [first, last] = m_dictionary.equal_range(word.toStdString());
+        for (auto it = first; it != last; ++it)
+            if (!it->second.numberedPinyin.empty() && QChar(it->second.numberedPinyin[0]).isUpper())
+                return &it->second;
+        return nullptr;
+    }
+
     static std::string Explanation(const DictionaryEntry& entry) {
         std::string text;
         int used = 0;
@@ -299,15 +316,17 @@ private:
         return PartOfSpeechId("v");
     }
 
+    // A name (capitalised) is a phrase of its own beside the word written alike (周 Zhōu, 周 zhōu).
+    static std::string PhraseKey(const QString& text, const std::string& pinyin) {
+        return text.toStdString() + "|" + pinyin;
+    }
+
     bool AddPhrase(Phrase phrase) {
         if (phrase.pinyin.empty())
             phrase.pinyin = pinyin::JoinMarked(phrase.syllables);
         if (phrase.speechText.empty())
             phrase.speechText = pinyin::JoinNumbered(phrase.syllables);
-        // A name the lessons write with a capital is the same phrase as the dictionary's.
-        const std::string key =
-            phrase.text.toStdString() + "|" + QString::fromStdString(phrase.pinyin).toLower().toStdString();
-        if (!m_phraseKeys.insert(key).second)
+        if (!m_phraseKeys.insert(PhraseKey(phrase.text, phrase.pinyin)).second)
             return false;
         m_phrases.push_back(std::move(phrase));
         return true;
@@ -349,7 +368,10 @@ private:
             }
             if (reading->speechText.back() != 'r')
                 AddReadingsOfWord(han, reading->syllables);
-            const DictionaryEntry* entry = EntryOf(han);
+            const DictionaryEntry* entry =
+                QString::fromStdString(reading->marked).front().isUpper() ? NameEntryOf(han) : nullptr;
+            if (!entry)
+                entry = EntryOf(han);
             Phrase phrase{han,
                           reading->syllables,
                           reading->marked,
@@ -357,8 +379,14 @@ private:
                           word.explanation,
                           word.explanations,
                           PartOfSpeechId(word.partOfSpeech)};
-            if (phrase.explanation.empty() && entry)
+            if (phrase.explanation.empty() && entry) {
                 phrase.explanation = Explanation(*entry);
+                phrase.explanationIsEnglish = true;
+            }
+            // A listed word comes again from the lessons' texts, where it has no explanation.
+            if (phrase.explanation.empty() && phrase.explanations.empty() &&
+                m_phraseKeys.count(PhraseKey(han, reading->marked)))
+                continue;
             if (phrase.explanation.empty() && phrase.explanations.empty()) {
                 AddWarning("no explanation for " + word.word.toStdString() + ": no phrase row");
                 continue;
@@ -400,7 +428,8 @@ private:
                                  reading->speechText,
                                  Explanation(*entry),
                                  {},
-                                 GuessPartOfSpeech(*entry)}))
+                                 GuessPartOfSpeech(*entry),
+                                 true}))
                 ++added;
         }
         return true;

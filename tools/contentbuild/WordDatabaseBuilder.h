@@ -47,5 +47,8 @@ struct WordDatabaseSummary {
 bool BuildWordDatabase(const WordDatabaseSources& sources, const WordDatabaseOptions& options,
                        const std::string& outputPath, WordDatabaseSummary& summary, std::string& error);
 
+// Starts an explanation in another interface language that is the dictionary's English text.
+inline const std::string kEnglishMark = "(en) ";
+
 // The `tbl_hz_cx` id of a part-of-speech code ("n", "v", ...) or id; empty when unknown.
 std::string PartOfSpeechId(const std::string& codeOrId);

@@ -1,5 +1,6 @@
 #include "LessonChecker.h"
 
+#include "CourseWordCheck.h"
 #include "PartOfSpeech.h"
 #include "PinyinText.h"
 
@@ -175,7 +176,7 @@ private:
         Range(lesson.place, "child lessons", lesson.childLessons.size(), 2, 3);
         for (const ChildLesson& child : lesson.childLessons)
             Range(child.place, "sentences", child.sentences.size(), 8, 15);
-        Range(lesson.place, "new words", lesson.newWords.size(), 10, 20);
+        Range(lesson.place, "new words", lesson.newWords.size(), 10, 40);
         Range(lesson.place, "notes", lesson.notes.size(), 2, 4);
         Range(lesson.place, "language points", lesson.languagePoints.size(), 1, 6);
         Range(lesson.place, "typical sentences", lesson.typicalSentences.size(), 3, 5);
@@ -223,6 +224,10 @@ std::vector<std::string> CheckCourse(const std::vector<LessonSource>& lessons, c
             problems.push_back(where + "lesson " + std::to_string(lesson.number) + " found where lesson " +
                                std::to_string(i + 1) + " should come (lessons are numbered without gaps)");
         const std::vector<std::string> found = CheckLesson(lesson, options);
+        problems.insert(problems.end(), found.begin(), found.end());
+    }
+    if (options.courseSizes) {
+        const std::vector<std::string> found = CheckCourseWords(lessons);
         problems.insert(problems.end(), found.begin(), found.end());
     }
     return problems;

@@ -11,8 +11,9 @@ struct CheckOptions {
     // The complete interface languages: every text must exist in each of them, and no other
     // language may appear.
     std::vector<std::string> languages;
-    // Whether the sizes of the course apply (2-3 child lessons, 8-15 sentences each, 10-20 new
-    // words, 2-4 notes, 3-5 typical sentences with 2-3 examples each).
+    // Whether the rules of a complete course apply: its sizes (2-3 child lessons, 8-15 sentences
+    // each, 10-40 new words, 2-4 notes, 3-5 typical sentences with 2-3 examples each) and, in
+    // CheckCourse, the rules its words keep across the lessons (CourseWordCheck.h).
     bool courseSizes = true;
 };
 

@@ -4,40 +4,13 @@
 #include "PinyinText.h"
 #include "render/PinyinSyllable.h"
 
+#include <QString>
+#include <cctype>
 #include <optional>
 #include <sqlite3.h>
 
 namespace lessons {
 namespace {
-
-struct ChineseLine {
-    const SourcePlace* place;
-    const std::string* words;
-    const std::string* pinyin;
-};
-
-// Every line of Chinese words with pinyin groups in a lesson.
-std::vector<ChineseLine> ChineseLines(const LessonSource& lesson) {
-    std::vector<ChineseLine> lines;
-    for (const Speaker& s : lesson.speakers)
-        lines.push_back({&s.place, &s.words, &s.pinyin});
-    for (const ChildLesson& child : lesson.childLessons)
-        for (const Sentence& s : child.sentences)
-            lines.push_back({&s.place, &s.words, &s.pinyin});
-    for (const NewWord& w : lesson.newWords)
-        lines.push_back({&w.place, &w.word, &w.pinyin});
-    for (const Note& n : lesson.notes)
-        lines.push_back({&n.place, &n.words, &n.pinyin});
-    for (const LanguagePoint& p : lesson.languagePoints)
-        for (const Example& e : p.examples)
-            lines.push_back({&e.place, &e.words, &e.pinyin});
-    for (const TypicalSentence& t : lesson.typicalSentences) {
-        lines.push_back({&t.place, &t.words, &t.pinyin});
-        for (const TypicalDemo& d : t.demos)
-            lines.push_back({&d.place, &d.words, &d.pinyin});
-    }
-    return lines;
-}
 
 std::string Where(const SourcePlace& place) {
     return place.file + ":" + std::to_string(place.line) + ": ";
@@ -151,7 +124,7 @@ private:
 
 // The words of a line with their syllables (nothing for punctuation); a Chinese word whose pinyin
 // cannot be split into its syllables is reported.
-std::vector<std::optional<WrittenWord>> ReadLine(const ChineseLine& line,
+std::vector<std::optional<WrittenWord>> ReadLine(const ChineseText& line,
                                                  std::vector<std::string>& problems) {
     const std::vector<std::string> words = SplitWords(*line.words), pinyin = SplitWords(*line.pinyin);
     std::vector<std::optional<WrittenWord>> out;
@@ -178,6 +151,80 @@ std::vector<std::optional<WrittenWord>> ReadLine(const ChineseLine& line,
             WrittenWord{words[i], characters, reading->syllables, reading->speechText.back() == 'r'});
     }
     return out;
+}
+
+// Whether the dictionary writes the word as a name, and whether in lower case.
+struct DictionaryCase {
+    bool capital = false;
+    bool lower = false;
+};
+
+DictionaryCase CaseInDictionary(const std::string& word, const ReadingDictionary& dictionary) {
+    DictionaryCase found;
+    std::vector<std::string> readings = dictionary.WordReadings(word);
+    if (HanCharacters(word).size() == 1)
+        if (const std::set<std::string>* own = dictionary.CharacterReadings(word))
+            readings.assign(own->begin(), own->end());
+    for (const std::string& reading : readings) {
+        const bool capital = !reading.empty() && std::isupper(static_cast<unsigned char>(reading[0]));
+        found.capital |= capital;
+        found.lower |= !capital;
+    }
+    return found;
+}
+
+std::string DictionaryCapitalFault(const std::string& word, bool capital,
+                                   const ReadingDictionary& dictionary) {
+    const DictionaryCase dictionaryCase = CaseInDictionary(word, dictionary);
+    if (capital && !dictionaryCase.capital)
+        return "capitalised, but the dictionary has it in lower case only: list it as a name (pos: pn) or "
+               "write it in lower case";
+    if (!capital && dictionaryCase.capital && !dictionaryCase.lower)
+        return "the dictionary has it only as a name: capitalise it";
+    return "";
+}
+
+std::string ListedCapitalFault(const std::vector<const NewWord*>& listings, bool capital,
+                               const ReadingDictionary& dictionary) {
+    bool capitalListed = false, lowerListed = false;
+    for (const NewWord* w : listings) {
+        const bool name = w->partOfSpeech == "pn";
+        const bool listedCapital = IsCapitalisedPinyin(w->pinyin);
+        if (name && !listedCapital)
+            return "a name (pos: pn) is capitalised, also in its listing at " + w->place.file + ":" +
+                   std::to_string(w->place.line);
+        if (listedCapital && !name && !CaseInDictionary(w->word, dictionary).capital)
+            return "listed with a capital at " + w->place.file + ":" + std::to_string(w->place.line) +
+                   ", but it is no name (pos: pn) and the dictionary has it in lower case";
+        (listedCapital ? capitalListed : lowerListed) = true;
+    }
+    if (capital && !capitalListed)
+        return "capitalised, but listed in lower case at " + listings.front()->place.file + ":" +
+               std::to_string(listings.front()->place.line);
+    if (!capital && !lowerListed)
+        return "listed as a name with a capital at " + listings.front()->place.file + ":" +
+               std::to_string(listings.front()->place.line);
+    return "";
+}
+
+// Reads one text column of a word database query into `texts`.
+bool LoadTexts(const std::string& wordDatabasePath, const char* sql, std::set<std::string>& texts,
+               const std::string& what, std::string& error) {
+    sqlite3* db = nullptr;
+    bool ok = sqlite3_open_v2(wordDatabasePath.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK;
+    sqlite3_stmt* stmt = nullptr;
+    ok = ok && sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK;
+    int step = SQLITE_DONE;
+    while (ok && (step = sqlite3_step(stmt)) == SQLITE_ROW)
+        if (const unsigned char* text = sqlite3_column_text(stmt, 0))
+            texts.insert(reinterpret_cast<const char*>(text));
+    ok = ok && step == SQLITE_DONE;
+    if (!ok)
+        error = "cannot read " + what + " of the word database " + wordDatabasePath + " (" +
+                (db ? sqlite3_errmsg(db) : "no database") + ")";
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return ok;
 }
 
 } // namespace
@@ -231,7 +278,7 @@ std::vector<std::string> CheckReadings(const std::vector<LessonSource>& lessons,
     std::vector<std::string> problems;
     const WordCheck check(dictionary);
     for (const LessonSource& lesson : lessons)
-        for (const ChineseLine& line : ChineseLines(lesson)) {
+        for (const ChineseText& line : ChineseLines(lesson)) {
             const auto words = ReadLine(line, problems);
             for (size_t i = 0; i < words.size(); ++i) {
                 if (!words[i])
@@ -249,7 +296,7 @@ std::vector<std::string> CheckCharacterData(const std::vector<LessonSource>& les
                                             const std::set<std::string>& withData) {
     std::vector<std::string> problems;
     for (const LessonSource& lesson : lessons)
-        for (const ChineseLine& line : ChineseLines(lesson)) {
+        for (const ChineseText& line : ChineseLines(lesson)) {
             std::set<std::string> reported;
             for (const std::string& character : HanCharacters(*line.words))
                 if (!withData.count(character) && reported.insert(character).second)
@@ -261,24 +308,56 @@ std::vector<std::string> CheckCharacterData(const std::vector<LessonSource>& les
 
 bool LoadCharactersWithData(const std::string& wordDatabasePath, std::set<std::string>& characters,
                             std::string& error) {
-    sqlite3* db = nullptr;
-    bool ok = sqlite3_open_v2(wordDatabasePath.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK;
-    sqlite3_stmt* stmt = nullptr;
-    ok = ok && sqlite3_prepare_v2(db,
-                                  "SELECT DISTINCT m.hz FROM tbl_hz_main m "
-                                  "JOIN tbl_hz_image_song i ON i.id = m.id",
-                                  -1, &stmt, nullptr) == SQLITE_OK;
-    int step = SQLITE_DONE;
-    while (ok && (step = sqlite3_step(stmt)) == SQLITE_ROW)
-        if (const unsigned char* text = sqlite3_column_text(stmt, 0))
-            characters.insert(reinterpret_cast<const char*>(text));
-    ok = ok && step == SQLITE_DONE;
-    if (!ok)
-        error = "cannot read the characters of the word database " + wordDatabasePath + " (" +
-                (db ? sqlite3_errmsg(db) : "no database") + ")";
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return ok;
+    return LoadTexts(wordDatabasePath,
+                     "SELECT DISTINCT m.hz FROM tbl_hz_main m JOIN tbl_hz_image_song i ON i.id = m.id",
+                     characters, "the characters", error);
+}
+
+bool LoadWordEntries(const std::string& wordDatabasePath, std::set<std::string>& words, std::string& error) {
+    return LoadTexts(wordDatabasePath, "SELECT DISTINCT cz FROM tbl_phrase_main", words, "the words", error);
+}
+
+std::vector<std::string> CheckWordEntries(const std::vector<LessonSource>& lessons,
+                                          const std::set<std::string>& entries) {
+    std::vector<std::string> problems;
+    std::set<std::string> reported;
+    for (const LessonSource& lesson : lessons)
+        for (const ChineseText& line : ChineseLines(lesson))
+            for (const std::string& word : SplitWords(*line.words))
+                if (HanCharacterCount(word) > 0 && !entries.count(word) && reported.insert(word).second)
+                    problems.push_back(Where(*line.place) + "\"" + word +
+                                       "\" has no entry in the word database: list it as a new word with "
+                                       "its explanations");
+    return problems;
+}
+
+std::vector<std::string> CheckCapitals(const std::vector<LessonSource>& lessons,
+                                       const ReadingDictionary& dictionary) {
+    std::map<std::string, std::vector<const NewWord*>> listings;
+    for (const LessonSource& lesson : lessons)
+        for (const NewWord& w : lesson.newWords)
+            listings[w.word].push_back(&w);
+    std::vector<std::string> problems;
+    std::set<std::pair<std::string, bool>> reported;
+    for (const LessonSource& lesson : lessons)
+        for (const ChineseText& line : ChineseLines(lesson)) {
+            const std::vector<std::string> words = SplitWords(*line.words), groups = SplitWords(*line.pinyin);
+            if (words.size() != groups.size())
+                continue;
+            for (size_t i = 0; i < words.size(); ++i) {
+                if (HanCharacterCount(words[i]) <= 0)
+                    continue;
+                const bool capital = IsCapitalisedPinyin(groups[i]);
+                const auto listed = listings.find(words[i]);
+                const std::string fault = listed == listings.end()
+                                              ? DictionaryCapitalFault(words[i], capital, dictionary)
+                                              : ListedCapitalFault(listed->second, capital, dictionary);
+                if (!fault.empty() && reported.insert({words[i], capital}).second)
+                    problems.push_back(Where(*line.place) + "\"" + words[i] + "\" (\"" + groups[i] +
+                                       "\"): " + fault);
+            }
+        }
+    return problems;
 }
 
 } // namespace lessons

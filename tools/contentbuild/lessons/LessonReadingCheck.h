@@ -39,6 +39,22 @@ private:
 std::vector<std::string> CheckReadings(const std::vector<LessonSource>& lessons,
                                        const ReadingDictionary& dictionary);
 
+// Names capitalised as the dictionary writes them. A word the course lists as a new word follows
+// its listing (a name, part of speech "pn", is capitalised; a word listed in lower case is never
+// capitalised); a listing is capitalised only for a name or where the dictionary capitalises the
+// word. Any other word is capitalised only where the dictionary has it as a name, and must be
+// where the dictionary knows it only as a name. Each message reads "<file>:<line>: ...".
+std::vector<std::string> CheckCapitals(const std::vector<LessonSource>& lessons,
+                                       const ReadingDictionary& dictionary);
+
+// Every word of a Chinese line of the lessons that has no entry (phrase) in the word database, so
+// a learner who opens it would find no explanation. `entries`: the words of the database.
+std::vector<std::string> CheckWordEntries(const std::vector<LessonSource>& lessons,
+                                          const std::set<std::string>& entries);
+
+// The words that have an entry in a word database.
+bool LoadWordEntries(const std::string& wordDatabasePath, std::set<std::string>& words, std::string& error);
+
 // Every character of a Chinese line of the lessons that is not in `withData` (the characters the
 // word database has data for).
 std::vector<std::string> CheckCharacterData(const std::vector<LessonSource>& lessons,

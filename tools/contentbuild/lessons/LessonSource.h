@@ -106,4 +106,15 @@ struct LessonSource {
     const Note* FindNote(const std::string& id) const;
 };
 
+// One line of Chinese words with its pinyin groups, and where it stands.
+struct ChineseText {
+    const SourcePlace* place;
+    const std::string* words;
+    const std::string* pinyin;
+};
+
+// Every Chinese line of a lesson: speaker titles, sentences, new words, note headings, examples,
+// typical sentences and their examples.
+std::vector<ChineseText> ChineseLines(const LessonSource& lesson);
+
 } // namespace lessons

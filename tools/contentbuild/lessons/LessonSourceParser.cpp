@@ -41,6 +41,28 @@ std::string TextIn(const Translations& texts, const std::string& language) {
     return it == texts.end() ? std::string() : it->second;
 }
 
+std::vector<ChineseText> ChineseLines(const LessonSource& lesson) {
+    std::vector<ChineseText> lines;
+    for (const Speaker& s : lesson.speakers)
+        lines.push_back({&s.place, &s.words, &s.pinyin});
+    for (const ChildLesson& child : lesson.childLessons)
+        for (const Sentence& s : child.sentences)
+            lines.push_back({&s.place, &s.words, &s.pinyin});
+    for (const NewWord& w : lesson.newWords)
+        lines.push_back({&w.place, &w.word, &w.pinyin});
+    for (const Note& n : lesson.notes)
+        lines.push_back({&n.place, &n.words, &n.pinyin});
+    for (const LanguagePoint& p : lesson.languagePoints)
+        for (const Example& e : p.examples)
+            lines.push_back({&e.place, &e.words, &e.pinyin});
+    for (const TypicalSentence& t : lesson.typicalSentences) {
+        lines.push_back({&t.place, &t.words, &t.pinyin});
+        for (const TypicalDemo& d : t.demos)
+            lines.push_back({&d.place, &d.words, &d.pinyin});
+    }
+    return lines;
+}
+
 const Speaker* LessonSource::FindSpeaker(const std::string& key) const {
     for (const Speaker& s : speakers)
         if (s.key == key)

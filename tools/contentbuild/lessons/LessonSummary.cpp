@@ -8,29 +8,6 @@
 namespace lessons {
 namespace {
 
-// Every Chinese text of a lesson that a learner reads.
-std::vector<std::string> ChineseTexts(const LessonSource& lesson) {
-    std::vector<std::string> texts;
-    for (const Speaker& s : lesson.speakers)
-        texts.push_back(s.words);
-    for (const ChildLesson& child : lesson.childLessons)
-        for (const Sentence& s : child.sentences)
-            texts.push_back(s.words);
-    for (const NewWord& w : lesson.newWords)
-        texts.push_back(w.word);
-    for (const Note& n : lesson.notes)
-        texts.push_back(n.words);
-    for (const LanguagePoint& p : lesson.languagePoints)
-        for (const Example& e : p.examples)
-            texts.push_back(e.words);
-    for (const TypicalSentence& t : lesson.typicalSentences) {
-        texts.push_back(t.words);
-        for (const TypicalDemo& d : t.demos)
-            texts.push_back(d.words);
-    }
-    return texts;
-}
-
 std::string Line(const char* name, const LessonCounts& c) {
     char buffer[256];
     std::snprintf(buffer, sizeof buffer, "%-6s %6d %9d %6d %6d %7d %8d %9d %6d %10d  %s\n", name,
@@ -58,8 +35,8 @@ std::vector<LessonCounts> CountLessons(const std::vector<LessonSource>& lessons,
         for (const TypicalSentence& t : lesson.typicalSentences)
             c.examples += static_cast<int>(t.demos.size());
         std::set<std::string> used;
-        for (const std::string& text : ChineseTexts(lesson))
-            for (const std::string& character : HanCharacters(text))
+        for (const ChineseText& text : ChineseLines(lesson))
+            for (const std::string& character : HanCharacters(*text.words))
                 used.insert(character);
         c.characters = static_cast<int>(used.size());
         for (const std::string& character : used)

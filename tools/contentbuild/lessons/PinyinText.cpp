@@ -99,6 +99,11 @@ std::string PunctuationPinyin(std::string_view word) {
     return {};
 }
 
+bool IsCapitalisedPinyin(std::string_view pinyin) {
+    const QString text = QString::fromUtf8(pinyin.data(), static_cast<qsizetype>(pinyin.size()));
+    return !text.isEmpty() && text.front().isUpper();
+}
+
 int HanCharacterCount(std::string_view word) {
     const std::u16string wide = text::Utf8ToUtf16(word);
     if (wide.empty())

@@ -25,6 +25,9 @@ std::vector<std::string> SplitWords(std::string_view line);
 // punctuation mark the lessons use. The note mark "*" counts as punctuation with pinyin "*".
 std::string PunctuationPinyin(std::string_view word);
 
+// Whether a pinyin group begins with a capital, as names do ("Běijīng", "Ōuyáng").
+bool IsCapitalisedPinyin(std::string_view pinyin);
+
 // Number of Chinese characters when the word consists only of them, else -1.
 int HanCharacterCount(std::string_view word);
 

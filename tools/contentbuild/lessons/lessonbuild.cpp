@@ -46,12 +46,19 @@ std::vector<std::string> CheckAgainstData(const std::vector<lessons::LessonSourc
         if (!dictionary.Load(options["--dictionary"], options["--character-list"], error))
             return {error};
         problems = lessons::CheckReadings(lessons, dictionary);
+        for (std::string& problem : lessons::CheckCapitals(lessons, dictionary))
+            problems.push_back(std::move(problem));
     }
     if (!options["--word-db"].empty()) {
         std::set<std::string> characters;
         if (!lessons::LoadCharactersWithData(options["--word-db"], characters, error))
             return {error};
         for (std::string& problem : lessons::CheckCharacterData(lessons, characters))
+            problems.push_back(std::move(problem));
+        std::set<std::string> entries;
+        if (!lessons::LoadWordEntries(options["--word-db"], entries, error))
+            return {error};
+        for (std::string& problem : lessons::CheckWordEntries(lessons, entries))
             problems.push_back(std::move(problem));
     }
     return problems;
