@@ -108,6 +108,21 @@ inline constexpr QRect kClose{516, 14, 28, 28}; // button 2
 inline constexpr QRect kContent{48, 60, 496, 640};
 } // namespace detail
 
+// The large writing pad of the word-study page, image\writingpad.bmp: the pad at 200 % of its base
+// size (260 x 300) in the inset, the command buttons in a column beside it.
+namespace writingpad {
+inline constexpr QSize kSize{684, 696};
+inline constexpr int kHeaderHeight = 56;
+inline constexpr QRect kTitle{28, 8, 560, 40};
+inline constexpr QRect kClose{640, 14, 28, 28}; // button 2
+inline constexpr QRect kPad{24, 72, 520, 600};
+inline constexpr QSize kCommand{96, 34};
+// The animation, practise and grade buttons, top down.
+constexpr QRect Command(int index) {
+    return QRect(kPad.right() + 21, kPad.top() + 16 + index * 46, kCommand.width(), kCommand.height());
+}
+} // namespace writingpad
+
 // Exercise program window, skins\Exercise\exercise.bmp. The header band carries the title and the
 // progress; the prompt and answer areas are insets; the command buttons sit along the bottom.
 namespace exercise {

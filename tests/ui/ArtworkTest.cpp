@@ -86,7 +86,8 @@ TEST(ArtworkTest, SkinsHaveTheirLayoutSizeAndGreenOutsideTheirShape) {
                                                    {"image/tipdia.bmp", skinlayout::tip::kSize},
                                                    {"image/usertip.bmp", skinlayout::usertip::kSize},
                                                    {"image/systensetting.bmp", skinlayout::settings::kSize},
-                                                   {"image/dxj.bmp", skinlayout::detail::kSize}};
+                                                   {"image/dxj.bmp", skinlayout::detail::kSize},
+                                                   {"image/writingpad.bmp", skinlayout::writingpad::kSize}};
     for (auto [path, size] : skins) {
         SCOPED_TRACE(path);
         const QImage skin = ProgramPicture(path);
