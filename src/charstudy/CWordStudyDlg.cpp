@@ -232,8 +232,14 @@ void CWordStudyDlg::FollowTextSize() {
             m_padWindow->hide();
         return;
     }
+    if (m_padWindow && m_padWindow->TextSize() != percent) {
+        // A window of another size: the pad comes back before it goes.
+        m_pad->setParent(this);
+        delete m_padWindow;
+        m_padWindow = nullptr;
+    }
     if (!m_padWindow)
-        m_padWindow = new CWritingPadDlg(this,
+        m_padWindow = new CWritingPadDlg(this, percent,
                                          {ButtonCommand(&CWordStudyDlg::OnAnimation),
                                           ButtonCommand(&CWordStudyDlg::OnPractise),
                                           ButtonCommand(&CWordStudyDlg::OnGrade)},

@@ -14,7 +14,6 @@ using namespace skinlayout::writingpad;
 
 namespace {
 
-constexpr char kSkinFile[] = "image\\writingpad.bmp";
 const QColor kTitleInk(255, 253, 247);
 
 BitmapButton* MakeButton(QWidget* parent, int id, int hover, int normal, const std::string& tooltip,
@@ -30,29 +29,27 @@ BitmapButton* MakeButton(QWidget* parent, int id, int hover, int normal, const s
 
 } // namespace
 
-CWritingPadDlg::CWritingPadDlg(QWidget* parent, Commands commands, const Tooltips& tooltips)
-    : SkinDialog(kSize, parent), m_title(new QLabel(this)) {
+CWritingPadDlg::CWritingPadDlg(QWidget* parent, int percent, Commands commands, const Tooltips& tooltips)
+    : SkinDialog(Size(percent), parent), m_percent(percent), m_title(new QLabel(this)) {
     setObjectName("WritingPad");
     setModal(true);
-    InitSkin(GetProgramFolder() + kSkinFile);
+    InitSkin(GetProgramFolder() + "image\\writingpad" + std::to_string(percent) + ".bmp");
     m_title->setObjectName("title");
-    m_title->setGeometry(kTitle);
+    m_title->setGeometry(Title(percent));
     m_title->setFont(programlook::Font(22, true));
     QPalette palette = m_title->palette();
     palette.setColor(QPalette::WindowText, kTitleInk);
     m_title->setPalette(palette);
     // The same bitmaps and ids as the page's buttons: the learner knows them from there.
-    MakeButton(this, 1009, 299, 300, tooltips.animate, Command(0), std::move(commands.animate));
-    MakeButton(this, 1010, 302, 301, tooltips.practise, Command(1), std::move(commands.practise));
-    MakeButton(this, 1011, 305, 298, tooltips.grade, Command(2), std::move(commands.grade));
-    MakeButton(this, kCloseId, 329, 328, "exit", kClose, [this] { reject(); });
+    MakeButton(this, 1009, 299, 300, tooltips.animate, Command(percent, 0), std::move(commands.animate));
+    MakeButton(this, 1010, 302, 301, tooltips.practise, Command(percent, 1), std::move(commands.practise));
+    MakeButton(this, 1011, 305, 298, tooltips.grade, Command(percent, 2), std::move(commands.grade));
+    MakeButton(this, kCloseId, 329, 328, "exit", Close(percent), [this] { reject(); });
 }
 
 void CWritingPadDlg::HoldPad(CWritingPad* pad) {
     m_pad = pad;
-    const QSize size = pad->PadSize();
-    pad->Create(this, kPad.left() + (kPad.width() - size.width()) / 2,
-                kPad.top() + (kPad.height() - size.height()) / 2);
+    pad->Create(this, kPadOrigin.x(), kPadOrigin.y());
 }
 
 void CWritingPadDlg::SetTitle(const QString& title) {

@@ -23,9 +23,11 @@ public:
         std::string animate, practise, grade;
     };
 
-    CWritingPadDlg(QWidget* parent, Commands commands, const Tooltips& tooltips);
+    // A window for the pad drawn at `percent` (150 or 200), with the skin of that size.
+    CWritingPadDlg(QWidget* parent, int percent, Commands commands, const Tooltips& tooltips);
 
-    // Takes the pad into the window, centred in the pad's place.
+    int TextSize() const { return m_percent; }
+    // Takes the pad into the window, in the pad's place.
     void HoldPad(CWritingPad* pad);
     // The header's title: the character and its reading.
     void SetTitle(const QString& title);
@@ -36,6 +38,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    int m_percent;
     CWritingPad* m_pad = nullptr;
     QLabel* m_title;
 };

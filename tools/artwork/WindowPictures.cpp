@@ -183,12 +183,12 @@ QImage DetailSkin() {
     });
 }
 
-QImage WritingPadSkin() {
+QImage WritingPadSkin(int percent) {
     using namespace skinlayout::writingpad;
-    return art::Drawn(kSize, art::kGreenKey, [&](QPainter& painter) {
+    return art::Drawn(Size(percent), art::kGreenKey, [&](QPainter& painter) {
         // The title (the character and its reading) is written by the window.
-        WindowBody(painter, kSize, kHeaderHeight, {}, {});
-        art::Inset(painter, QRectF(kPad).adjusted(-6, -6, 6, 6), art::kPaper, 12);
+        WindowBody(painter, Size(percent), kHeaderHeight, {}, {});
+        art::Inset(painter, QRectF(Pad(percent)).adjusted(-6, -6, 6, 6), art::kPaper, 12);
     });
 }
 
@@ -309,7 +309,8 @@ std::vector<ProgramPicture> MakeProgramPictures() {
         {QStringLiteral("image/usertip.bmp"), UserTipSkin()},
         {QStringLiteral("image/systensetting.bmp"), SettingsSkin()},
         {QStringLiteral("image/dxj.bmp"), DetailSkin()},
-        {QStringLiteral("image/writingpad.bmp"), WritingPadSkin()},
+        {QStringLiteral("image/writingpad150.bmp"), WritingPadSkin(150)},
+        {QStringLiteral("image/writingpad200.bmp"), WritingPadSkin(200)},
         {QStringLiteral("image/grade.bmp"), GradePicture()},
         {QStringLiteral("image/lesson_wordstudy.bmp"), PadBackground()},
         {QStringLiteral("image/general.bmp"), SpeakerIcon(Icon::Speaker, art::kTealLight, art::kTealDark)},
