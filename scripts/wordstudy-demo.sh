@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Screenshots of the word-study page on the fixture databases, on a virtual X display:
-#   scripts/wordstudy-demo.sh [build folder] [output folder]
+#   scripts/wordstudy-demo.sh [build folder] [output folder] [Chinese text size: 100, 150, 200]
 # The page for 你 and for the phrase 你好, frames of the stroke animation, and 你 written with the
-# mouse (driven by xdotool along its reference strokes) before and after grading.
+# mouse (driven by xdotool along its reference strokes) before and after grading. Above 100 % the
+# animation and the writing happen in the pad's own window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 out=${2:-$build/screenshots}
+size=${3:-100}
 mkdir -p "$out"
 
 program=$(mktemp -d)
@@ -17,14 +19,16 @@ mkdir -p "$program/sound"
 printf '[WORDSTUDY_PROMPT]\nMsgBoxTitle=Tip\nBhOrder=Please follow the stroke order.\nGrades=Grade\n[WORDSTUDY_TOOLTIP]\nBtnGrade=Grade my writing\nBtnExercise=Write the character\nBtnCartoon=Show the stroke order\nBtnSpeak=Listen\n' >"$program/wordstudy_en.ini"
 
 display=:$((80 + RANDOM % 9))
-Xvfb "$display" -screen 0 480x560x24 >/dev/null 2>&1 &
+screen=480x560
+[ "$size" = 100 ] || screen=720x740
+Xvfb "$display" -screen 0 "${screen}x24" >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 run() { # scenario; leaves the demo running in $demo with its state folder in $state
     state=$(mktemp -d)
-    "$program/wordstudy_demo" "$1" "$state" &
+    "$program/wordstudy_demo" "$1" "$state" "$size" &
     demo=$!
     for _ in $(seq 100); do [ -e "$state/ready" ] && break; sleep 0.1; done
     sleep 0.3

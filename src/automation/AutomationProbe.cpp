@@ -175,7 +175,7 @@ QString AutomationProbe::ReferenceStrokesOnScreen(const CWritingPad& pad) {
         if (!line)
             continue;
         for (QPoint p : line->Points()) {
-            const QPoint screen = pad.mapToGlobal(p + CWritingPad::kCharacterOrigin);
+            const QPoint screen = pad.mapToGlobal(pad.PadPoint(p));
             lines += QStringLiteral("%1,%2 ").arg(screen.x()).arg(screen.y());
         }
         lines += '\n';

@@ -9,6 +9,8 @@
 #include "audio/CSoundPlayer.h"
 #include "audio/ConvertMp3ToWav.h"
 #include "charstudy/CWritingPad.h"
+#include "charstudy/CWritingPadDlg.h"
+#include "render/GlyphScale.h"
 #include "ui/ArtworkIds.h"
 #include "ui/BitmapButton.h"
 
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 #include <cstdio>
 #include <cstdlib>
@@ -33,6 +36,9 @@ constexpr int kCharacterButtonPitch = 38;
 constexpr std::size_t kCharacterButtonsShown = 4;
 constexpr QRect kFirstPhraseButton(284, 392, 130, 20);
 constexpr int kPhrasePitch = 21;
+// The pad's place on the page, where a preview of the large pad opens it.
+constexpr QRect kOpenPadPlace(10, 180, 260, 300);
+constexpr QSize kPreviewSize(208, 240);
 
 QString ToQString(const std::u16string& text) {
     return QString::fromStdU16String(text);
@@ -78,12 +84,14 @@ CWordStudyDlg::Texts CWordStudyDlg::ReadTexts(const std::string& iniPath) {
     const CIniFile ini(iniPath);
     const auto prompt = [&](const char* key) { return ini.GetString("WORDSTUDY_PROMPT", key); };
     const auto tooltip = [&](const char* key) { return ini.GetString("WORDSTUDY_TOOLTIP", key); };
-    return Texts{
-        prompt("MsgBoxTitle"), prompt("BhOrder"),        prompt("Grades"),
-        tooltip("BtnGrade"),   tooltip("BtnExercise"),   tooltip("BtnCartoon"),
-        tooltip("BtnSpeak"),   prompt("WrongDirection"), prompt("WrongShape"),
-        prompt("TooFar"),      prompt("TooShort"),       prompt("TooLong"),
-        prompt("StrokeCount"), prompt("Phrases"),        ini.GetString("WORDSTUDY_SETTING", "Strictness")};
+    return Texts{prompt("MsgBoxTitle"),  prompt("BhOrder"),
+                 prompt("Grades"),       tooltip("BtnGrade"),
+                 tooltip("BtnExercise"), tooltip("BtnCartoon"),
+                 tooltip("BtnSpeak"),    prompt("WrongDirection"),
+                 prompt("WrongShape"),   prompt("TooFar"),
+                 prompt("TooShort"),     prompt("TooLong"),
+                 prompt("StrokeCount"),  prompt("Phrases"),
+                 prompt("OpenPad"),      ini.GetString("WORDSTUDY_SETTING", "Strictness")};
 }
 
 CWordStudyDlg::CWordStudyDlg(QWidget* parent) : QDialog(parent) {
@@ -95,6 +103,7 @@ CWordStudyDlg::CWordStudyDlg(QWidget* parent) : QDialog(parent) {
     setAutoFillBackground(true);
     m_texts = ReadTexts(ResolveContentPath(GetProgramFolder() + "wordstudy_" + g_strLangSuffix + ".ini"));
     SetUpControls();
+    FollowTextSize();
 }
 
 BitmapButton* CWordStudyDlg::MakeButton(int id, int hoverId, int normalId, const std::string& tooltip,
@@ -126,6 +135,21 @@ void CWordStudyDlg::SetUpControls() {
     lookUp->setAutoDefault(false);
     connect(lookUp, &QPushButton::clicked, this, &CWordStudyDlg::OnLookUp);
     connect(m_edit, &QLineEdit::returnPressed, this, &CWordStudyDlg::OnLookUp);
+
+    m_openPad = new QToolButton(this);
+    m_openPad->setText(Caption(m_texts.openPad, "Write it on the large pad"));
+    m_openPad->setObjectName(QString::number(kOpenPadButton));
+    m_openPad->setGeometry(kOpenPadPlace);
+    m_openPad->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_openPad->setIconSize(kPreviewSize);
+    m_openPad->setAutoRaise(true);
+    m_openPad->setCursor(Qt::PointingHandCursor);
+    SetFace(m_openPad, 15, true, false);
+    m_openPad->hide();
+    connect(m_openPad, &QToolButton::clicked, this, [this] {
+        PlayClickSound();
+        ShowPadWindow();
+    });
 
     m_pinyinPicture = MakeLabel(this, kPinyinPicture, QRect(10, 40, 400, 30));
     m_wordPicture = MakeLabel(this, kWordPicture, QRect(10, 70, 250, 40));
@@ -161,12 +185,15 @@ void CWordStudyDlg::SetUpControls() {
     int row = 0;
     for (const auto& b : buttons) {
         BitmapButton* button = MakeButton(b.id, b.hover, b.normal, b.tooltip, row++);
-        const auto command = b.command;
-        connect(button, &QPushButton::clicked, this, [this, command] {
-            PlayClickSound();
-            (this->*command)();
-        });
+        connect(button, &QPushButton::clicked, this, ButtonCommand(b.command));
     }
+}
+
+std::function<void()> CWordStudyDlg::ButtonCommand(void (CWordStudyDlg::*command)()) {
+    return [this, command] {
+        PlayClickSound();
+        (this->*command)();
+    };
 }
 
 QPushButton* CWordStudyDlg::MakeCharacterButton(std::size_t index) {
@@ -193,8 +220,49 @@ QPushButton* CWordStudyDlg::MakePhraseButton(std::size_t index) {
     return button;
 }
 
+void CWordStudyDlg::FollowTextSize() {
+    const int percent = CurrentChineseTextSize();
+    if (percent == m_pad->TextSize() && PadInWindow() == (percent != 100))
+        return;
+    m_pad->SetTextSize(percent);
+    m_openPad->setVisible(percent != 100);
+    if (percent == 100) {
+        m_pad->Create(this, kPadPosition.x(), kPadPosition.y());
+        if (m_padWindow)
+            m_padWindow->hide();
+        return;
+    }
+    if (m_padWindow && m_padWindow->TextSize() != percent) {
+        // A window of another size: the pad comes back before it goes.
+        m_pad->setParent(this);
+        delete m_padWindow;
+        m_padWindow = nullptr;
+    }
+    if (!m_padWindow)
+        m_padWindow = new CWritingPadDlg(this, percent,
+                                         {ButtonCommand(&CWordStudyDlg::OnAnimation),
+                                          ButtonCommand(&CWordStudyDlg::OnPractise),
+                                          ButtonCommand(&CWordStudyDlg::OnGrade)},
+                                         {m_texts.btnCartoon, m_texts.btnExercise, m_texts.btnGrade});
+    m_padWindow->HoldPad(m_pad);
+}
+
+bool CWordStudyDlg::PadInWindow() const {
+    return m_padWindow && m_pad->parentWidget() == m_padWindow;
+}
+
+void CWordStudyDlg::ShowPadWindow() {
+    if (!PadInWindow())
+        return;
+    m_padWindow->SetTitle(ToQString(m_padCharacter) + "   " + ToQString(m_data.Pinyin()));
+    m_padWindow->show();
+    m_padWindow->raise();
+    m_padWindow->activateWindow();
+}
+
 bool CWordStudyDlg::BeginWord(const std::u16string& word, const std::u16string& pinyin,
                               const std::string& wordId) {
+    FollowTextSize();
     m_pad->StopAnimation();
     m_pad->ShowBackground();
     m_word = word.substr(0, WordData::kMaxTextLength);
@@ -213,6 +281,9 @@ void CWordStudyDlg::ShowCharacterOnPad() {
     m_data.LoadStrokeImages(id);
     m_pad->SetStrokeImages(m_data.StrokeImages());
     m_pad->SetCharacter(m_data.LoadEmptyImage(id));
+    if (PadInWindow())
+        m_openPad->setIcon(QPixmap::fromImage(
+            m_pad->Picture().scaled(kPreviewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 void CWordStudyDlg::LoadPadCharacter(const std::u16string& character) {
@@ -345,6 +416,7 @@ void CWordStudyDlg::OnSound() {
 void CWordStudyDlg::OnAnimation() {
     if (!CanUseCharacterButtons())
         return;
+    ShowPadWindow();
     m_pad->StartAnimation();
     m_practice = false;
 }
@@ -364,13 +436,16 @@ void CWordStudyDlg::OnPractise() {
         return;
     }
     m_practice = true;
+    ShowPadWindow();
     m_pad->ResetWriting();
     m_pad->StartPractice(path);
 }
 
 void CWordStudyDlg::OnGrade() {
-    if (CanUseCharacterButtons() && m_practice)
-        m_pad->Grade();
+    if (!CanUseCharacterButtons() || !m_practice)
+        return;
+    ShowPadWindow();
+    m_pad->Grade();
 }
 
 void CWordStudyDlg::OnLookUp() {

@@ -4,14 +4,17 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 class BitmapButton;
 class CWritingPad;
+class CWritingPadDlg;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
 
 // The word-study page of the lesson window: one word with its pinyin, characters, explanation and
 // part of speech, its sound, and for a single character the stroke-order animation and the
@@ -38,6 +41,8 @@ public:
     static constexpr int kPhraseButton = 1016;
     static constexpr int kStrokeCaption = 1017;
     static constexpr int kPhrasesCaption = 1018;
+    // In the pad's place when the pad has a window of its own.
+    static constexpr int kOpenPadButton = 1019;
     static constexpr std::size_t kMaxPhrases = 5;
     static constexpr QSize kSize{420, 500};
 
@@ -49,7 +54,7 @@ public:
         std::string msgBoxTitle, bhOrder, grades;
         std::string btnGrade, btnExercise, btnCartoon, btnSpeak;
         std::string wrongDirection, wrongShape, tooFar, tooShort, tooLong;
-        std::string strokeCaption, phrasesCaption;
+        std::string strokeCaption, phrasesCaption, openPad;
         std::string strictness;
     };
     static Texts ReadTexts(const std::string& iniPath);
@@ -63,6 +68,8 @@ public:
     void StudyWord(const std::u16string& word, const std::u16string& pinyin, const std::string& wordId);
 
     CWritingPad& Pad() { return *m_pad; }
+    // The window the pad moves into at larger Chinese text sizes (none at 100 %).
+    CWritingPadDlg* PadWindow() const { return m_padWindow; }
     const WordData& Data() const { return m_data; }
     const Texts& IniTexts() const { return m_texts; }
     const std::u16string& CurrentWord() const { return m_word; }
@@ -86,7 +93,15 @@ protected:
 
 private:
     void SetUpControls();
+    // Draws the pad at the learner's Chinese text size: on the page at 100 %, larger in a window
+    // of its own, since the page cannot grow inside the lesson window.
+    void FollowTextSize();
+    bool PadInWindow() const;
+    // Brings up the pad's window when the pad lives there.
+    void ShowPadWindow();
     BitmapButton* MakeButton(int id, int hoverId, int normalId, const std::string& tooltip, int row);
+    // A button's command: the click sound, then the command.
+    std::function<void()> ButtonCommand(void (CWordStudyDlg::*command)());
     QPushButton* MakeCharacterButton(std::size_t index);
     QPushButton* MakePhraseButton(std::size_t index);
     // Steps every new word begins with; false when the word is empty.
@@ -107,6 +122,8 @@ private:
 
     WordData m_data{true};
     CWritingPad* m_pad = nullptr;
+    CWritingPadDlg* m_padWindow = nullptr;
+    QToolButton* m_openPad = nullptr;
     std::u16string m_word;
     std::u16string m_pinyin;
     std::string m_wordId = WordData::kNoWordId;

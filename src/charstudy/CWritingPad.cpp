@@ -1,6 +1,7 @@
 #include "charstudy/CWritingPad.h"
 
 #include "render/BmpReader.h"
+#include "render/GlyphScale.h"
 
 #include "app/CLog.h"
 #include "app/ContentPath.h"
@@ -81,8 +82,28 @@ CWritingPad::~CWritingPad() {
 
 void CWritingPad::Create(QWidget* parent, int x, int y) {
     setParent(parent);
-    setGeometry(x, y, kWidth, kHeight);
+    setGeometry(QRect(QPoint(x, y), PadSize()));
     show();
+}
+
+QSize CWritingPad::PadSize() const {
+    return {glyphscale::Scaled(kWidth, m_percent), glyphscale::Scaled(kHeight, m_percent)};
+}
+
+void CWritingPad::SetTextSize(int percent) {
+    EndStoppedAnimation();
+    m_percent = percent > 0 ? percent : 100;
+    m_practice.SetScale(m_percent);
+    ClearRefusal();
+    m_picture = QImage(PadSize(), QImage::Format_RGB32);
+    resize(PadSize());
+    ScaleCharacter();
+    Render();
+}
+
+void CWritingPad::ScaleCharacter() {
+    m_shownBase = StrokeAnimation::ScaledPicture(m_baseImage, m_percent);
+    m_shownStrokes = StrokeAnimation::ScaledImages(m_strokeImages, m_percent);
 }
 
 void CWritingPad::SetStepTimer(std::unique_ptr<StepTimer> timer) {
@@ -93,11 +114,13 @@ void CWritingPad::SetStepTimer(std::unique_ptr<StepTimer> timer) {
 void CWritingPad::SetStrokeImages(const std::vector<StrokeImage>& images) {
     EndStoppedAnimation();
     m_strokeImages = images;
+    ScaleCharacter();
 }
 
 void CWritingPad::SetCharacter(const QImage& baseImage) {
     EndStoppedAnimation();
     m_baseImage = baseImage.convertToFormat(QImage::Format_RGB32);
+    ScaleCharacter();
     m_mode = modeStatic;
     Render();
 }
@@ -110,7 +133,7 @@ void CWritingPad::ShowWhole() {
 
 void CWritingPad::ShowBackground() {
     EndStoppedAnimation();
-    m_baseImage = QImage();
+    m_baseImage = m_shownBase = QImage();
     m_mode = modeBackground;
     Render();
 }
@@ -136,6 +159,10 @@ void CWritingPad::EndStoppedAnimation() {
 void CWritingPad::DrawBackgroundView() {
     m_picture.fill(Qt::white);
     QPainter dc(&m_picture);
+    // Drawn in base coordinates; lines and pen widths grow with the text size.
+    const double scale = m_percent / 100.0;
+    dc.scale(scale, scale);
+    dc.setRenderHint(QPainter::SmoothPixmapTransform, m_percent != 100);
     if (!m_background.isNull())
         dc.drawImage(QPoint(0, 0), m_background);
     dc.fillRect(kPracticeBox, Qt::white);
@@ -147,20 +174,22 @@ void CWritingPad::DrawBackgroundView() {
 }
 
 void CWritingPad::DrawBaseImage(bool andMode) {
-    if (m_baseImage.isNull())
+    if (m_shownBase.isNull())
         return;
+    const QPoint origin = StrokeAnimation::SquareOrigin(m_percent);
     if (andMode) {
-        StrokeAnimation::AndInto(m_picture, m_baseImage, m_baseImage.rect(), StrokeAnimation::kSquareOrigin);
+        StrokeAnimation::AndInto(m_picture, m_shownBase, m_shownBase.rect(), origin);
         return;
     }
     QPainter dc(&m_picture);
-    dc.drawImage(StrokeAnimation::kSquareOrigin, m_baseImage);
+    dc.drawImage(origin, m_shownBase);
 }
 
 void CWritingPad::DrawStrokes() {
     QPainter dc(&m_picture);
     dc.setRenderHint(QPainter::Antialiasing, false);
-    dc.setPen(QPen(Qt::black, kStrokePenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    dc.setPen(QPen(Qt::black, glyphscale::Scaled(kStrokePenWidth, m_percent), Qt::SolidLine, Qt::RoundCap,
+                   Qt::RoundJoin));
     const auto draw = [&](const HandwritingPractice::Stroke& stroke) {
         if (stroke.size() > 1)
             dc.drawPolyline(stroke.data(), static_cast<int>(stroke.size()));
@@ -174,17 +203,17 @@ void CWritingPad::Render() {
     DrawBackgroundView();
     switch (m_mode) {
     case modeStatic:
-        if (!m_strokeImages.empty()) {
+        if (!m_shownStrokes.empty()) {
             DrawBaseImage(true);
-            StrokeAnimation::StampAll(m_picture, m_strokeImages);
+            StrokeAnimation::StampAll(m_picture, m_shownStrokes, StrokeAnimation::SquareOrigin(m_percent));
         }
         break;
     case modeAnimation:
-        if (!m_strokeImages.empty()) {
+        if (!m_shownStrokes.empty()) {
             DrawBaseImage(true);
             if (!m_animating && !m_stop) {
                 m_animating = true;
-                m_animation.emplace(m_strokeImages);
+                m_animation.emplace(m_shownStrokes, m_percent);
                 m_guardedWindow = window();
                 m_guardedWindow->installEventFilter(this);
                 RunAnimationStep();
@@ -218,7 +247,7 @@ void CWritingPad::RunAnimationStep() {
         FinishAnimation(m_stop);
         return;
     }
-    const StrokeImage& image = m_strokeImages[static_cast<size_t>(step.record)];
+    const StrokeImage& image = m_shownStrokes[static_cast<size_t>(step.record)];
     StrokeAnimation::AndInto(m_picture, image.bitmap, step.source, step.target);
     update();
     m_timer->Schedule(step.waitMs, [this] { RunAnimationStep(); });
@@ -299,7 +328,7 @@ void CWritingPad::mousePressEvent(QMouseEvent* event) {
             ClearRefusal();
             Render();
         }
-        m_practice.Press(HandwritingPractice::ConfineToSquare(event->position().toPoint()));
+        m_practice.Press(m_practice.ConfineToSquare(event->position().toPoint()));
     }
 }
 
@@ -312,7 +341,7 @@ void CWritingPad::mouseMoveEvent(QMouseEvent* event) {
         return;
     QPoint point = event->position().toPoint();
     if (m_cursorConfined) {
-        const QPoint inside = HandwritingPractice::ConfineToSquare(point);
+        const QPoint inside = m_practice.ConfineToSquare(point);
         if (inside != point)
             QCursor::setPos(mapToGlobal(inside));
         point = inside;
@@ -367,6 +396,8 @@ void CWritingPad::DrawRefusal() {
     if (m_explanation.text.empty())
         return;
     QPainter dc(&m_picture);
+    // The box, its words and the highlighted reference in base coordinates, grown to the text size.
+    dc.scale(m_percent / 100.0, m_percent / 100.0);
     dc.setRenderHint(QPainter::Antialiasing);
     dc.setPen(QPen(QColor(kHighlightColour), 1));
     dc.setBrush(QColor(255, 244, 240));

@@ -20,6 +20,10 @@
 // which one character is shown whole, animated stroke by stroke, or written by the learner with
 // the mouse and graded. The character square (190 x 190) lies at (30, 50).
 //
+// At a larger Chinese text size (SetTextSize) everything is drawn larger by that percentage: the
+// practice box, the character and its animation, the ink; the learner's strokes are judged in the
+// square's own 190 x 190 coordinates all the same.
+//
 // Everything is drawn into the pad's picture, which a paint copies to the screen; the animation
 // draws one step per timer tick, so buttons keep working while it runs. While it runs the window
 // the pad sits in cannot be closed.
@@ -39,6 +43,13 @@ public:
 
     // Places the pad at (x, y) in `parent`, visible.
     void Create(QWidget* parent, int x, int y);
+    // Draws the pad at `percent` (100, 150, 200) of its base size; forgets what was written.
+    void SetTextSize(int percent);
+    int TextSize() const { return m_percent; }
+    // The pad's size at its text size.
+    QSize PadSize() const;
+    // Where a point of the character square lies on the pad.
+    QPoint PadPoint(QPoint squarePoint) const { return m_practice.ToWindow(squarePoint); }
     // Replaces the timer the animation runs on (tests).
     void SetStepTimer(std::unique_ptr<StepTimer> timer);
     // Text telling that a stroke was written out of order.
@@ -103,6 +114,8 @@ private:
     void FinishAnimation(bool stopped);
     // A stopped animation still waiting for its next step ends here, before its data changes.
     void EndStoppedAnimation();
+    // The character's pictures at the pad's text size.
+    void ScaleCharacter();
     bool StrokesRemain() const;
     bool CounterPastReferences() const;
     void ConfineCursor(bool on);
@@ -115,6 +128,10 @@ private:
     QImage m_baseImage;
     QImage m_picture;
     std::vector<StrokeImage> m_strokeImages;
+    // The same pictures as drawn at the text size.
+    QImage m_shownBase;
+    std::vector<StrokeImage> m_shownStrokes;
+    int m_percent = 100;
     int m_mode = modeBackground;
     bool m_animating = false;
     bool m_stop = true;

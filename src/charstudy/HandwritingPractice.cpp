@@ -1,5 +1,7 @@
 #include "charstudy/HandwritingPractice.h"
 
+#include "render/GlyphScale.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <numeric>
@@ -37,10 +39,30 @@ void HandwritingPractice::Move(QPoint windowPoint) {
         m_current.push_back(windowPoint);
 }
 
-QPoint HandwritingPractice::ConfineToSquare(QPoint windowPoint) {
-    const int last = kSquareSize - 1;
-    return {std::clamp(windowPoint.x(), kSquareOrigin.x(), kSquareOrigin.x() + last),
-            std::clamp(windowPoint.y(), kSquareOrigin.y(), kSquareOrigin.y() + last)};
+void HandwritingPractice::SetScale(int percent) {
+    m_percent = percent > 0 ? percent : 100;
+    ClearWriting();
+}
+
+QPoint HandwritingPractice::WindowOrigin() const {
+    return {glyphscale::Scaled(kSquareOrigin.x(), m_percent),
+            glyphscale::Scaled(kSquareOrigin.y(), m_percent)};
+}
+
+QPoint HandwritingPractice::ToWindow(QPoint squarePoint) const {
+    return WindowOrigin() + QPoint(glyphscale::Scaled(squarePoint.x(), m_percent),
+                                   glyphscale::Scaled(squarePoint.y(), m_percent));
+}
+
+QPointF HandwritingPractice::ToSquare(QPoint windowPoint) const {
+    return QPointF(windowPoint - WindowOrigin()) * (100.0 / m_percent);
+}
+
+QPoint HandwritingPractice::ConfineToSquare(QPoint windowPoint) const {
+    const QPoint origin = WindowOrigin();
+    const int last = glyphscale::Scaled(kSquareSize, m_percent) - 1;
+    return {std::clamp(windowPoint.x(), origin.x(), origin.x() + last),
+            std::clamp(windowPoint.y(), origin.y(), origin.y() + last)};
 }
 
 HandwritingPractice::ReleaseResult HandwritingPractice::Release() {
@@ -56,7 +78,7 @@ HandwritingPractice::ReleaseResult HandwritingPractice::Release() {
     std::vector<QPointF> squarePoints;
     squarePoints.reserve(m_current.size());
     for (QPoint p : m_current)
-        squarePoints.push_back(p - kSquareOrigin);
+        squarePoints.push_back(ToSquare(p));
     const size_t expected = static_cast<size_t>(reference - m_references.begin());
     const StrokeChecker::Outcome outcome = m_checker.Check(squarePoints, m_prepared, expected);
     if (outcome.verdict != StrokeChecker::Verdict::Accepted) {

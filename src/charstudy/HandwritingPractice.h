@@ -12,7 +12,9 @@
 // strokes came to their references.
 //
 // Reference points are in the 190 x 190 square; learner points are window points, the square
-// lying at (30, 50) in the window.
+// lying at (30, 50) in the window. A pad drawn at a larger Chinese text size scales the window
+// (SetScale): its points are taken back into the square before they are judged, so a stroke is
+// judged alike at every size.
 class HandwritingPractice {
 public:
     struct ReferenceStroke {
@@ -21,6 +23,7 @@ public:
     };
     using Stroke = std::vector<QPoint>;
 
+    // The square in the window at 100 %.
     static constexpr QPoint kSquareOrigin{30, 50};
     static constexpr int kSquareSize = 190;
     // A learner point closer than this (in pixels) to a reference point touches it.
@@ -39,6 +42,9 @@ public:
     void Start(std::vector<ReferenceStroke> references);
     // How strictly strokes are judged from the next stroke on.
     void SetStrictness(StrokeChecker::Strictness strictness) { m_checker = StrokeChecker(strictness); }
+    // The size of the window in percent of its base size (100, 150, 200); forgets what was written.
+    void SetScale(int percent);
+    int Scale() const { return m_percent; }
 
     // Left button down at `windowPoint`: starts the next stroke there while strokes remain to be
     // written. The point where the pen touches down belongs to the stroke.
@@ -68,10 +74,14 @@ public:
 
     // The window point moved to the nearest point of the writing square, where the mouse is kept
     // while the button is down.
-    static QPoint ConfineToSquare(QPoint windowPoint);
+    QPoint ConfineToSquare(QPoint windowPoint) const;
+    // Where a point of the square lies in the window, and back.
+    QPoint ToWindow(QPoint squarePoint) const;
+    QPointF ToSquare(QPoint windowPoint) const;
 
 private:
     void ClearWriting();
+    QPoint WindowOrigin() const;
 
     std::vector<ReferenceStroke> m_references;
     std::vector<StrokeChecker::Reference> m_prepared; // m_references made ready for the checker
@@ -82,4 +92,5 @@ private:
     Stroke m_current;
     int m_counter = 0;
     bool m_drawing = false;
+    int m_percent = 100;
 };

@@ -19,5 +19,6 @@ target_sources(gui PRIVATE
   src/charstudy/CGradeDlg.cpp
   src/charstudy/CWordStudyDlg.cpp
   src/charstudy/CWritingPad.cpp
+  src/charstudy/CWritingPadDlg.cpp
   src/charstudy/StepTimer.cpp
 )

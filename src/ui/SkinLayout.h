@@ -108,6 +108,36 @@ inline constexpr QRect kClose{516, 14, 28, 28}; // button 2
 inline constexpr QRect kContent{48, 60, 496, 640};
 } // namespace detail
 
+// The large writing pad of the word-study page, image\writingpad150.bmp and image\writingpad200.bmp:
+// the pad at 150 % or 200 % of its base size (260 x 300) in the inset, the command buttons in a
+// column beside it.
+namespace writingpad {
+inline constexpr int kHeaderHeight = 56;
+inline constexpr QPoint kPadOrigin{24, 72};
+inline constexpr int kMargin = 24;
+inline constexpr QSize kCommand{96, 34};
+constexpr QSize PadSize(int percent) {
+    return {260 * percent / 100, 300 * percent / 100};
+}
+constexpr QSize Size(int percent) {
+    return {kPadOrigin.x() + PadSize(percent).width() + 20 + kCommand.width() + kMargin,
+            kPadOrigin.y() + PadSize(percent).height() + kMargin};
+}
+constexpr QRect Pad(int percent) {
+    return {kPadOrigin, PadSize(percent)};
+}
+constexpr QRect Title(int percent) {
+    return {28, 8, Size(percent).width() - 100, 40};
+}
+constexpr QRect Close(int percent) { // button 2
+    return {Size(percent).width() - 44, 14, 28, 28};
+}
+// The animation, practise and grade buttons, top down.
+constexpr QRect Command(int percent, int index) {
+    return {Pad(percent).right() + 21, kPadOrigin.y() + 16 + index * 46, kCommand.width(), kCommand.height()};
+}
+} // namespace writingpad
+
 // Exercise program window, skins\Exercise\exercise.bmp. The header band carries the title and the
 // progress; the prompt and answer areas are insets; the command buttons sit along the bottom.
 namespace exercise {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
 
 using Practice = HandwritingPractice;
@@ -17,12 +19,15 @@ std::vector<Practice::ReferenceStroke> Cross() {
     return {bar, post};
 }
 
-// Writes a stroke through the window positions of the given square points, shifted by `offset`.
+// Writes a stroke through the window positions of the given square points, shifted by `offset`,
+// on a window drawn at the practice's scale.
 Practice::ReleaseResult Write(Practice& p, const std::vector<QPoint>& squarePoints, QPoint offset = {}) {
-    EXPECT_EQ(p.Press(squarePoints.front() + Practice::kSquareOrigin + offset),
-              Practice::PressResult::Started);
+    const auto window = [&](QPoint q) {
+        return (q + Practice::kSquareOrigin + offset) * (p.Scale() / 100.0);
+    };
+    EXPECT_EQ(p.Press(window(squarePoints.front())), Practice::PressResult::Started);
     for (QPoint q : squarePoints)
-        p.Move(q + Practice::kSquareOrigin + offset);
+        p.Move(window(q));
     return p.Release();
 }
 
@@ -149,6 +154,44 @@ TEST(Handwriting, WritingFurtherFromTheReferenceGradesLower) {
     const double grade = p.Grade();
     EXPECT_LT(grade, 100.0);
     EXPECT_GT(grade, 90.0);
+}
+
+TEST(Handwriting, AStrokeOnALargerPadIsJudgedAndGradedAsAtTheBaseSize) {
+    const struct {
+        const char* what;
+        std::vector<QPoint> stroke;
+        StrokeChecker::Verdict verdict;
+    } cases[] = {
+        {"close along the bar", {{41, 97}, {80, 93}, {119, 96}}, StrokeChecker::Verdict::Accepted},
+        {"its ink just out of reach", {{40, 104}, {120, 104}}, StrokeChecker::Verdict::TooFar},
+        {"backwards", {{120, 95}, {40, 95}}, StrokeChecker::Verdict::WrongDirection},
+        {"a third of the bar", {{40, 95}, {66, 95}}, StrokeChecker::Verdict::TooShort},
+    };
+    for (const auto& c : cases)
+        for (int percent : {100, 150, 200}) {
+            Practice p;
+            p.SetScale(percent);
+            p.Start(Cross());
+            const Practice::ReleaseResult expected = c.verdict == StrokeChecker::Verdict::Accepted
+                                                         ? Practice::ReleaseResult::Accepted
+                                                         : Practice::ReleaseResult::Rejected;
+            EXPECT_EQ(Write(p, c.stroke), expected) << c.what << " at " << percent;
+            EXPECT_EQ(p.LastRefusal().reason, c.verdict) << c.what << " at " << percent;
+        }
+    // The vertical bar 4 pixels aside grades below 100, the same at every size.
+    std::map<int, double> grades;
+    for (int percent : {100, 150, 200}) {
+        Practice p;
+        p.SetScale(percent);
+        p.Start(Cross());
+        ASSERT_EQ(Write(p, Cross()[0].points), Practice::ReleaseResult::Accepted) << percent;
+        ASSERT_EQ(Write(p, {{99, 40}, {99, 120}}), Practice::ReleaseResult::Accepted) << percent;
+        grades[percent] = p.Grade();
+    }
+    EXPECT_LT(grades[100], 100.0);
+    EXPECT_DOUBLE_EQ(grades[200], grades[100]);
+    // At 1.5 times the mouse's whole pixels lie up to a third of a square pixel off the base points.
+    EXPECT_NEAR(grades[150], grades[100], 1.5);
 }
 
 TEST(Handwriting, GradingBeforeTheLastStrokeGivesZeroAndClears) {

@@ -1,12 +1,12 @@
 // Shows the word-study page on the fixture databases, for screenshots of the page, the animation
 // and a written character with its grade (scripts/wordstudy-demo.sh drives it on a virtual display).
 //
-//   wordstudy_demo ni|phrase|animation|write <state folder>
+//   wordstudy_demo ni|phrase|animation|write <state folder> [Chinese text size in percent]
 //
 // The fixture databases are made in the program folder (the executable's folder, a scratch copy).
 // When the page is ready the demo writes "<state folder>/ready"; for "write" also "strokes.txt",
 // one line per reference stroke with its screen points, and "grade.txt" with the grade button's
-// screen centre.
+// screen centre (in the pad's own window at larger text sizes).
 
 #include "CharacterStudyFixture.h"
 #include "automation/AutomationProbe.h"
@@ -18,9 +18,11 @@
 #include "charstudy/CDrawPLine.h"
 #include "charstudy/CWordStudyDlg.h"
 #include "charstudy/CWritingPad.h"
+#include "charstudy/CWritingPadDlg.h"
 #include "data/CADODatabase.h"
 #include "fixtures/FixtureDatabases.h"
 #include "fixtures/FixturePictures.h"
+#include "render/GlyphScale.h"
 #include "ui/CMessageBoxNotice.h"
 
 #include <QApplication>
@@ -28,6 +30,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -48,11 +51,13 @@ void WriteState(const std::string& folder, const std::string& name, const std::s
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: wordstudy_demo ni|phrase|animation|write <state folder>\n");
+        std::fprintf(stderr, "usage: wordstudy_demo ni|phrase|animation|write <state folder> [text size]\n");
         return 2;
     }
     const std::string scenario = argv[1];
     const std::string state = argv[2];
+    const int textSize = argc > 3 ? std::atoi(argv[3]) : 100;
+    SetChineseTextSizeSource([textSize] { return textSize; });
     const std::string folder = GetProgramFolder();
     std::string error;
     if (!MakeContent(folder, error)) {
@@ -84,7 +89,9 @@ int main(int argc, char** argv) {
             dlg.OnPractise();
             WriteState(state, "strokes.txt",
                        AutomationProbe::ReferenceStrokesOnScreen(dlg.Pad()).toStdString());
-            auto* grade = dlg.findChild<QPushButton*>(QString::number(CWordStudyDlg::kGradeButton));
+            QWidget* commands = dlg.PadWindow() ? static_cast<QWidget*>(dlg.PadWindow()) : &dlg;
+            auto* grade = commands->findChild<QPushButton*>(QString::number(CWordStudyDlg::kGradeButton),
+                                                            Qt::FindDirectChildrenOnly);
             const QPoint centre = grade->mapToGlobal(grade->rect().center());
             WriteState(state, "grade.txt", std::to_string(centre.x()) + " " + std::to_string(centre.y()));
         }

@@ -5,9 +5,11 @@
 #include "charstudy/CDrawPLine.h"
 #include "charstudy/CWordStudyDlg.h"
 #include "charstudy/CWritingPad.h"
+#include "charstudy/CWritingPadDlg.h"
 #include "charstudy/DrawObjectFile.h"
 #include "fixtures/FileSizeLimit.h"
 #include "fixtures/FixtureDatabases.h"
+#include "render/GlyphScale.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -150,6 +152,46 @@ TEST_F(WordStudyDlgTest, WritingTheCharacterOverItsReferenceGradesAHundred) {
     EXPECT_TRUE(m_notice.shown.empty());
     Click(CWordStudyDlg::kGradeButton);
     EXPECT_EQ(m_grades, (std::vector<std::string>{"Your handwriting's grade is:  100.0"}));
+}
+
+TEST_F(WordStudyDlgTest, AtTwiceTheTextSizeThePadOpensInItsOwnWindowAndGradesAlike) {
+    struct TextSize {
+        TextSize() {
+            SetChineseTextSizeSource([] { return 200; });
+        }
+        ~TextSize() { SetChineseTextSizeSource({}); }
+    } twice;
+    m_dlg->StudyWord(u"你", u"", "1");
+    CWritingPad& pad = m_dlg->Pad();
+    CWritingPadDlg* window = m_dlg->PadWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(pad.parentWidget(), window);
+    EXPECT_EQ(pad.size(), QSize(520, 600));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(m_dlg->findChild<QAbstractButton*>("1019")->isHidden());
+    // The page's practise button brings up the window with the practice.
+    Click(CWordStudyDlg::kPractiseButton);
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(pad.Mode(), CWritingPad::modeWriting);
+    for (const auto& object : pad.ReferenceObjects()) {
+        const std::vector<QPoint> points = dynamic_cast<const CDrawPLine&>(*object).Points();
+        const auto onPad = [](QPoint p) { return (p + QPoint(30, 50)) * 2; };
+        Mouse(QEvent::MouseButtonPress, onPad(points.front()));
+        for (QPoint p : points)
+            Mouse(QEvent::MouseMove, onPad(p));
+        Mouse(QEvent::MouseButtonRelease, onPad(points.back()));
+    }
+    EXPECT_EQ(pad.Practice().StrokeCounter(), 7);
+    EXPECT_TRUE(m_notice.shown.empty());
+    window->findChild<QPushButton*>(QString::number(CWordStudyDlg::kGradeButton))->click();
+    EXPECT_EQ(m_grades, (std::vector<std::string>{"Your handwriting's grade is:  100.0"}));
+    // Escape closes the window during an animation and leaves the character whole.
+    window->findChild<QPushButton*>(QString::number(CWordStudyDlg::kAnimationButton))->click();
+    ASSERT_TRUE(pad.IsAnimating());
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(pad.IsAnimating());
+    EXPECT_EQ(pad.Mode(), CWritingPad::modeStatic);
 }
 
 TEST_F(WordStudyDlgTest, ANewWordStopsARunningAnimationFirst) {

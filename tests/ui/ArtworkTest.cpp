@@ -80,13 +80,16 @@ TEST(ArtworkTest, PicturesWithWordsAreDrawnInEveryInterfaceLanguage) {
 }
 
 TEST(ArtworkTest, SkinsHaveTheirLayoutSizeAndGreenOutsideTheirShape) {
-    const std::pair<const char*, QSize> skins[] = {{"skins/Lesson/Login.bmp", skinlayout::catalog::kSize},
-                                                   {"skins/Lesson/lesson.bmp", skinlayout::lesson::kSize},
-                                                   {"image/userpass.bmp", skinlayout::login::kSize},
-                                                   {"image/tipdia.bmp", skinlayout::tip::kSize},
-                                                   {"image/usertip.bmp", skinlayout::usertip::kSize},
-                                                   {"image/systensetting.bmp", skinlayout::settings::kSize},
-                                                   {"image/dxj.bmp", skinlayout::detail::kSize}};
+    const std::pair<const char*, QSize> skins[] = {
+        {"skins/Lesson/Login.bmp", skinlayout::catalog::kSize},
+        {"skins/Lesson/lesson.bmp", skinlayout::lesson::kSize},
+        {"image/userpass.bmp", skinlayout::login::kSize},
+        {"image/tipdia.bmp", skinlayout::tip::kSize},
+        {"image/usertip.bmp", skinlayout::usertip::kSize},
+        {"image/systensetting.bmp", skinlayout::settings::kSize},
+        {"image/dxj.bmp", skinlayout::detail::kSize},
+        {"image/writingpad150.bmp", skinlayout::writingpad::Size(150)},
+        {"image/writingpad200.bmp", skinlayout::writingpad::Size(200)}};
     for (auto [path, size] : skins) {
         SCOPED_TRACE(path);
         const QImage skin = ProgramPicture(path);

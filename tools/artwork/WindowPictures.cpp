@@ -183,6 +183,15 @@ QImage DetailSkin() {
     });
 }
 
+QImage WritingPadSkin(int percent) {
+    using namespace skinlayout::writingpad;
+    return art::Drawn(Size(percent), art::kGreenKey, [&](QPainter& painter) {
+        // The title (the character and its reading) is written by the window.
+        WindowBody(painter, Size(percent), kHeaderHeight, {}, {});
+        art::Inset(painter, QRectF(Pad(percent)).adjusted(-6, -6, 6, 6), art::kPaper, 12);
+    });
+}
+
 QImage GradePicture() {
     const QSize size = skinlayout::kGradeSize;
     return art::Drawn(size, art::kCream.rgb(), [&](QPainter& painter) {
@@ -300,6 +309,8 @@ std::vector<ProgramPicture> MakeProgramPictures() {
         {QStringLiteral("image/usertip.bmp"), UserTipSkin()},
         {QStringLiteral("image/systensetting.bmp"), SettingsSkin()},
         {QStringLiteral("image/dxj.bmp"), DetailSkin()},
+        {QStringLiteral("image/writingpad150.bmp"), WritingPadSkin(150)},
+        {QStringLiteral("image/writingpad200.bmp"), WritingPadSkin(200)},
         {QStringLiteral("image/grade.bmp"), GradePicture()},
         {QStringLiteral("image/lesson_wordstudy.bmp"), PadBackground()},
         {QStringLiteral("image/general.bmp"), SpeakerIcon(Icon::Speaker, art::kTealLight, art::kTealDark)},

@@ -21,7 +21,7 @@ set(TESSALYNE_ARTWORK_DIR ${CMAKE_BINARY_DIR}/artwork)
 # The pictures of the program folder, so a deleted one is drawn again.
 set(program_pictures
   skins/Lesson/Login.bmp skins/Lesson/lesson.bmp skins/Exercise/exercise.bmp image/userpass.bmp image/tipdia.bmp image/usertip.bmp
-  image/systensetting.bmp image/dxj.bmp image/grade.bmp image/lesson_wordstudy.bmp image/general.bmp
+  image/systensetting.bmp image/dxj.bmp image/writingpad150.bmp image/writingpad200.bmp image/grade.bmp image/lesson_wordstudy.bmp image/general.bmp
   image/laba1.bmp image/stop.bmp
   # French versions of the pictures with words
   skins/Lesson/Login_fr.bmp image/userpass_fr.bmp image/usertip_fr.bmp image/systensetting_fr.bmp
