@@ -46,6 +46,11 @@ std::string WithoutPasswords(const std::string& connectionString) {
     return out;
 }
 
+std::uint64_t CADODatabase::NextSerial() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
+
 CADODatabase::~CADODatabase() {
     Close();
 }
@@ -96,8 +101,7 @@ bool CADODatabase::OpenFile(const std::string& path, int flags) {
         return false;
     }
     m_db = db;
-    static std::atomic<std::uint64_t> opened{0};
-    m_serial = ++opened;
+    m_serial = NextSerial();
     return true;
 }
 
@@ -190,5 +194,7 @@ bool CADODatabase::Execute(const SqlQuery& statement) {
         return false;
     }
     m_recordsAffected = sqlite3_changes(m_db);
+    // What was kept of the file's content may have changed with it.
+    m_serial = NextSerial();
     return true;
 }

@@ -48,7 +48,8 @@ public:
     long GetLastError() const { return m_lastErrorCode; }
 
     sqlite3* Handle() const { return m_db; }
-    // Tells one opening of a file from every other in the process, for what is kept of its content.
+    // Tells one opening of a file, up to its next write through this connection, from every other
+    // in the process: what is kept of the file's content holds while this stays the same.
     std::uint64_t Serial() const { return m_db ? m_serial : 0; }
     StatementCache& Statements() { return m_statements; }
     // Recordsets reading rows from one of the connection's statements.
@@ -66,6 +67,7 @@ private:
     bool AttachLessonFile();
     // Lets every reader copy its rows and give its statement back.
     void SettleReaders();
+    static std::uint64_t NextSerial();
 
     sqlite3* m_db = nullptr;
     std::uint64_t m_serial = 0;

@@ -1,7 +1,6 @@
 #include "render/WordPictures.h"
 
 #include "app/Globals.h"
-#include "data/CADODatabase.h"
 #include "data/ContentQuery.h"
 #include "data/Queries.h"
 #include "render/CharacterPicture.h"
@@ -9,11 +8,6 @@
 #include "render/SharedGlyphs.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <map>
-#include <mutex>
-#include <optional>
-#include <vector>
 
 int WordPictures::SetItem(const WordItem& item) {
     Free();
@@ -47,38 +41,18 @@ void WordPictures::Free() {
         picture = CBmpPicture();
 }
 
-namespace {
-
-// The new words of a lesson, read once per opening of the lesson database: every word control of
-// the lesson asks.
-std::optional<std::vector<std::u16string>> NewWordsOfLesson(int lesson) {
-    static std::mutex mutex;
-    static std::map<std::pair<std::uint64_t, int>, std::vector<std::u16string>> read;
-    const std::uint64_t opening = g_pLessonDb ? g_pLessonDb->Serial() : 0;
-    const std::lock_guard lock(mutex);
-    if (const auto found = read.find({opening, lesson}); opening != 0 && found != read.end())
-        return found->second;
-    const SqlQuery query = SqlQuery::Format(sql::kNewWordsOfLesson, {lesson});
+bool WordPictures::IsLessonNewWord() const {
+    const SqlQuery query = SqlQuery::Format(sql::kNewWordsOfLesson, {m_item.lessonNumber});
     CADORecordset recordset;
     if (!OpenContentQuery(recordset, g_pLessonDb, query))
-        return std::nullopt; // logged and noted for the window to tell once
-    std::vector<std::u16string> words;
+        return false; // logged and noted for the window to tell once
     for (; !recordset.IsEOF(); recordset.MoveNext()) {
         std::u16string word;
         recordset.GetFieldValue("word", word);
-        words.push_back(std::move(word));
+        if (word == m_item.word)
+            return true;
     }
-    if (read.size() > 64)
-        read.clear();
-    read[{opening, lesson}] = words;
-    return words;
-}
-
-} // namespace
-
-bool WordPictures::IsLessonNewWord() const {
-    const std::optional<std::vector<std::u16string>> words = NewWordsOfLesson(m_item.lessonNumber);
-    return words && std::find(words->begin(), words->end(), m_item.word) != words->end();
+    return false;
 }
 
 void WordPictures::LoadCharacter(int i) {
