@@ -341,6 +341,7 @@ void CSentencePanel::ToggleTranslation(int sentenceIndex) {
 
 std::vector<SentenceReader*> CSentencePanel::Readers() const {
     std::vector<SentenceReader*> readers;
+    readers.reserve(static_cast<size_t>(m_count));
     for (int i = 0; i < m_count; ++i)
         readers.push_back(m_slots[static_cast<size_t>(i)].reader);
     return readers;
