@@ -17,6 +17,7 @@
 #include "data/CADORecordset.h"
 #include "fixtures/TempFolder.h"
 #include "lesson/CLessonWindow.h"
+#include "lesson/LessonContentService.h"
 #include "lesson/LessonSettings.h"
 #include "lesson/LessonWindowServices.h"
 #include "ui/ScrollPanel.h"
@@ -178,10 +179,11 @@ void BM_OpenLargestLessonUntilTheTextIsPainted(benchmark::State& state) {
     DrawWordsInDisplayColours();
     const int lesson = LargestLesson(lessonDb);
     // One lesson window opened until its text is painted; the time it took.
-    auto openLesson = [lesson] {
+    LessonContentService content(&lessonDb, &wordDb, "en");
+    auto openLesson = [lesson, &content] {
         QElapsedTimer clock;
         clock.start();
-        CLessonWindow window(nullptr);
+        CLessonWindow window(content, nullptr);
         window.SetLessonNumber(lesson);
         window.InitDialog();
         PaintCounter counter;

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # toolchain
   g++ clang-14 libclang-rt-14-dev cmake ninja-build pkg-config clang-format
+  # static analysis of our sources (scripts/tidy.sh)
+  clang-tidy-14
   # libraries the program links
   qt6-base-dev libsqlite3-dev portaudio19-dev libmpg123-dev
   # slower model speech at the same pitch

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything with AddressSanitizer + UndefinedBehaviorSanitizer, warnings as errors, and runs
-# the whole test suite, including the end-to-end session on a two-lesson course (screenshots in
-# build-sanitize/e2e-screenshots),
-# then checks the installation and the Debian package.
+# Builds everything with AddressSanitizer + UndefinedBehaviorSanitizer, warnings as errors, runs
+# clang-tidy over our sources and the whole test suite, including the end-to-end session on a
+# two-lesson course (screenshots in build-sanitize/e2e-screenshots), then checks the installation
+# and the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,6 +15,8 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DTESSALYNE_SANITIZE=ON -DTESSALYNE_WERROR=ON -DTESSALYNE_TESTS=ON -DTESSALYNE_FUZZ=ON \
   -DTESSALYNE_CONTENT=OFF -DTESSALYNE_AUTOMATION=ON -DTESSALYNE_E2E=ON
 cmake --build "$build"
+# Static analysis of our sources as this build compiled them (bugprone and performance checks).
+./scripts/tidy.sh "$build"
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"

@@ -5,7 +5,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-CInstanceLock::CInstanceLock(std::string application) {
+CInstanceLock::CInstanceLock(const std::string& application) {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     if (runtime && *runtime == '/' && access(runtime, W_OK) == 0)
         m_path = std::string(runtime) + "/" + application + ".lock";

@@ -7,7 +7,7 @@
 // lock when the process ends, however it ends.
 class CInstanceLock {
 public:
-    explicit CInstanceLock(std::string application);
+    explicit CInstanceLock(const std::string& application);
     ~CInstanceLock();
     CInstanceLock(const CInstanceLock&) = delete;
     CInstanceLock& operator=(const CInstanceLock&) = delete;

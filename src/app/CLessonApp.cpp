@@ -16,6 +16,8 @@
 #include "data/CADODatabase.h"
 #include "data/Queries.h"
 #include "lesson/CLessonCatalogDlg.h"
+#include "lesson/LearnerService.h"
+#include "lesson/LessonContentService.h"
 #include "lesson/LessonSettings.h"
 #include "render/WordColours.h"
 
@@ -76,7 +78,9 @@ bool CLessonApp::InitInstance() {
         return false;
 
     CTerminationSignal termination;
-    CLessonCatalogDlg catalogue(languageName);
+    LessonContentService content(m_course.LessonDb(), m_course.WordDb(), m_course.LanguageShort());
+    LearnerService learners(m_course.LessonDb(), m_course.WordDb());
+    CLessonCatalogDlg catalogue(languageName, content, learners);
     catalogue.exec();
     return false;
 }

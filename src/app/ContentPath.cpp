@@ -42,7 +42,7 @@ std::string ExecutablePath() {
 } // namespace
 
 std::string ResolveContentPath(std::string_view path) {
-    const std::string wanted = ToSlashes(path);
+    std::string wanted = ToSlashes(path);
     if (wanted.empty() || Exists(wanted))
         return wanted;
     std::string resolved = wanted.front() == '/' ? "/" : "";

@@ -23,6 +23,9 @@ public:
 
     const std::string& LanguageId() const { return m_langId; }
     const std::string& LanguageShort() const { return m_langShort; }
+    // The open databases (null before Open and after Close).
+    CADODatabase* LessonDb() const { return m_lessonDb.get(); }
+    CADODatabase* WordDb() const { return m_wordDb.get(); }
 
 private:
     void ReportDatabaseFailure(const CADODatabase& db, const std::string& fileName);

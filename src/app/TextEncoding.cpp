@@ -47,7 +47,8 @@ bool IsValidUtf8(std::string_view bytes) {
 
 static std::string Gb18030ToUtf8(std::string_view bytes) {
     iconv_t cd = iconv_open("UTF-8", "GB18030");
-    if (cd == reinterpret_cast<iconv_t>(-1))
+    // iconv_open reports failure as (iconv_t)-1; there is no other way to test for it.
+    if (cd == reinterpret_cast<iconv_t>(-1)) // NOLINT(performance-no-int-to-ptr)
         return std::string(bytes);
     std::string out;
     std::vector<char> buffer(4096);

@@ -77,7 +77,7 @@ void CFileWaveInput::Deliver(std::unique_ptr<WaveHeader> buffer, std::size_t byt
     std::fill(buffer->data.begin(), buffer->data.end(), 0);
     const std::size_t read = m_file ? std::fread(buffer->data.data(), 1, bytes, m_file) : 0;
     if (m_format.bitsPerSample == 8)
-        std::fill(buffer->data.begin() + read, buffer->data.begin() + bytes, 0x80);
+        std::fill(buffer->data.data() + read, buffer->data.data() + bytes, 0x80);
     buffer->bytesRecorded = static_cast<std::uint32_t>(bytes);
     m_owner.PostThreadMessage(MM_WIM_DATA, 0, std::move(buffer));
 }

@@ -57,8 +57,9 @@ void CPlaySound::OnBlock(ThreadMessage& message) {
     auto* block = dynamic_cast<WaveHeader*>(message.lParam.get());
     if (!m_playing || !block)
         return;
-    message.lParam.release();
-    if (m_device->Write(std::unique_ptr<WaveHeader>(block)) == MMSYSERR_NOERROR)
+    // The device owns the block from here on.
+    std::unique_ptr<WaveHeader> owned(static_cast<WaveHeader*>(message.lParam.release()));
+    if (m_device->Write(std::move(owned)) == MMSYSERR_NOERROR)
         ++m_blocksWritten;
 }
 

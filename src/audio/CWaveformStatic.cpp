@@ -90,15 +90,17 @@ void CWaveformStatic::DrawWaveform() {
     painter.setPen(Qt::black);
     painter.drawRect(0, 0, width() - 1, height() - 1);
     painter.setPen(QPen(QColor::fromRgb(kWaveColour), 1));
+    // The zero line lies on a whole pixel row.
+    const int middle = height() / 2;
     if (IsLoaded()) {
         g_log.Write("CWaveformStatic::OnPaint window %d,%d viewport %d,%d origin 0,%d", width(), height(),
-                    width(), height(), height() / 2);
+                    width(), height(), middle);
         painter.save();
-        painter.translate(0, height() / 2);
+        painter.translate(0, middle);
         DrawSamples(painter);
         painter.restore();
     }
-    painter.drawLine(0, height() / 2, width(), height() / 2);
+    painter.drawLine(0, middle, width(), middle);
     m_pictureValid = true;
 }
 
@@ -111,7 +113,7 @@ void CWaveformStatic::DrawSamples(QPainter& painter) {
         return;
     }
     const std::size_t n = m_wave.SampleCount();
-    const double halfHeight = height() / 2;
+    const int halfHeight = height() / 2;
     for (std::size_t i = 0; i < n; ++i) {
         const int x = static_cast<int>(width() * (static_cast<double>(i) / static_cast<double>(n)));
         const int y = static_cast<int>(halfHeight * (m_wave.Sample(i) / kSampleScale));

@@ -101,7 +101,7 @@ std::vector<std::int16_t> Stretch(const std::vector<std::int16_t>& samples, int 
     for (std::size_t first = 0; first < frames; first += kChunkFrames) {
         const std::size_t count = std::min(kChunkFrames, frames - first);
         for (std::size_t i = 0; i < count * channels; ++i)
-            buffer[i] = samples[first * channels + i] / 32768.0f;
+            buffer[i] = static_cast<float>(samples[first * channels + i]) / 32768.0f;
         stretcher.putSamples(buffer.data(), static_cast<unsigned>(count));
         Receive(stretcher, channels, buffer, out);
     }
@@ -121,7 +121,7 @@ std::string SoundAtSpeed(const std::string& wavPath, int percent) {
     }
     const std::vector<std::int16_t> slower =
         Stretch(samples, format.channels, static_cast<int>(format.samplesPerSec), percent);
-    const std::string path = SlowerPath(wavPath, percent);
+    std::string path = SlowerPath(wavPath, percent);
     std::string error;
     if (!WriteScratchFile(path, WavBytes(format, slower), &error)) {
         g_log.Write("SoundAtSpeed: cannot write %s (%s); the sound plays at its own speed", path.c_str(),

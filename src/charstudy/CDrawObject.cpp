@@ -19,7 +19,8 @@ int CDrawObject::AddPoint(int, int) {
 void CDrawObject::DrawHandles(QPainter&) {}
 
 QColor CDrawObject::ToQColor(std::uint32_t colour) {
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
 }
 
 void CDrawObject::SerializeBase(strokefile::StrokeObject& record, bool storing) {

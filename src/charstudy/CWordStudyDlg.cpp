@@ -460,10 +460,8 @@ void CWordStudyDlg::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        event->accept();
-        return;
+    // The page is a pane of the lesson window, not a window of its own: nothing to close.
     case Qt::Key_Escape:
-        // The page is a pane of the lesson window, not a window of its own: nothing to close.
         event->accept();
         return;
     default:

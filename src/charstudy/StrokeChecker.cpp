@@ -217,8 +217,10 @@ StrokeChecker::Outcome StrokeChecker::Check(const std::vector<QPointF>& stroke,
             return outcome;
         }
     }
+    // The checks come in the order of their priority: a stroke that touches the reference but
+    // lies too far from it on the whole is told so only when nothing else is wrong.
     if (!TouchesAnywhere(dense, reference.dense))
-        outcome.verdict = Verdict::TooFar;
+        outcome.verdict = Verdict::TooFar; // NOLINT(bugprone-branch-clone): see the order above
     else if (MeanPairedDistance(even, reference.even, true) < MeanPairedDistance(even, reference.even, false))
         outcome.verdict = Verdict::WrongDirection;
     else if (length < reference.length * (1.0 - 0.35 * tolerance) - 4.0)

@@ -338,7 +338,7 @@ std::string WordData::WriteStrokeFile(const std::string& characterId, std::strin
         return {};
     char name[64];
     std::snprintf(name, sizeof name, "PLineForRead_%d.data", RandomBelow(10));
-    const std::string path = g_strTempLessonDir + "\\" + name;
+    std::string path = g_strTempLessonDir + "\\" + name;
     std::string error;
     if (!WriteScratchFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
                           &error)) {

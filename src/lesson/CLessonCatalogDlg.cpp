@@ -13,9 +13,6 @@
 #include "audio/AudioMessages.h"
 #include "audio/CSoundPlayer.h"
 #include "audio/ConvertMp3ToWav.h"
-#include "data/CADORecordset.h"
-#include "data/ContentQuery.h"
-#include "data/Queries.h"
 #include "lesson/CHelpWindow.h"
 #include "lesson/CInfoPictureDlg.h"
 #include "lesson/CLessonWindow.h"
@@ -23,10 +20,10 @@
 #include "lesson/CUser.h"
 #include "lesson/CUserTipDlg.h"
 #include "lesson/DialogControls.h"
-#include "lesson/LessonProgress.h"
+#include "lesson/LearnerService.h"
+#include "lesson/LessonContentService.h"
 #include "lesson/LessonSettings.h"
 #include "render/BmpReader.h"
-#include "trainer/TrainerCards.h"
 #include "ui/ArtworkIds.h"
 #include "ui/BitmapButton.h"
 #include "ui/ResourceImages.h"
@@ -61,8 +58,9 @@ const char* const kSkinFile = "skins\\lesson\\Login.bmp";
 
 } // namespace
 
-CLessonCatalogDlg::CLessonCatalogDlg(const std::string& languageName, QWidget* parent)
-    : SkinDialog(kSize, parent) {
+CLessonCatalogDlg::CLessonCatalogDlg(const std::string& languageName, LessonContentService& content,
+                                     LearnerService& learners, QWidget* parent)
+    : SkinDialog(kSize, parent), m_content(content), m_learners(learners) {
     setObjectName(QStringLiteral("102"));
     setWindowTitle(QStringLiteral("Tessalyne Lessons"));
     setWindowIcon(QIcon(QPixmap::fromImage(LoadBitmapResource(artwork::kAppIcon))));
@@ -176,13 +174,13 @@ void CLessonCatalogDlg::CreateLanguageList(const std::string& languageName) {
 
 void CLessonCatalogDlg::LoadLessons(int only) {
     catalog::LessonList list;
-    catalog::LoadLessonList(g_pLessonDb, g_strLangSuffix, list);
+    m_content.ReadLessonList(list);
     m_titleList->clear();
     for (const std::string& title : list.titles)
         m_titleList->addItem(QString::fromStdString(title));
     m_lessonIds = list.ids;
     ShowLessonTitles(list);
-    catalog::LoadLessonStates(g_pLessonDb, g_strUserId, m_lessonState, only);
+    m_learners.LoadLessonStates(g_strUserId, m_lessonState, only);
     ShowWordsDue();
     for (int lesson = 1; lesson <= catalog::kLessonCount; ++lesson)
         if (only == 0 || only == lesson)
@@ -218,7 +216,7 @@ void CLessonCatalogDlg::paintEvent(QPaintEvent* event) {
 
 void CLessonCatalogDlg::Login() {
     g_log.Write("OnPaint.1");
-    CUser login(this);
+    CUser login(m_learners, this);
     login.m_strUser = g_profile.GetProfileString(kProfileSection, "Lastuser", "Tessaly");
     g_strUserId = "0";
     g_log.Write("OnPaint.2");
@@ -256,9 +254,7 @@ void CLessonCatalogDlg::EnterLesson(int lesson) {
     // A title file left from another lesson must not be spoken for this one.
     const std::string titleMp3 = g_strTempLessonDir + "\\lessontitle.mp3";
     DeleteDirectoryTree(ResolveContentPath(titleMp3));
-    CADORecordset rs;
-    if (OpenContentQuery(rs, g_pLessonDb, SqlQuery::Format(sql::kLessonMainById, {lesson})) && !rs.IsEOF())
-        rs.SaveFieldToFile("sound", titleMp3);
+    m_content.SaveLessonSound(lesson, titleMp3);
     PlaySoundFile(ConvertMp3ToWav(titleMp3), SND_ASYNC | SND_FILENAME);
     g_log.Write("EnterLesson.3");
     MarkOpened(lesson);
@@ -275,11 +271,8 @@ void CLessonCatalogDlg::EnterLesson(int lesson) {
 void CLessonCatalogDlg::ShowWordsDue() {
     int due = 0;
     if (!m_strUserId.empty() && m_strUserId != "0") {
-        std::vector<TrainerCard> cards;
         std::string error;
-        if (trainercards::LoadCards(g_pLessonDb, g_pWordDb, g_strLangSuffix, m_strUserId, cards, error))
-            due = trainerdeck::DueCount(cards, QDate::currentDate());
-        else
+        if (!m_learners.WordsDue(m_strUserId, m_content.LanguageSuffix(), QDate::currentDate(), due, error))
             g_log.Write("LoadLessons: the words due are unknown: %s", error.c_str());
     }
     m_wordsDue->setText(QString::number(due));
@@ -294,12 +287,12 @@ void CLessonCatalogDlg::MarkOpened(int lesson) {
     if (g_strUserId.empty() || g_strUserId == "0")
         return;
     std::string error;
-    if (!progress::MarkLessonOpened(g_pLessonDb, g_strUserId, lesson, error))
+    if (!m_learners.MarkLessonOpened(g_strUserId, lesson, error))
         g_log.Write("EnterLesson: lesson %d is not remembered as opened: %s", lesson, error.c_str());
 }
 
 void CLessonCatalogDlg::RunLessonWindow(int lesson) {
-    CLessonWindow window(this);
+    CLessonWindow window(m_content, this);
     window.SetLessonNumber(lesson);
     window.exec();
 }
@@ -332,6 +325,7 @@ void CLessonCatalogDlg::OnLanguageChosen(int index) {
     // texts, menus and settings are the new language's.
     SaveDisplaySettingsOrTell();
     g_strLangSuffix = record.ShortString;
+    m_content.SetLanguageSuffix(g_strLangSuffix);
     g_lessonSettings.LoadFor(g_strLangSuffix);
     LoadLessons(0);
     ShowInterfaceLanguage();

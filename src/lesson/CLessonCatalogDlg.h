@@ -9,6 +9,8 @@
 #include <vector>
 
 class BitmapButton;
+class LearnerService;
+class LessonContentService;
 class QComboBox;
 class QLabel;
 
@@ -17,8 +19,10 @@ class QLabel;
 // Closing it (exit button or window close) saves the user's display settings.
 class CLessonCatalogDlg : public SkinDialog {
 public:
-    // languageName: the interface language's display name ("none" when TSSet.ini is missing).
-    explicit CLessonCatalogDlg(const std::string& languageName, QWidget* parent = nullptr);
+    // languageName: the interface language's display name ("none" when TSSet.ini is missing). The
+    // lessons are read through `content` and the learners' accounts and progress through `learners`.
+    CLessonCatalogDlg(const std::string& languageName, LessonContentService& content,
+                      LearnerService& learners, QWidget* parent = nullptr);
 
     // The single way into a lesson (1 to 35).
     void EnterLesson(int lesson);
@@ -36,6 +40,9 @@ public:
 protected:
     // Runs the lesson window for the lesson; replaced by tests.
     virtual void RunLessonWindow(int lesson);
+
+    LessonContentService& m_content;
+    LearnerService& m_learners;
 
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -24,30 +24,31 @@ template <class T> T* Hidden(T* pane) {
 
 } // namespace
 
-void CLessonPanes::Create(QWidget* window, LessonWindowServices& services) {
+void CLessonPanes::Create(QWidget* window, LessonWindowServices& services, LessonContentService& content) {
     m_window = window;
-    m_sentences = Hidden(new CSentencePanel(window));
+    m_content = &content;
+    m_sentences = Hidden(new CSentencePanel(content, window));
     m_sentences->SetServices(&services);
-    m_title = Hidden(new CLessonTitle(window));
+    m_title = Hidden(new CLessonTitle(content, window));
     m_title->SetServices(&services);
-    CreateRightPanes(window);
+    CreateRightPanes(window, content);
     m_listenSpeak->SetSpeechSpeed(g_lessonSettings.m_speechSpeed);
     QObject::connect(m_listenSpeak, &CListenSpeakDlg::speechSpeedChosen, window,
                      [&services](int percent) { services.ChooseSpeechSpeed(percent); });
 }
 
-void CLessonPanes::CreateRightPanes(QWidget* window) {
-    m_scene = Hidden(new CScenePane(window));
-    m_newWords = Hidden(new CNewWordPane(window));
-    m_typical = Hidden(new CTypicalPanel(window));
+void CLessonPanes::CreateRightPanes(QWidget* window, LessonContentService& content) {
+    m_scene = Hidden(new CScenePane(content, window));
+    m_newWords = Hidden(new CNewWordPane(content, window));
+    m_typical = Hidden(new CTypicalPanel(content, window));
     m_wordStudy = new CWordStudyDlg(window);
     // The page sits inside the lesson window like the other panes, not as a window of its own.
     m_wordStudy->setWindowFlags(Qt::Widget);
     m_wordStudy->hide();
     m_listenSpeak = Hidden(new ListenSpeakPane(window));
-    m_notes = Hidden(new CNotesPane(window));
-    m_languagePoints = Hidden(new CNotePage(window));
-    m_singleNote = Hidden(new CNotePage(window));
+    m_notes = Hidden(new CNotesPane(content, window));
+    m_languagePoints = Hidden(new CNotePage(content, window));
+    m_singleNote = Hidden(new CNotePage(content, window));
     m_singleNote->setObjectName("141.note");
     m_panes = {m_scene,      m_newWords, m_languagePoints, m_notes,
                m_singleNote, m_typical,  m_wordStudy,      m_listenSpeak};
@@ -156,7 +157,7 @@ void CLessonPanes::SetSpeechSpeed(int percent) {
 
 void CLessonPanes::ShowTypicalDetail(const std::string& typicalId) {
     if (!m_typicalDialog)
-        m_typicalDialog = new CTypicalDialog(m_window);
+        m_typicalDialog = new CTypicalDialog(*m_content, m_window);
     m_typicalDialog->show();
     m_typicalDialog->ShowTypical(typicalId);
 }

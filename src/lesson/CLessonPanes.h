@@ -23,7 +23,7 @@ using ListenSpeakPane = CListenSpeakDlg;
 // dialog, the word-study page and the speaking practice.
 class CLessonPanes final : public LessonPanes {
 public:
-    void Create(QWidget* window, LessonWindowServices& services) override;
+    void Create(QWidget* window, LessonWindowServices& services, LessonContentService& content) override;
     QWidget* Selector() override;
     ScrollPanel* SentencePanel() override;
     QWidget* RightPane(Pane pane) override { return m_panes[pane]; }
@@ -60,9 +60,10 @@ public:
     CTypicalDialog* TypicalDialog() const { return m_typicalDialog; }
 
 private:
-    void CreateRightPanes(QWidget* window);
+    void CreateRightPanes(QWidget* window, LessonContentService& content);
 
     QWidget* m_window = nullptr;
+    LessonContentService* m_content = nullptr;
     CLessonTitle* m_title = nullptr;
     CSentencePanel* m_sentences = nullptr;
     CScenePane* m_scene = nullptr;

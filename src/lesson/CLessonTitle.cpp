@@ -5,9 +5,8 @@
 #include "app/FileUtils.h"
 #include "app/Globals.h"
 #include "app/UserNotice.h"
-#include "data/ContentQuery.h"
-#include "data/Queries.h"
 #include "lesson/LessonContent.h"
+#include "lesson/LessonContentService.h"
 #include "lesson/LessonWindowServices.h"
 #include "ui/ArtworkIds.h"
 #include "ui/BitmapButton.h"
@@ -26,8 +25,8 @@ constexpr char kTitlePictureFile[] = "/child_title.bmp";
 
 } // namespace
 
-CLessonTitle::CLessonTitle(QWidget* parent)
-    : QWidget(parent), m_list(new QComboBox(this)), m_button(new BitmapButton(this)) {
+CLessonTitle::CLessonTitle(LessonContentService& content, QWidget* parent)
+    : QWidget(parent), m_content(content), m_list(new QComboBox(this)), m_button(new BitmapButton(this)) {
     setObjectName("280");
     m_list->setObjectName(QString::number(kListId));
     m_list->setGeometry(5, 5, 425, 24);
@@ -55,14 +54,12 @@ void CLessonTitle::LoadChildLessons(int lessonNumber) {
     g_log.Write("CLessonTitle.1");
     g_log.Write("CLessonTitle.2");
     std::vector<lesson::ChildLesson> children;
-    std::string failedSql;
     m_filling = true;
     m_list->clear();
     m_ids.clear();
-    if (!lesson::ReadChildLessons(g_pLessonDb, g_strLangSuffix, lessonNumber, children, failedSql) &&
-        !failedSql.empty()) {
+    if (!m_content.ReadChildLessons(lessonNumber, children) && !m_content.LastError().empty()) {
         m_filling = false;
-        GetUserNotice().Show(UserNotice::Kind::Error, failedSql, "open database fail");
+        GetUserNotice().Show(UserNotice::Kind::Error, m_content.LastError(), "open database fail");
         return;
     }
     g_log.Write("CLessonTitle.3");
@@ -82,17 +79,14 @@ void CLessonTitle::LoadChildLessons(int lessonNumber) {
 bool CLessonTitle::SwitchTo(const std::string& id, bool initialLoad) {
     if (initialLoad)
         g_log.Write("CLessonTitle.4.1.1");
-    CADORecordset rs;
-    const bool found =
-        OpenContentQuery(rs, g_pLessonDb, SqlQuery::Format(sql::kChildLessonText, {g_strLangSuffix, id})) &&
-        !rs.IsEOF();
-    if (initialLoad)
-        g_log.Write("CLessonTitle.4.1.1.1");
-    if (!found)
-        return false;
     const std::string titlePath = g_strTempLessonDir + kTitlePictureFile;
     MakeDirectoryPath(g_strTempLessonDir);
-    if (!rs.SaveFieldToFile("scenedescimg", titlePath))
+    const LessonContentService::Stored title = m_content.SaveChildLessonTitle(id, titlePath);
+    if (initialLoad)
+        g_log.Write("CLessonTitle.4.1.1.1");
+    if (title == LessonContentService::Stored::kQueryFailed || title == LessonContentService::Stored::kNoRow)
+        return false;
+    if (title != LessonContentService::Stored::kWritten)
         std::remove(titlePath.c_str());
     LessonWindowServices* window = Services();
     if (!initialLoad)

@@ -8,6 +8,7 @@
 #include <vector>
 
 class BitmapButton;
+class LessonContentService;
 class LessonWindowServices;
 class QComboBox;
 
@@ -19,7 +20,7 @@ public:
     static constexpr int kListId = 1035;
     static constexpr int kButtonId = 1061;
 
-    explicit CLessonTitle(QWidget* parent);
+    CLessonTitle(LessonContentService& content, QWidget* parent);
 
     // Fills the list with the lesson's child lessons and switches to the first one.
     void LoadChildLessons(int lessonNumber);
@@ -40,6 +41,7 @@ private:
     bool SwitchTo(const std::string& id, bool logSteps);
     LessonWindowServices* Services() const;
 
+    LessonContentService& m_content;
     QComboBox* m_list;
     BitmapButton* m_button;
     OlePicture m_background;

@@ -7,12 +7,10 @@
 #include "audio/CSoundPlayer.h"
 #include "audio/IClock.h"
 #include "audio/SpeechSpeed.h"
-#include "data/CADORecordset.h"
 #include "data/ContentProblems.h"
-#include "data/ContentQuery.h"
-#include "data/Queries.h"
 #include "lesson/ContentProblemMessage.h"
 #include "lesson/DialogControls.h"
+#include "lesson/LessonContentService.h"
 #include "lesson/LessonSettings.h"
 #include "lesson/ReadAll.h"
 #include "lesson/ScrollRepeatButton.h"
@@ -74,8 +72,9 @@ public:
 
 } // namespace
 
-CLessonWindow::CLessonWindow(QWidget* parent, IClock* clock)
-    : SkinDialog(kSize, parent), m_clock(clock ? *clock : GetSystemClock()), m_panes(MakeLessonPanes()) {
+CLessonWindow::CLessonWindow(LessonContentService& content, QWidget* parent, IClock* clock)
+    : SkinDialog(kSize, parent), m_content(content), m_clock(clock ? *clock : GetSystemClock()),
+      m_panes(MakeLessonPanes()) {
     setObjectName(QStringLiteral("129"));
 }
 
@@ -191,7 +190,7 @@ void CLessonWindow::CreateButtons() {
 }
 
 void CLessonWindow::CreatePanes() {
-    m_panes->Create(this, *this);
+    m_panes->Create(this, *this, m_content);
     m_panes->SentencePanel()->setGeometry(kSentencePanel);
     m_panes->SentencePanel()->InitPanel();
     m_panes->SentencePanel()->show();
@@ -252,16 +251,16 @@ void CLessonWindow::CreateScrollButtons() {
 }
 
 bool CLessonWindow::LoadHeadPicture() {
-    CADORecordset rs;
-    if (!OpenContentQuery(rs, g_pLessonDb,
-                          SqlQuery::Format(sql::kLessonTitleById, {g_strLangSuffix, m_nLessonNumber}))) {
+    const std::string head = g_strTempLessonDir + "\\leson.bmp";
+    switch (m_content.SaveLessonHead(m_nLessonNumber, head)) {
+    case LessonContentService::Stored::kQueryFailed:
         g_log.Write("%s", g_lessonSettings.Text(LessonText::ErrorText).c_str());
         return false;
-    }
-    if (!rs.IsEOF()) {
-        const std::string head = g_strTempLessonDir + "\\leson.bmp";
-        if (rs.SaveFieldToFile("lessonhead", head))
-            m_headPicture.Load(head);
+    case LessonContentService::Stored::kWritten:
+        m_headPicture.Load(head);
+        break;
+    default:
+        break;
     }
     return true;
 }

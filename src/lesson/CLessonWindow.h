@@ -11,6 +11,7 @@
 
 class BitmapButton;
 class IClock;
+class LessonContentService;
 class QLabel;
 class ScrollRepeatButton;
 
@@ -19,7 +20,8 @@ class ScrollRepeatButton;
 // toggle translations and start the exercise and spelling programs.
 class CLessonWindow : public SkinDialog, public LessonWindowServices {
 public:
-    explicit CLessonWindow(QWidget* parent, IClock* clock = nullptr);
+    // The lesson and its panes are read through `content`.
+    CLessonWindow(LessonContentService& content, QWidget* parent, IClock* clock = nullptr);
     ~CLessonWindow() override;
 
     void SetLessonNumber(int lesson) { m_nLessonNumber = lesson; }
@@ -82,6 +84,7 @@ private:
     void StartCompanion(const char* name, const QStringList& arguments);
     BitmapButton* Button(int id) const;
 
+    LessonContentService& m_content;
     IClock& m_clock;
     int m_nLessonNumber = 0;
     std::unique_ptr<LessonPanes> m_panes;

@@ -5,6 +5,7 @@
 #include "app/UserNotice.h"
 #include "lesson/CMeaningText.h"
 #include "lesson/LessonContent.h"
+#include "lesson/LessonContentService.h"
 #include "lesson/MeaningLayout.h"
 #include "render/CMutiWord.h"
 #include "ui/ArtworkIds.h"
@@ -23,7 +24,8 @@ constexpr int kTranslationTop = 5;
 
 } // namespace
 
-CNewWordList::CNewWordList(QWidget* parent) : ScrollPanel(parent) {
+CNewWordList::CNewWordList(LessonContentService& content, QWidget* parent)
+    : ScrollPanel(parent), m_content(content) {
     setObjectName("137");
 }
 
@@ -47,10 +49,8 @@ void CNewWordList::Load(int lessonNumber) {
     InitPanel();
     Clear();
     std::vector<lesson::NewWord> words;
-    std::string failedSql;
-    if (!lesson::ReadNewWords(g_pLessonDb, g_pWordDb, g_strLangSuffix, lessonNumber, words, failedSql) &&
-        !failedSql.empty()) {
-        GetUserNotice().Show(UserNotice::Kind::Error, failedSql, "open database fail");
+    if (!m_content.ReadNewWords(lessonNumber, words) && !m_content.LastError().empty()) {
+        GetUserNotice().Show(UserNotice::Kind::Error, m_content.LastError(), "open database fail");
         return;
     }
     const auto hand = LoadCursorResource(artwork::kHandCursor);

@@ -6,6 +6,7 @@
 
 class CMeaningText;
 class CMutiWord;
+class LessonContentService;
 
 // The lesson's new words, one row each: the word (clickable, opening its new-word study) and its
 // translation beside it, scrolling.
@@ -14,7 +15,7 @@ public:
     static constexpr int kRowGap = 7;
     static constexpr int kWordHeight = 18;
 
-    explicit CNewWordList(QWidget* parent);
+    CNewWordList(LessonContentService& content, QWidget* parent);
 
     // The rectangle the list returns to after sizing.
     void SetFrame(const QRect& frame);
@@ -36,6 +37,7 @@ private:
     };
     void Clear();
 
+    LessonContentService& m_content;
     int m_lessonNumber = 0;
     std::vector<Row> m_rows;
     QRect m_frame;

@@ -3,18 +3,20 @@
 #include "app/ContentPath.h"
 #include "app/Globals.h"
 #include "lesson/CNewWordList.h"
+#include "lesson/LessonContentService.h"
 #include "ui/DialogKeys.h"
 
 #include <QPainter>
 
-CNewWordPane::CNewWordPane(QWidget* parent) : QWidget(parent) {
+CNewWordPane::CNewWordPane(LessonContentService& content, QWidget* parent)
+    : QWidget(parent), m_content(content) {
     setObjectName("131");
     m_title.Load(GetProgramFolder() + "image\\lesson_" + g_strLangSuffix + "\\wordtitle.bmp");
 }
 
 void CNewWordPane::LoadWords(int lessonNumber) {
     if (!m_list) {
-        m_list = new CNewWordList(this);
+        m_list = new CNewWordList(m_content, this);
         m_list->SetFrame(kListFrame);
     }
     m_list->Load(lessonNumber);

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class CNewWordList;
+class LessonContentService;
 
 // The new-word pane: a title picture above the scrolling list of the lesson's new words.
 class CNewWordPane : public QWidget {
@@ -12,7 +13,7 @@ public:
     // Where the list goes (the pane's frame control 1012).
     static constexpr QRect kListFrame{10, 60, 400, 430};
 
-    explicit CNewWordPane(QWidget* parent);
+    CNewWordPane(LessonContentService& content, QWidget* parent);
 
     // Creates the list on first use and fills it with the lesson's new words.
     void LoadWords(int lessonNumber);
@@ -23,6 +24,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    LessonContentService& m_content;
     OlePicture m_title;
     CNewWordList* m_list = nullptr;
 };

@@ -3,9 +3,8 @@
 #include "app/FileUtils.h"
 #include "app/Globals.h"
 #include "app/UserNotice.h"
-#include "data/ContentQuery.h"
-#include "data/Queries.h"
 #include "lesson/CPictureStrip.h"
+#include "lesson/LessonContentService.h"
 #include "lesson/NoContentMovie.h"
 #include "ui/CShockwaveFlash.h"
 #include "ui/DialogKeys.h"
@@ -14,7 +13,8 @@
 
 #include <cstdio>
 
-CNotePage::CNotePage(QWidget* parent) : ScrollPanel(parent) {
+CNotePage::CNotePage(LessonContentService& content, QWidget* parent)
+    : ScrollPanel(parent), m_content(content) {
     setObjectName("141");
 }
 
@@ -23,22 +23,12 @@ bool CNotePage::ShowsPicture() const {
 }
 
 void CNotePage::WriteLanguagePoints(const std::string& file) {
-    CADORecordset rs;
-    if (OpenContentQuery(rs, g_pLessonDb,
-                         SqlQuery::Format(sql::kLanguagePoint, {g_strLangSuffix, m_lessonNumber})) &&
-        !rs.IsEOF())
-        rs.SaveFieldToFile("langpointimg", file);
+    m_content.SaveLanguagePoints(m_lessonNumber, file);
 }
 
 void CNotePage::WriteNote(const std::string& noteId, const std::string& file) {
-    CADORecordset rs;
-    const SqlQuery query = SqlQuery::Format(sql::kNoteById, {g_strLangSuffix, noteId});
-    if (!OpenContentQuery(rs, g_pLessonDb, query)) {
-        GetUserNotice().Show(UserNotice::Kind::Error, "", query.Text());
-        return;
-    }
-    if (!rs.IsEOF())
-        rs.SaveFieldToFile("notesimg", file);
+    if (m_content.SaveNote(noteId, file) == LessonContentService::Stored::kQueryFailed)
+        GetUserNotice().Show(UserNotice::Kind::Error, "", m_content.LastError());
 }
 
 void CNotePage::ShowPage(bool languagePoints, const std::string& noteId) {

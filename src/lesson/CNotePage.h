@@ -6,12 +6,13 @@
 
 class CPictureStrip;
 class CShockwaveFlash;
+class LessonContentService;
 
 // One picture page: the lesson's language points, or a single note opened from the text; the
 // no-content movie when there is no picture.
 class CNotePage : public ScrollPanel {
 public:
-    explicit CNotePage(QWidget* parent);
+    CNotePage(LessonContentService& content, QWidget* parent);
 
     void SetLessonNumber(int lessonNumber) { m_lessonNumber = lessonNumber; }
     // With `languagePoints` the lesson's language points, otherwise the note with this id.
@@ -30,6 +31,7 @@ private:
     void WriteLanguagePoints(const std::string& file);
     void WriteNote(const std::string& noteId, const std::string& file);
 
+    LessonContentService& m_content;
     int m_lessonNumber = 0;
     CPictureStrip* m_strip = nullptr;
     CShockwaveFlash* m_movie = nullptr;

@@ -5,6 +5,7 @@
 #include "app/UserNotice.h"
 #include "lesson/CPictureStrip.h"
 #include "lesson/LessonContent.h"
+#include "lesson/LessonContentService.h"
 #include "lesson/LessonSettings.h"
 #include "lesson/NoContentMovie.h"
 #include "ui/DialogKeys.h"
@@ -13,7 +14,8 @@
 
 #include <cstdio>
 
-CNotesPane::CNotesPane(QWidget* parent) : ScrollPanel(parent) {
+CNotesPane::CNotesPane(LessonContentService& content, QWidget* parent)
+    : ScrollPanel(parent), m_content(content) {
     setObjectName("230");
 }
 
@@ -38,9 +40,7 @@ void CNotesPane::LoadNotes(int lessonNumber) {
     Clear();
     InitPanel();
     std::vector<lesson::Note> notes;
-    std::string failedSql;
-    if (!lesson::ReadNotes(g_pLessonDb, g_strLangSuffix, lessonNumber, notes, failedSql) &&
-        !failedSql.empty()) {
+    if (!m_content.ReadNotes(lessonNumber, notes) && !m_content.LastError().empty()) {
         GetUserNotice().Show(UserNotice::Kind::Error, "", g_lessonSettings.Text(LessonText::ErrorText));
         return;
     }

@@ -7,12 +7,13 @@
 
 class CPictureStrip;
 class CShockwaveFlash;
+class LessonContentService;
 
 // All notes of a lesson as pictures one under another, scrolling; the no-content movie when the
 // lesson has no notes. The pictures are written to the scratch folder and deleted with the pane.
 class CNotesPane : public ScrollPanel {
 public:
-    explicit CNotesPane(QWidget* parent);
+    CNotesPane(LessonContentService& content, QWidget* parent);
     ~CNotesPane() override;
 
     void LoadNotes(int lessonNumber);
@@ -37,6 +38,7 @@ private:
     };
     void Clear();
 
+    LessonContentService& m_content;
     int m_lessonNumber = 0;
     std::vector<Note> m_notes;
     CShockwaveFlash* m_movie = nullptr;

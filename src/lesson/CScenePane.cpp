@@ -3,8 +3,7 @@
 #include "app/FileUtils.h"
 #include "app/Globals.h"
 #include "app/UserNotice.h"
-#include "data/ContentQuery.h"
-#include "data/Queries.h"
+#include "lesson/LessonContentService.h"
 #include "lesson/NoContentMovie.h"
 #include "ui/CShockwaveFlash.h"
 #include "ui/DialogKeys.h"
@@ -13,7 +12,8 @@
 
 #include <cstdio>
 
-CScenePane::CScenePane(QWidget* parent) : QWidget(parent), m_movie(new CShockwaveFlash(this)) {
+CScenePane::CScenePane(LessonContentService& content, QWidget* parent)
+    : QWidget(parent), m_content(content), m_movie(new CShockwaveFlash(this)) {
     setObjectName("130");
     m_movie->setObjectName(QString::number(kMovieId));
     m_movie->setGeometry(rect());
@@ -31,18 +31,15 @@ void CScenePane::LoadScene(const std::string& childLessonId) {
         std::remove(SceneFile(m_loadedId).c_str());
     m_loadedId = childLessonId;
 
-    CADORecordset rs;
-    const SqlQuery query = SqlQuery::Format(sql::kChildLessonById, {childLessonId});
-    if (!OpenContentQuery(rs, g_pLessonDb, query)) {
-        GetUserNotice().Show(UserNotice::Kind::Error, query.Text(), "open database fail");
+    MakeDirectoryPath(g_strTempLessonDir);
+    const std::string sceneFile = SceneFile(childLessonId);
+    const LessonContentService::Stored scene = m_content.SaveScene(childLessonId, sceneFile);
+    if (scene == LessonContentService::Stored::kQueryFailed) {
+        GetUserNotice().Show(UserNotice::Kind::Error, m_content.LastError(), "open database fail");
         return;
     }
-    m_loadedFile = SceneFile(childLessonId);
-    m_ownScene = false;
-    if (!rs.IsEOF()) {
-        MakeDirectoryPath(g_strTempLessonDir);
-        m_ownScene = rs.SaveFieldToFile("scene", m_loadedFile);
-    }
+    m_loadedFile = sceneFile;
+    m_ownScene = scene == LessonContentService::Stored::kWritten;
     if (!m_ownScene || !FileExists(m_loadedFile)) {
         m_ownScene = false;
         m_loadedFile = NoContentMoviePath();
@@ -50,7 +47,6 @@ void CScenePane::LoadScene(const std::string& childLessonId) {
     m_movie->LoadMovie(0, m_loadedFile);
     if (!m_ownScene)
         m_movie->Play();
-    rs.Close();
 }
 
 void CScenePane::StopScene() {

@@ -5,6 +5,7 @@
 #include <string>
 
 class CShockwaveFlash;
+class LessonContentService;
 
 // The right pane that plays the animated scene of a child lesson, or the interface language's
 // no-content movie when the child lesson has none. At most one scene file is kept in the scratch
@@ -13,7 +14,7 @@ class CScenePane : public QWidget {
 public:
     static constexpr int kMovieId = 1024;
 
-    explicit CScenePane(QWidget* parent);
+    CScenePane(LessonContentService& content, QWidget* parent);
 
     // Loads and starts the child lesson's scene; nothing when it is the one loaded.
     void LoadScene(const std::string& childLessonId);
@@ -32,6 +33,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    LessonContentService& m_content;
     CShockwaveFlash* m_movie;
     std::string m_loadedId;
     std::string m_loadedFile;

@@ -7,6 +7,7 @@
 #include "app/Globals.h"
 #include "lesson/CMeaningDia.h"
 #include "lesson/CMeaningText.h"
+#include "lesson/LessonContentService.h"
 #include "lesson/LessonSettings.h"
 #include "lesson/LessonWindowServices.h"
 #include "lesson/SpeakerTitleFit.h"
@@ -60,7 +61,8 @@ int SentenceDistance() {
 
 } // namespace
 
-CSentencePanel::CSentencePanel(QWidget* parent) : ScrollPanel(parent) {
+CSentencePanel::CSentencePanel(LessonContentService& content, QWidget* parent)
+    : ScrollPanel(parent), m_content(content) {
     setObjectName("1004");
     m_sceneTimer.setSingleShot(true);
     m_sceneTimer.setInterval(kSceneDelayMs);
@@ -136,9 +138,7 @@ int CSentencePanel::SetLessonData() {
     const MeaningRecord record = WordRowTemplate();
 
     std::vector<lesson::Sentence> sentences;
-    std::string failedSql;
-    if (!lesson::ReadSentences(g_pLessonDb, g_strLangSuffix, m_childLessonId, sentences, failedSql) &&
-        !failedSql.empty()) {
+    if (!m_content.ReadSentences(m_childLessonId, sentences) && !m_content.LastError().empty()) {
         g_log.Write("SetLessonData: open database error!");
         return y;
     }
@@ -228,7 +228,7 @@ void CSentencePanel::ShowSentence(const lesson::Sentence& sentence, int index, M
 
     if (!slot.reader) {
         g_log.Write("SetLessonData:new CStaticPicture");
-        slot.reader = new CStaticPicture(this);
+        slot.reader = new CStaticPicture(m_content, this);
         slot.reader->Create(QRect(0, y, CStaticPicture::kIconSize, CStaticPicture::kIconSize), index,
                             sentence.id);
     }
@@ -341,6 +341,7 @@ void CSentencePanel::ToggleTranslation(int sentenceIndex) {
 
 std::vector<SentenceReader*> CSentencePanel::Readers() const {
     std::vector<SentenceReader*> readers;
+    readers.reserve(static_cast<size_t>(m_count));
     for (int i = 0; i < m_count; ++i)
         readers.push_back(m_slots[static_cast<size_t>(i)].reader);
     return readers;

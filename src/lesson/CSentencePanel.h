@@ -14,6 +14,7 @@
 class CMeaningDia;
 class CMeaningText;
 class CMutiWord;
+class LessonContentService;
 class LessonWindowServices;
 
 // The text of one child lesson: per sentence a reading control, an optional speaker title with its
@@ -30,7 +31,7 @@ public:
     static constexpr int kTranslationRight = 234;
     static constexpr int kSceneDelayMs = 500;
 
-    explicit CSentencePanel(QWidget* parent);
+    CSentencePanel(LessonContentService& content, QWidget* parent);
     ~CSentencePanel() override;
 
     // The rectangle the panel returns to after sizing.
@@ -90,6 +91,7 @@ private:
     void FinishLayout(int contentWidth, int y);
     LessonWindowServices* Services() const;
 
+    LessonContentService& m_content;
     int m_lessonNumber = 0;
     std::string m_childLessonId;
     QRect m_frame;

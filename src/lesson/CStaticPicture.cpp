@@ -9,8 +9,7 @@
 #include "audio/CWaveFileView.h"
 #include "audio/ConvertMp3ToWav.h"
 #include "audio/SpeechSpeed.h"
-#include "data/ContentQuery.h"
-#include "data/Queries.h"
+#include "lesson/LessonContentService.h"
 #include "lesson/LessonSettings.h"
 #include "render/BmpReader.h"
 #include "ui/FindAncestor.h"
@@ -38,7 +37,8 @@ void PlayAndWait(const std::string& wavPath) {
 
 } // namespace
 
-CStaticPicture::CStaticPicture(QWidget* parent) : QWidget(parent), m_play(PlayAndWait) {}
+CStaticPicture::CStaticPicture(LessonContentService& content, QWidget* parent)
+    : QWidget(parent), m_content(content), m_play(PlayAndWait) {}
 
 void CStaticPicture::Create(const QRect& rect, int sentenceIndex, const std::string& sentenceId) {
     setObjectName("65535");
@@ -60,20 +60,15 @@ void CStaticPicture::SetState(int state) {
 }
 
 bool CStaticPicture::FetchSound() {
-    CADORecordset rs;
-    const SqlQuery query = SqlQuery::Format(sql::kSentenceById, {m_sentenceId});
-    if (!OpenContentQuery(rs, g_pLessonDb, query)) {
-        GetUserNotice().Show(UserNotice::Kind::Error, query.Text(), "open database fail");
+    const std::string soundPath = g_strTempLessonDir + "/" + m_sentenceId + ".mp3";
+    MakeDirectoryPath(g_strTempLessonDir);
+    const LessonContentService::Stored sound = m_content.CopySentenceSound(m_sentenceId, soundPath);
+    if (sound == LessonContentService::Stored::kQueryFailed) {
+        GetUserNotice().Show(UserNotice::Kind::Error, m_content.LastError(), "open database fail");
         return false;
     }
-    m_soundPath = g_strTempLessonDir + "/" + m_sentenceId + ".mp3";
-    const bool found = !rs.IsEOF();
-    if (found) {
-        MakeDirectoryPath(g_strTempLessonDir);
-        rs.SaveFieldToFile("sound", m_soundPath);
-    }
-    rs.Close();
-    return found;
+    m_soundPath = soundPath;
+    return sound != LessonContentService::Stored::kNoRow;
 }
 
 void CStaticPicture::ConvertSound() {

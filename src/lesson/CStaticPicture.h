@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+class LessonContentService;
 class QMenu;
 
 // What a sentence's reading control asks of the panel it sits in: the visibility of its sentence's
@@ -35,7 +36,7 @@ public:
     static constexpr int kSpeedCommandBase = 32800;
     static constexpr int kIconSize = 35;
 
-    explicit CStaticPicture(QWidget* parent);
+    CStaticPicture(LessonContentService& content, QWidget* parent);
 
     // Places the control and loads its icons; index and id name its sentence.
     void Create(const QRect& rect, int sentenceIndex, const std::string& sentenceId);
@@ -79,6 +80,7 @@ private:
     static void AddSpeedMenu(QMenu& menu);
     void ChooseSpeed(int percent);
 
+    LessonContentService& m_content;
     int m_index = 0;
     std::string m_sentenceId;
     std::u16string m_sentenceText;

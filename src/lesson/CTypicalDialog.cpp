@@ -8,8 +8,7 @@
 #include "audio/CSoundPlayer.h"
 #include "audio/ConvertMp3ToWav.h"
 #include "audio/SpeechSpeed.h"
-#include "data/ContentQuery.h"
-#include "data/Queries.h"
+#include "lesson/LessonContentService.h"
 #include "lesson/LessonSettings.h"
 #include "ui/ArtworkIds.h"
 #include "ui/BitmapButton.h"
@@ -34,22 +33,23 @@ void PlayAsync(const std::string& path) {
     PlaySoundFile(path, SND_ASYNC | SND_FILENAME);
 }
 
-// Writes a row's sound as MP3 and decodes it beside; the WAV's path, or "" when the row has none.
-// The files of an earlier sentence go first, so that they are never played in place of this one's.
-std::string WriteSound(const CADORecordset& rs, const std::string& mp3) {
-    const std::string wav = mp3.substr(0, mp3.size() - 4) + ".wav";
-    for (const std::string& stale : {mp3, wav})
-        std::remove(ResolveContentPath(stale).c_str());
-    if (!rs.IsEOF() && rs.SaveFieldToFile("sound", mp3))
-        return speech::SoundAtSpeed(ConvertMp3ToWav(mp3), g_lessonSettings.m_speechSpeed);
-    return "";
+// Decodes a sound written as MP3 beside it, at the learner's speed; the WAV's path, or "" when no
+// MP3 was written. The WAV of an earlier sentence goes first, so that it is never played in place
+// of this one's.
+std::string DecodedSound(const std::string& mp3, bool written) {
+    std::remove(ResolveContentPath(mp3.substr(0, mp3.size() - 4) + ".wav").c_str());
+    return written ? speech::SoundAtSpeed(ConvertMp3ToWav(mp3), g_lessonSettings.m_speechSpeed) : "";
+}
+
+std::string ExampleMp3(int number) {
+    return g_strTempLessonDir + "/" + std::to_string(number) + ".mp3";
 }
 
 } // namespace
 
-CTypicalDialog::CTypicalDialog(QWidget* parent)
-    : SkinDialog(kSize, parent), m_sentenceLine(new CMeaningDia(this)), m_selectedLine(new CMeaningDia(this)),
-      m_play(PlayAsync) {
+CTypicalDialog::CTypicalDialog(LessonContentService& content, QWidget* parent)
+    : SkinDialog(kSize, parent), m_content(content), m_sentenceLine(new CMeaningDia(this)),
+      m_selectedLine(new CMeaningDia(this)), m_play(PlayAsync) {
     setObjectName("278");
     InitSkin(GetProgramFolder() + "image\\dxj.bmp");
     for (CMeaningDia* line : {m_sentenceLine, m_selectedLine})
@@ -126,30 +126,19 @@ void CTypicalDialog::LoadSentence() {
     m_sentence.clear();
     m_pinyin.clear();
     m_translation.clear();
-    CADORecordset rs;
-    if (OpenContentQuery(rs, g_pLessonDb, SqlQuery::Format(sql::kTypicalById, {m_typicalId})) &&
-        !rs.IsEOF()) {
-        rs.GetFieldValue("sentence", m_sentence);
-        rs.GetFieldValue("pinyin", m_pinyin);
-    }
+    lesson::Typical typical = m_content.ReadTypical(m_typicalId);
+    m_sentence = std::move(typical.sentence);
+    m_pinyin = std::move(typical.pinyin);
+    m_translation = std::move(typical.translation);
     m_translationTop = kSentenceTop + m_sentenceLine->Show(LineRecord(m_sentence, m_pinyin, kSentenceTop));
-    CADORecordset translated;
-    if (OpenContentQuery(translated, g_pLessonDb,
-                         SqlQuery::Format(sql::kTypicalTranslation, {g_strLangSuffix, m_typicalId})) &&
-        !translated.IsEOF())
-        translated.GetFieldValue("translation", m_translation);
 }
 
 void CTypicalDialog::LoadExamples() {
-    std::string failedSql;
-    lesson::ReadTypicalExamples(g_pLessonDb, g_strLangSuffix, m_typicalId, m_examples, failedSql);
+    m_content.ReadTypicalExamples(m_typicalId, m_examples);
     MakeDirectoryPath(g_strTempLessonDir);
-    CADORecordset rs;
-    if (OpenContentQuery(rs, g_pLessonDb, SqlQuery::Format(sql::kTypicalDemos, {m_typicalId}))) {
-        for (int n = 0; !rs.IsEOF(); rs.MoveNext(), ++n) {
-            WriteSound(rs, g_strTempLessonDir + "/" + std::to_string(n) + ".mp3");
-        }
-    }
+    const std::vector<bool> written = m_content.SaveTypicalExampleSounds(m_typicalId, ExampleMp3);
+    for (size_t n = 0; n < written.size(); ++n)
+        DecodedSound(ExampleMp3(static_cast<int>(n)), written[n]);
     for (size_t i = 0; i < m_examples.size() && i < m_exampleLines.size(); ++i) {
         if (!m_exampleLines[i]) {
             m_exampleLines[i] = new CMeaningDia(this);
@@ -180,14 +169,14 @@ void CTypicalDialog::PlayExample() {
 }
 
 void CTypicalDialog::PlayTypical() {
-    CADORecordset rs;
-    const SqlQuery query = SqlQuery::Format(sql::kTypicalById, {m_typicalId});
-    if (!OpenContentQuery(rs, g_pLessonDb, query)) {
-        GetUserNotice().Show(UserNotice::Kind::Error, query.Text(), "open database fail");
+    MakeDirectoryPath(g_strTempLessonDir);
+    const std::string mp3 = g_strTempLessonDir + "/dxja.mp3";
+    const LessonContentService::Stored sound = m_content.SaveTypicalSound(m_typicalId, mp3);
+    if (sound == LessonContentService::Stored::kQueryFailed) {
+        GetUserNotice().Show(UserNotice::Kind::Error, m_content.LastError(), "open database fail");
         return;
     }
-    MakeDirectoryPath(g_strTempLessonDir);
-    const std::string wav = WriteSound(rs, g_strTempLessonDir + "/dxja.mp3");
+    const std::string wav = DecodedSound(mp3, sound == LessonContentService::Stored::kWritten);
     if (!wav.empty())
         m_play(wav);
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 class BitmapButton;
+class LessonContentService;
 
 // The detail dialog of one typical sentence: the sentence with its translation, its examples with
 // their meanings, and buttons that play the sentence and the chosen example. Created once by the
@@ -23,7 +24,7 @@ public:
     static constexpr int kMaxExamples = 10;
     static constexpr QSize kSize = skinlayout::detail::kSize;
 
-    explicit CTypicalDialog(QWidget* parent);
+    CTypicalDialog(LessonContentService& content, QWidget* parent);
     ~CTypicalDialog() override;
 
     void ShowTypical(const std::string& typicalId);
@@ -55,6 +56,7 @@ private:
     void LoadExamples();
     void DrawWrapped(QPainter& painter, const QRect& clear, const QRect& text, const std::string& value);
 
+    LessonContentService& m_content;
     std::string m_typicalId;
     std::u16string m_sentence;
     std::u16string m_pinyin;

@@ -5,6 +5,7 @@
 #include "lesson/CMeaningDia.h"
 #include "lesson/CMeaningText.h"
 #include "lesson/LessonContent.h"
+#include "lesson/LessonContentService.h"
 #include "ui/DialogKeys.h"
 
 #include <QPainter>
@@ -33,7 +34,8 @@ MeaningRecord TypicalLine(int lessonNumber, const lesson::Typical& typical, int 
 
 } // namespace
 
-CTypicalPanel::CTypicalPanel(QWidget* parent) : ScrollPanel(parent) {
+CTypicalPanel::CTypicalPanel(LessonContentService& content, QWidget* parent)
+    : ScrollPanel(parent), m_content(content) {
     setObjectName("279");
 }
 
@@ -56,10 +58,8 @@ void CTypicalPanel::Fill(int lessonNumber) {
     InitPanel();
     Clear();
     std::vector<lesson::Typical> typicals;
-    std::string failedSql;
-    if (!lesson::ReadTypicals(g_pLessonDb, g_strLangSuffix, lessonNumber, typicals, failedSql) &&
-        !failedSql.empty()) {
-        GetUserNotice().Show(UserNotice::Kind::Error, "open database fail", failedSql);
+    if (!m_content.ReadTypicals(lessonNumber, typicals) && !m_content.LastError().empty()) {
+        GetUserNotice().Show(UserNotice::Kind::Error, "open database fail", m_content.LastError());
         return;
     }
     int y = 0;

@@ -6,12 +6,13 @@
 
 class CMeaningDia;
 class CMeaningText;
+class LessonContentService;
 
 // The lesson's typical sentences, each a line of words with pinyin and its translation under it;
 // a click on a line opens the detail dialog for that sentence through the lesson window.
 class CTypicalPanel : public ScrollPanel {
 public:
-    explicit CTypicalPanel(QWidget* parent);
+    CTypicalPanel(LessonContentService& content, QWidget* parent);
 
     // The rectangle the panel returns to after sizing.
     void SetFrame(const QRect& frame);
@@ -33,6 +34,7 @@ private:
     };
     void Clear();
 
+    LessonContentService& m_content;
     std::vector<Entry> m_lines;
     QRect m_frame;
 };

@@ -2,11 +2,10 @@
 
 #include "app/CLog.h"
 #include "app/ContentPath.h"
-#include "app/Globals.h"
 #include "app/UserNotice.h"
 #include "lesson/CTipDlg.h"
 #include "lesson/DialogControls.h"
-#include "lesson/UserAccounts.h"
+#include "lesson/LearnerService.h"
 #include "ui/ArtworkIds.h"
 #include "ui/BitmapButton.h"
 #include "ui/SkinLayout.h"
@@ -20,7 +19,7 @@ namespace {
 const char* const kLoginTitle = "Log in";
 }
 
-CUser::CUser(QWidget* parent) : SkinDialog(kSize, parent) {
+CUser::CUser(LearnerService& learners, QWidget* parent) : SkinDialog(kSize, parent), m_learners(learners) {
     setObjectName(QStringLiteral("346"));
     m_userBox = new QComboBox(this);
     m_userBox->setObjectName(QStringLiteral("1035"));
@@ -48,7 +47,7 @@ void CUser::InitDialog() {
     g_log.Write("CUser.1");
     std::vector<std::string> names;
     std::string failedSql;
-    if (!accounts::UserNames(g_pLessonDb, names, failedSql)) {
+    if (!m_learners.UserNames(names, failedSql)) {
         GetUserNotice().Show(UserNotice::Kind::Error, kLoginTitle, failedSql);
         return;
     }
@@ -66,7 +65,7 @@ void CUser::InitDialog() {
 void CUser::OnOK() {
     m_strUser = m_userBox->currentText().toStdString();
     m_strPassword = m_passwordEdit->text().toStdString();
-    const accounts::LoginResult result = accounts::CheckLogin(g_pLessonDb, m_strUser, m_strPassword);
+    const accounts::LoginResult result = m_learners.CheckLogin(m_strUser, m_strPassword);
     switch (result.outcome) {
     case accounts::LoginOutcome::BlankName:
         CTipDlg::Run(this, QStringLiteral("Username can't be blank!"), true);
@@ -93,7 +92,7 @@ void CUser::OfferNewUser() {
     if (!CTipDlg::Run(this, question, false))
         return;
     std::string newId, error;
-    if (!accounts::CreateUser(g_pLessonDb, m_strUser, m_strPassword, newId, error)) {
+    if (!m_learners.CreateUser(m_strUser, m_strPassword, newId, error)) {
         // The account is not stored: stay here rather than study under an id lost at the next start.
         g_log.Write("CUser: new user %s not saved", m_strUser.c_str());
         CTipDlg::Run(this, QString::fromStdString(error), true);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+class LearnerService;
 class QComboBox;
 class QLineEdit;
 
@@ -11,7 +12,7 @@ class QLineEdit;
 // An unknown name is offered as a new user. Accepted with the user's id in m_strUserId.
 class CUser : public SkinDialog {
 public:
-    explicit CUser(QWidget* parent = nullptr);
+    explicit CUser(LearnerService& learners, QWidget* parent = nullptr);
 
     int exec() override;
 
@@ -25,6 +26,7 @@ private:
     // The name is unknown: ask whether to add it, and log in as the new user on yes.
     void OfferNewUser();
 
+    LearnerService& m_learners;
     QComboBox* m_userBox = nullptr;
     QLineEdit* m_passwordEdit = nullptr;
 };

@@ -80,7 +80,7 @@ ResumePrompt MakeResumePrompt(bool promptEnabled, int lastLesson, int lastLesson
 std::string HelpFile(const std::string& programFolder, const std::string& languageSuffix) {
     for (const std::string& candidate : {"help/" + text::AsciiLower(languageSuffix) + "/index.html",
                                          std::string("help/en/index.html"), std::string("help.chm")}) {
-        const std::string path = ResolveContentPath(programFolder + candidate);
+        std::string path = ResolveContentPath(programFolder + candidate);
         if (FileExists(path))
             return path;
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 class CMutiWord;
+class LessonContentService;
 class LessonWindowServices;
 class QWidget;
 class ScrollPanel;
@@ -29,8 +30,9 @@ public:
 
     virtual ~LessonPanes() = default;
 
-    // Creates every pane as a hidden child of the window; the window places and shows them.
-    virtual void Create(QWidget* window, LessonWindowServices& services) = 0;
+    // Creates every pane as a hidden child of the window, reading through `content`; the window
+    // places and shows them.
+    virtual void Create(QWidget* window, LessonWindowServices& services, LessonContentService& content) = 0;
     virtual QWidget* Selector() = 0;
     virtual ScrollPanel* SentencePanel() = 0;
     virtual QWidget* RightPane(Pane pane) = 0;

@@ -1,5 +1,6 @@
 target_sources(core PRIVATE
   src/lesson/ContentProblemMessage.cpp
+  src/lesson/LearnerService.cpp
   src/lesson/LessonCatalogData.cpp
   src/lesson/LessonContent.cpp
   src/lesson/LessonContentService.cpp

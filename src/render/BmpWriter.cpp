@@ -98,10 +98,11 @@ void WriteRow(const QImage& source, int y, Depth depth, int inkGrey, const Colou
     }
     if (depth == Depth::Rgb24) {
         const QRgb* pixels = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-        for (int x = 0; x < source.width(); ++x) {
-            row[3 * x] = static_cast<unsigned char>(qBlue(pixels[x]));
-            row[3 * x + 1] = static_cast<unsigned char>(qGreen(pixels[x]));
-            row[3 * x + 2] = static_cast<unsigned char>(qRed(pixels[x]));
+        unsigned char* out = row;
+        for (int x = 0; x < source.width(); ++x, out += 3) {
+            out[0] = static_cast<unsigned char>(qBlue(pixels[x]));
+            out[1] = static_cast<unsigned char>(qGreen(pixels[x]));
+            out[2] = static_cast<unsigned char>(qRed(pixels[x]));
         }
         return;
     }

@@ -60,9 +60,9 @@ void CDueChart::paintEvent(QPaintEvent*) {
             painter.drawText(QRectF(day * pitch, bar.top() - 16, pitch, 16), Qt::AlignCenter,
                              QString::number(count));
         const QDate date = m_firstDay.addDays(day);
-        painter.drawText(QRectF(day * pitch, chartBottom + 2, pitch, kLabelHeight / 2), Qt::AlignCenter,
+        painter.drawText(QRectF(day * pitch, chartBottom + 2, pitch, kLabelHeight / 2.0), Qt::AlignCenter,
                          QLocale().dayName(date.dayOfWeek(), QLocale::ShortFormat));
-        painter.drawText(QRectF(day * pitch, chartBottom + kLabelHeight / 2, pitch, kLabelHeight / 2),
+        painter.drawText(QRectF(day * pitch, chartBottom + kLabelHeight / 2.0, pitch, kLabelHeight / 2.0),
                          Qt::AlignCenter, QString::number(date.day()));
     }
 }

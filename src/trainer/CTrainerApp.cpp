@@ -7,6 +7,7 @@
 #include "app/PracticeCommandLine.h"
 #include "exercise/PracticeProgram.h"
 #include "lesson/CUser.h"
+#include "lesson/LearnerService.h"
 #include "lesson/UserAccounts.h"
 #include "trainer/CTrainerDlg.h"
 
@@ -20,8 +21,8 @@ std::string LastUserName() {
 }
 
 // Asks the learner to log in; their id and name, or an empty id when they cancelled.
-std::string AskLogin(std::string& name) {
-    CUser login(nullptr);
+std::string AskLogin(LearnerService& learners, std::string& name) {
+    CUser login(learners);
     login.m_strUser = name;
     if (login.exec() != QDialog::Accepted)
         return {};
@@ -35,13 +36,14 @@ int CTrainerApp::Run(const TrainerCommandLine& line) {
     PracticeProgram program("newword", true);
     if (!program.OpenCourse())
         return program.Status();
+    LearnerService learners(g_pLessonDb, g_pWordDb);
     std::string name = line.userName.empty() ? LastUserName() : line.userName;
     std::string userId = name.empty() ? std::string() : accounts::UserIdByName(g_pLessonDb, name);
     if (userId.empty() && !line.userName.empty())
         return PracticeProgram::RefuseCommandLine("newword", TrainerCommandLine::kUsage,
                                                   "there is no user named \"" + line.userName + "\"");
     if (userId.empty())
-        userId = AskLogin(name);
+        userId = AskLogin(learners, name);
     if (userId.empty())
         return 0;
     PracticeCommandLine who;

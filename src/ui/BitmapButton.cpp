@@ -181,12 +181,11 @@ bool BitmapButton::event(QEvent* event) {
 QString BitmapButton::TooltipHtml() const {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(kTooltipFontHeight);
-    const QString text =
-        QStringLiteral("<span style=\"font-family:Arial; font-size:%1px; font-weight:normal; "
-                       "color:#%2;\">%3</span>")
-            .arg(kTooltipFontHeight)
-            .arg(kTooltipColour & 0xFFFFFF, 6, 16, QLatin1Char('0'))
-            .arg(m_strTooltip.toHtmlEscaped());
+    QString text = QStringLiteral("<span style=\"font-family:Arial; font-size:%1px; font-weight:normal; "
+                                  "color:#%2;\">%3</span>")
+                       .arg(kTooltipFontHeight)
+                       .arg(kTooltipColour & 0xFFFFFF, 6, 16, QLatin1Char('0'))
+                       .arg(m_strTooltip.toHtmlEscaped());
     // Longer texts wrap at the maximum tip width.
     if (QFontMetrics(font).horizontalAdvance(m_strTooltip) <= kTooltipMaxWidth)
         return text;

@@ -29,7 +29,7 @@ static QImage CachedResourceImage(const QString& path) {
     const auto found = decoded.constFind(path);
     if (found != decoded.constEnd())
         return *found;
-    const QImage image(path);
+    QImage image(path);
     decoded.insert(path, image);
     return image;
 }
@@ -38,7 +38,7 @@ static QImage CachedResourceImage(const QString& path) {
 static QString BitmapPath(int id) {
     InitArtworkResources();
     if (!g_strLangSuffix.empty()) {
-        const QString own =
+        QString own =
             QStringLiteral(":/bitmaps/%1/%2.png").arg(QString::fromStdString(g_strLangSuffix)).arg(id);
         if (QFile::exists(own))
             return own;

@@ -29,7 +29,8 @@ namespace {
 // The catalogue with the lesson window replaced by a record of the lessons opened.
 class RecordingCatalog : public CLessonCatalogDlg {
 public:
-    RecordingCatalog() : CLessonCatalogDlg("English") {}
+    RecordingCatalog(LessonContentService& content, LearnerService& learners)
+        : CLessonCatalogDlg("English", content, learners) {}
     std::vector<int> m_opened;
     // What happens while the lesson window is open (a companion program keeping a score).
     std::function<void(int)> m_whileOpen;
@@ -62,7 +63,7 @@ std::string TipText(QWidget* tip) {
 using CatalogTest = WindowTest;
 
 TEST_F(CatalogTest, CancellingTheLoginSavesTheSettingsUnderSectionZeroAndEnds) {
-    RecordingCatalog catalog;
+    RecordingCatalog catalog(m_content, m_learners);
     WhenModalOpens([](QWidget* login) {
         EXPECT_EQ(login->findChild<QComboBox*>(QStringLiteral("1035"))->currentText(),
                   QStringLiteral("Tessaly"));
@@ -83,7 +84,7 @@ TEST_F(CatalogTest, LoginReadsTheUsersOwnSettingsAndProgress) {
     SetScore("U1", 2, 59);
     SetScore("U1", 3, 0);
     AddSettings("[U1]\niHangDis=8\nTip=0\n");
-    RecordingCatalog catalog;
+    RecordingCatalog catalog(m_content, m_learners);
     LogIn("li", "pw");
     catalog.Login();
     EXPECT_EQ(g_strUserId, "U1");
@@ -100,7 +101,7 @@ TEST_F(CatalogTest, LoginReadsTheUsersOwnSettingsAndProgress) {
 TEST_F(CatalogTest, ComingBackFromALessonShowsItsNewStateAndEachButtonNamesItsLesson) {
     AddUser("U1", "Li", "pw");
     AddSettings("[U1]\nTip=0\n");
-    RecordingCatalog catalog;
+    RecordingCatalog catalog(m_content, m_learners);
     LogIn("Li", "pw");
     catalog.Login();
     EXPECT_EQ(catalog.findChild<BitmapButton*>(QStringLiteral("1104"))->TooltipText(),
@@ -116,7 +117,7 @@ TEST_F(CatalogTest, WithTheResumePromptOffLoggingInNeverOpensALesson) {
     AddUser("U1", "Li", "pw");
     AddSettings("[U1]\nTip=0\n");
     g_profile.WriteProfileInt("lesson", "U1", 4);
-    RecordingCatalog catalog;
+    RecordingCatalog catalog(m_content, m_learners);
     LogIn("Li", "pw", [](QWidget* unexpected) {
         ADD_FAILURE() << "a question opened: " << unexpected->objectName().toStdString();
         ClickControl(unexpected, 1);
@@ -130,7 +131,7 @@ TEST_F(CatalogTest, TheFinishedLessonIsReopenedOnNoAndTheStartedOneOnYes) {
     SetScore("U1", 3, 75);
     g_profile.WriteProfileInt("lesson", "U1", 3);
     {
-        RecordingCatalog catalog;
+        RecordingCatalog catalog(m_content, m_learners);
         std::string asked;
         LogIn("Li", "pw", [&](QWidget* question) {
             asked = question->findChild<QWidget*>(QStringLiteral("1109")) ? "usertip" : "";
@@ -141,14 +142,14 @@ TEST_F(CatalogTest, TheFinishedLessonIsReopenedOnNoAndTheStartedOneOnYes) {
         EXPECT_EQ(catalog.m_opened, std::vector<int>{3});
     }
     {
-        RecordingCatalog catalog;
+        RecordingCatalog catalog(m_content, m_learners);
         LogIn("Li", "pw", [](QWidget* question) { ClickControl(question, 1); });
         catalog.Login();
         EXPECT_TRUE(catalog.m_opened.empty());
     }
     SetScore("U1", 3, 20);
     {
-        RecordingCatalog catalog;
+        RecordingCatalog catalog(m_content, m_learners);
         LogIn("Li", "pw", [](QWidget* question) {
             // The check box goes back into the settings when the question closes.
             question->findChild<QCheckBox*>(QStringLiteral("1109"))->setChecked(false);
@@ -161,7 +162,7 @@ TEST_F(CatalogTest, TheFinishedLessonIsReopenedOnNoAndTheStartedOneOnYes) {
 }
 
 TEST_F(CatalogTest, TheLastLessonIsRememberedPerUser) {
-    RecordingCatalog catalog;
+    RecordingCatalog catalog(m_content, m_learners);
     g_strUserId = "U1";
     catalog.EnterLesson(5);
     g_strUserId = "U2";
@@ -172,7 +173,7 @@ TEST_F(CatalogTest, TheLastLessonIsRememberedPerUser) {
 }
 
 TEST_F(CatalogTest, ANewUserWithAQuoteIsCreatedAndStoredIntact) {
-    RecordingCatalog catalog;
+    RecordingCatalog catalog(m_content, m_learners);
     std::string question;
     LogIn("O'Brien", "it's me", [&](QWidget* tip) {
         question = TipText(tip);
@@ -223,7 +224,7 @@ TEST_F(CatalogTest, LoginRejectsBlankNamesAndPasswordsDifferingInCase) {
     AddUser("A1", "Tom", "Pw");
     AddUser("A2", "TOM", "other");
     AddUser("A3", "tom", "Pw");
-    CUser login;
+    CUser login(m_learners);
     login.m_strUser = "Tom";
     // One timer answers the notices (they open inside the login's OK handler), one types.
     std::vector<std::string> notices;
@@ -345,7 +346,7 @@ public:
 };
 
 TEST_F(CatalogTest, ChangingTheLanguageAsksFirstThenWritesItAndReloadsTheLessons) {
-    RecordingCatalog catalog;
+    RecordingCatalog catalog(m_content, m_learners);
     auto* languages = catalog.findChild<QComboBox*>(QStringLiteral("1076"));
     ASSERT_EQ(languages->count(), 2);
     EXPECT_EQ(languages->currentText(), QStringLiteral("English"));
@@ -386,7 +387,7 @@ TEST_F(CatalogTest, ChangingTheLanguageAsksFirstThenWritesItAndReloadsTheLessons
 }
 
 TEST_F(CatalogTest, InformationPagesFollowTheWebAddressAndExitSavesTheUsersSection) {
-    RecordingCatalog catalog;
+    RecordingCatalog catalog(m_content, m_learners);
     std::vector<std::string> pages;
     const auto close = [&](QWidget* page) {
         pages.push_back(page->objectName().toStdString());
@@ -415,18 +416,18 @@ TEST_F(CatalogTest, InformationPagesFollowTheWebAddressAndExitSavesTheUsersSecti
 
 TEST_F(CatalogTest, TheWebsiteButtonShowsOnlyWhenTheTextsGiveAnAddress) {
     {
-        RecordingCatalog catalog;
+        RecordingCatalog catalog(m_content, m_learners);
         EXPECT_FALSE(catalog.findChild<BitmapButton*>(QStringLiteral("6"))->isHidden());
     }
     const std::string address = "btnClose=http://www.example.org";
     m_settings.replace(m_settings.find(address), address.size(), "btnClose=");
     AddSettings("");
-    RecordingCatalog catalog;
+    RecordingCatalog catalog(m_content, m_learners);
     EXPECT_TRUE(catalog.findChild<BitmapButton*>(QStringLiteral("6"))->isHidden());
 }
 
 TEST_F(CatalogTest, EnterAndEscapeDoNotCloseTheCatalogue) {
-    RecordingCatalog catalog;
+    RecordingCatalog catalog(m_content, m_learners);
     catalog.show();
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);

@@ -90,4 +90,31 @@ TEST_F(ContentService, AnUnreadableTableIsReportedAndTheRestStillRead) {
     EXPECT_EQ(lesson.newWords.size(), 1u);
 }
 
+TEST_F(ContentService, TellsWrittenMissingAndFailedContentApartForTheWindows) {
+    using Stored = LessonContentService::Stored;
+    LessonContentService service(&m_lesson, &m_word, "en");
+    const std::string path = m_dir / "typical.mp3";
+    ASSERT_EQ(service.SaveTypicalSound(FixtureIds::kTypical, path), Stored::kWritten);
+    EXPECT_EQ(ReadFile(path), "FAKE-MP3:t1");
+    // Another sentence without a row: the earlier sound must not be played for it.
+    EXPECT_EQ(service.SaveTypicalSound("TY9999", path), Stored::kNoRow);
+    EXPECT_FALSE(FileExists(path));
+    EXPECT_EQ(service.SaveScene(FixtureIds::kChildLesson, m_dir / "scene.swf"), Stored::kEmpty);
+    EXPECT_EQ(service.SaveNote("NT9999", m_dir / "note.bmp"), Stored::kNoRow);
+
+    const std::vector<bool> examples = service.SaveTypicalExampleSounds(
+        FixtureIds::kTypical, [&](int n) { return m_dir / (std::to_string(n) + ".mp3"); });
+    ASSERT_EQ(examples, std::vector<bool>{true});
+    EXPECT_EQ(ReadFile(m_dir / "0.mp3"), "FAKE-MP3:d1");
+
+    // The catalogue switches the interface language: the texts follow.
+    service.SetLanguageSuffix("fr");
+    EXPECT_EQ(service.ReadTypical(FixtureIds::kTypical).translation, "Je suis ...");
+    EXPECT_EQ(service.ReadTypical(FixtureIds::kTypical).sentence, u"我 是 ……");
+
+    ASSERT_TRUE(m_lesson.Execute(SqlQuery("DROP TABLE tbl_sentence_notes_fr")));
+    EXPECT_EQ(service.SaveNote(FixtureIds::kNote, m_dir / "note.bmp"), Stored::kQueryFailed);
+    EXPECT_NE(service.LastError().find("tbl_sentence_notes_fr"), std::string::npos);
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "../render/RenderTestDatabases.h"
 #include "app/UserNotice.h"
+#include "lesson/LessonContentService.h"
 #include "lesson/LessonSettings.h"
 #include "lesson/LessonWindowServices.h"
 
@@ -74,4 +75,5 @@ protected:
     UserNotice* m_baseNotice = nullptr;
     DisplaySettings m_previousSettings;
     RecordingLessonWindow m_window;
+    LessonContentService m_content{&m_lessonDb, &m_wordDb, "en"};
 };

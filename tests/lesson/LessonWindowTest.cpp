@@ -42,7 +42,7 @@ class LessonWindowTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        m_window = std::make_unique<CLessonWindow>(nullptr, &m_clock);
+        m_window = std::make_unique<CLessonWindow>(m_content, nullptr, &m_clock);
         m_window->SetLessonNumber(1);
         m_window->InitDialog();
     }
@@ -85,7 +85,7 @@ class DamagedContentTest : public LessonWindowTest {
 protected:
     std::vector<std::string> OpenLessonOne() {
         ToldNotices notices;
-        m_window = std::make_unique<CLessonWindow>(nullptr, &m_clock);
+        m_window = std::make_unique<CLessonWindow>(m_content, nullptr, &m_clock);
         m_window->SetLessonNumber(1);
         m_window->InitDialog();
         m_window->TellContentProblems();
@@ -160,7 +160,7 @@ TEST_F(LessonWindowTest, TheHeadPictureComesFromTheDatabaseAndAFailedQueryStopsT
     sqlite3_finalize(stmt);
     sqlite3_close(raw);
 
-    CLessonWindow window(nullptr, &m_clock);
+    CLessonWindow window(m_content, nullptr, &m_clock);
     window.SetLessonNumber(1);
     window.InitDialog();
     EXPECT_TRUE(FileExists(g_strTempLessonDir + "/leson.bmp"));
@@ -169,7 +169,7 @@ TEST_F(LessonWindowTest, TheHeadPictureComesFromTheDatabaseAndAFailedQueryStopsT
 
     Sql("DROP TABLE tbl_lesson_main_en");
     ToldNotices notices;
-    CLessonWindow broken(nullptr, &m_clock);
+    CLessonWindow broken(m_content, nullptr, &m_clock);
     broken.SetLessonNumber(1);
     broken.InitDialog();
     EXPECT_TRUE(broken.TitlePath().empty());

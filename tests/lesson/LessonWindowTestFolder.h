@@ -2,6 +2,8 @@
 
 #include "data/CADODatabase.h"
 #include "fixtures/TempFolder.h"
+#include "lesson/LearnerService.h"
+#include "lesson/LessonContentService.h"
 
 #include <QWidget>
 #include <functional>
@@ -29,6 +31,8 @@ protected:
     TempFolder m_config;
     CADODatabase m_db;
     CADODatabase m_wordDb;
+    LessonContentService m_content{&m_db, &m_wordDb, "en"};
+    LearnerService m_learners{&m_db, &m_wordDb};
     std::string m_settings;
 };
 

@@ -48,7 +48,7 @@ TEST_F(PaneScreenshotTest, WritesPicturesOfThePanes) {
     ExecLesson("UPDATE tbl_sentence_explain_en SET titleexplain = 'Wang', title = '我', titlepinyin = 'wǒ' "
                "WHERE id = 'S010101'");
     m_window.resize(960, 640);
-    CSentencePanel panel(&m_window);
+    CSentencePanel panel(m_content, &m_window);
     panel.SetFrame(QRect(0, 0, 450, 425));
     panel.SetLesson(1, fixtures::FixtureIds::kChildLesson);
     panel.SetLessonData();
@@ -57,7 +57,7 @@ TEST_F(PaneScreenshotTest, WritesPicturesOfThePanes) {
     panel.Relayout(true);
     Save(panel, "sentence_panel_translations_off.png");
 
-    CNewWordPane words(&m_window);
+    CNewWordPane words(m_content, &m_window);
     words.resize(420, 500);
     words.LoadWords(1);
     Save(words, "new_words.png");
@@ -66,21 +66,21 @@ TEST_F(PaneScreenshotTest, WritesPicturesOfThePanes) {
                NotePicture("Note 1: 你好 is the everyday greeting.", 120) + " WHERE id = 'NT0101'");
     ExecLesson("INSERT INTO tbl_lesson_langpoint_en (lesssonid, langpointimg) VALUES (1, " +
                NotePicture("Language point: 是 links a subject to what it is.", 200) + ")");
-    CNotesPane notes(&m_window);
+    CNotesPane notes(m_content, &m_window);
     notes.setGeometry(0, 0, 420, 500);
     notes.LoadNotes(1);
     Save(notes, "notes.png");
-    CNotePage point(&m_window);
+    CNotePage point(m_content, &m_window);
     point.setGeometry(0, 0, 420, 500);
     point.SetLessonNumber(1);
     point.ShowPage(true, "");
     Save(point, "language_point.png");
 
-    CTypicalPanel typical(&m_window);
+    CTypicalPanel typical(m_content, &m_window);
     typical.SetFrame(QRect(0, 0, 420, 500));
     typical.Fill(1);
     Save(typical, "typical_sentences.png");
-    CTypicalDialog detail(&m_window);
+    CTypicalDialog detail(m_content, &m_window);
     detail.SetPlayer([](const std::string&) {});
     detail.ShowTypical(fixtures::FixtureIds::kTypical);
     detail.OnMeaningLineClicked(0);
@@ -89,7 +89,7 @@ TEST_F(PaneScreenshotTest, WritesPicturesOfThePanes) {
     const std::string gif = fixtures::MakeAnimatedGif(120, 90, 4);
     ExecLesson("UPDATE tbl_lesson_childlesson SET scene = " + Hex(QByteArray::fromStdString(gif)) +
                " WHERE id = 'CL0101'");
-    CScenePane scene(&m_window);
+    CScenePane scene(m_content, &m_window);
     scene.resize(420, 300);
     scene.LoadScene(fixtures::FixtureIds::kChildLesson);
     scene.Movie()->Play();

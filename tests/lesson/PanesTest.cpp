@@ -61,7 +61,7 @@ TEST_F(ScenePaneTest, KeepsOneSceneFileAndLoadsEachChildLessonOnce) {
     const std::string gif = fixtures::MakeAnimatedGif(40, 30, 3);
     ExecLesson("INSERT INTO tbl_lesson_childlesson (id, lessonid, indexid, scene) VALUES ('CL0102', 1, 2, " +
                Hex(std::vector<unsigned char>(gif.begin(), gif.end())) + ")");
-    CScenePane pane(&m_window);
+    CScenePane pane(m_content, &m_window);
     pane.resize(420, 300);
     pane.LoadScene("CL0102");
     EXPECT_TRUE(pane.IsOwnScene());
@@ -83,7 +83,7 @@ TEST_F(ScenePaneTest, KeepsOneSceneFileAndLoadsEachChildLessonOnce) {
 }
 
 TEST_F(ScenePaneTest, AFailedQueryKeepsThePreviousMovie) {
-    CScenePane pane(&m_window);
+    CScenePane pane(m_content, &m_window);
     m_lessonDb.Close();
     pane.LoadScene("CL0102");
     ASSERT_EQ(m_paneNotice.shown.size(), 1u);
@@ -103,7 +103,7 @@ TEST_F(NotesTest, NotesStackUnderEachOther) {
         "INSERT INTO tbl_sentence_notes_en (id, lessonid, noteIndex, notesimg) VALUES ('NT0102', 1, 2, " +
         Hex(Picture(300, 80)) + ")");
     {
-        CNotesPane pane(&m_window);
+        CNotesPane pane(m_content, &m_window);
         pane.setGeometry(510, 100, 420, 300);
         pane.LoadNotes(1);
         ASSERT_EQ(pane.NoteCount(), 3);
@@ -125,7 +125,7 @@ TEST_F(NotesTest, NotesStackUnderEachOther) {
 
 TEST_F(NotesTest, WithoutNotesThePlaceholderMovieShows) {
     ExecLesson("DELETE FROM tbl_sentence_notes_en");
-    CNotesPane pane(&m_window);
+    CNotesPane pane(m_content, &m_window);
     pane.setGeometry(0, 0, 420, 300);
     pane.LoadNotes(1);
     EXPECT_EQ(pane.NoteCount(), 0);
@@ -139,7 +139,7 @@ TEST_F(NotesTest, NotePageShowsLanguagePointsAndSingleNotes) {
                Hex(Picture(380, 700)) + ")");
     ExecLesson("UPDATE tbl_sentence_notes_en SET notesimg = " + Hex(Picture(300, 90)) +
                " WHERE id = 'NT0101'");
-    CNotePage page(&m_window);
+    CNotePage page(m_content, &m_window);
     page.setGeometry(510, 100, 420, 500);
     page.SetLessonNumber(1);
     page.ShowPage(true, "");
@@ -148,7 +148,7 @@ TEST_F(NotesTest, NotePageShowsLanguagePointsAndSingleNotes) {
     EXPECT_EQ(page.ScrollState(), 1);
     EXPECT_TRUE(FileExists(Scratch("lp.bmp")));
 
-    CNotePage note(&m_window);
+    CNotePage note(m_content, &m_window);
     note.setGeometry(510, 100, 420, 500);
     note.ShowPage(false, FixtureIds::kNote);
     ASSERT_TRUE(note.ShowsPicture());
@@ -172,7 +172,7 @@ TEST_F(NewWordTest, RowsAreAsTallAsTheirTranslation) {
     ExecLesson(
         "INSERT INTO tbl_lesson_newword_en (id, explain) VALUES ('NW0102', 'a greeting said when people "
         "meet for the first time or again after a while')");
-    CNewWordPane pane(&m_window);
+    CNewWordPane pane(m_content, &m_window);
     pane.resize(420, 500);
     pane.LoadWords(1);
     CNewWordList* list = pane.List();
@@ -193,7 +193,7 @@ TEST_F(NewWordTest, RowsAreAsTallAsTheirTranslation) {
 using TypicalTest = LessonPaneTest;
 
 TEST_F(TypicalTest, PanelListsTypicalSentencesThatOpenTheirDetail) {
-    CTypicalPanel panel(&m_window);
+    CTypicalPanel panel(m_content, &m_window);
     panel.SetFrame(QRect(510, 100, 420, 500));
     panel.Fill(1);
     ASSERT_EQ(panel.LineCount(), 1);
@@ -219,7 +219,7 @@ TEST_F(TypicalTest, DetailWritesEveryExampleSoundAndPlaysTheChosenOne) {
                    id + "', 'TY0101', '我 是 老师 。', 'wǒ shì lǎoshī .', " + sound + ")");
     }
     ExecLesson("UPDATE tbl_lesson_typical_demo SET sound = " + sound + " WHERE ID = 'TD010101'");
-    CTypicalDialog dialog(&m_window);
+    CTypicalDialog dialog(m_content, &m_window);
     std::vector<std::string> played;
     dialog.SetPlayer([&](const std::string& path) { played.push_back(path); });
     dialog.ShowTypical(FixtureIds::kTypical);
@@ -263,7 +263,7 @@ TEST_F(TypicalTest, DetailWritesEveryExampleSoundAndPlaysTheChosenOne) {
 
 TEST_F(LessonPaneTest, ASilentSentencePreparesItsSoundAndGivesItsLength) {
     ExecLesson("UPDATE tbl_lesson_sentence SET sound = " + Hex(Mp3(m_dir, 4.2)) + " WHERE id = 'S010102'");
-    CSentencePanel panel(&m_window);
+    CSentencePanel panel(m_content, &m_window);
     panel.SetFrame(QRect(20, 175, 450, 425));
     panel.SetLesson(1, FixtureIds::kChildLesson);
     panel.SetLessonData();

@@ -25,7 +25,7 @@ class SentencePanelTest : public LessonPaneTest {
 protected:
     void SetUp() override {
         LessonPaneTest::SetUp();
-        m_panel = new CSentencePanel(&m_window);
+        m_panel = new CSentencePanel(m_content, &m_window);
         m_panel->SetFrame(QRect(20, 175, 450, 425));
     }
     int Load(const std::string& childLesson) {
@@ -247,7 +247,7 @@ TEST_F(LessonTitleTest, ListsTranslatedChildLessonsAndSwitchesToTheFirst) {
     ExecLesson("INSERT INTO tbl_lesson_childlesson (id, lessonid, indexid) VALUES ('CL0102', 1, 2)");
     ExecLesson("INSERT INTO tbl_lesson_childlesson_en (id, translation, scenedescimg) VALUES "
                "('CL0103', 'Third', X'424D')");
-    CLessonTitle title(&m_window);
+    CLessonTitle title(m_content, &m_window);
     title.LoadChildLessons(1);
     ASSERT_EQ(title.List()->count(), 2); // CL0102 has no English title
     EXPECT_EQ(title.List()->itemText(1), "Third");
@@ -269,7 +269,7 @@ TEST_F(LessonTitleTest, ListsTranslatedChildLessonsAndSwitchesToTheFirst) {
 
 TEST_F(LessonTitleTest, AFailedQueryLeavesTheListEmpty) {
     m_lessonDb.Close();
-    CLessonTitle title(&m_window);
+    CLessonTitle title(m_content, &m_window);
     title.LoadChildLessons(1);
     EXPECT_EQ(title.List()->count(), 0);
     EXPECT_TRUE(m_window.calls.empty());
