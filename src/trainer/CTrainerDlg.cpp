@@ -17,6 +17,7 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <limits>
 
 using namespace skinlayout::exercise;
 
@@ -176,7 +177,8 @@ int CTrainerDlg::IntervalFor(const TrainerCard& card, Fsrs::Grade grade) const {
     const Fsrs& fsrs = *m_setup.fsrs;
     if (card.isNew)
         return fsrs.IntervalDays(fsrs.First(grade).stability);
-    const int elapsed = std::max<qint64>(0, card.lastReview.daysTo(m_setup.today()));
+    const int elapsed = static_cast<int>(
+        std::clamp<qint64>(card.lastReview.daysTo(m_setup.today()), 0, std::numeric_limits<int>::max()));
     return fsrs.IntervalDays(fsrs.Next(card.memory, elapsed, grade).stability);
 }
 

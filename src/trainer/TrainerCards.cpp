@@ -11,8 +11,10 @@
 
 #include <QDateTime>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <set>
 #include <tuple>
@@ -177,7 +179,8 @@ int ElapsedDays(const Fsrs& fsrs, const TrainerCard& card, const QDate& today) {
         return 0;
     if (!card.lastReview.isValid())
         return fsrs.IntervalDays(card.memory.stability);
-    return std::max<qint64>(0, card.lastReview.daysTo(today));
+    return static_cast<int>(
+        std::clamp<qint64>(card.lastReview.daysTo(today), 0, std::numeric_limits<int>::max()));
 }
 
 bool Execute(CADODatabase* db, const SqlQuery& statement) {

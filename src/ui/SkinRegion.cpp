@@ -1,6 +1,7 @@
 #include "ui/SkinRegion.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -48,33 +49,35 @@ std::optional<std::vector<QRect>> BuildRegionRects(const QImage& image, QRgb tra
                                                   (qBlue(colour) >> 3));
         return OpaqueRuns(image, [packed](const uchar* row, int x) {
             uint16_t pixel;
-            std::memcpy(&pixel, row + 2 * x, 2);
+            std::memcpy(&pixel, row + static_cast<std::ptrdiff_t>(x) * 2, 2);
             return pixel == packed;
         });
     }
     case QImage::Format_RGB888: {
         const uchar bytes[3] = {uchar(qRed(colour)), uchar(qGreen(colour)), uchar(qBlue(colour))};
-        return OpaqueRuns(
-            image, [&bytes](const uchar* row, int x) { return std::memcmp(row + 3 * x, bytes, 3) == 0; });
+        return OpaqueRuns(image, [&bytes](const uchar* row, int x) {
+            return std::memcmp(row + static_cast<std::ptrdiff_t>(x) * 3, bytes, 3) == 0;
+        });
     }
     case QImage::Format_BGR888: {
         const uchar bytes[3] = {uchar(qBlue(colour)), uchar(qGreen(colour)), uchar(qRed(colour))};
-        return OpaqueRuns(
-            image, [&bytes](const uchar* row, int x) { return std::memcmp(row + 3 * x, bytes, 3) == 0; });
+        return OpaqueRuns(image, [&bytes](const uchar* row, int x) {
+            return std::memcmp(row + static_cast<std::ptrdiff_t>(x) * 3, bytes, 3) == 0;
+        });
     }
     case QImage::Format_RGB32:
         // The top byte of an RGB32 pixel carries nothing (a decoder may leave it unset): the colour
         // alone decides, as QImage::pixel() reads it.
         return OpaqueRuns(image, [colour](const uchar* row, int x) {
             QRgb pixel;
-            std::memcpy(&pixel, row + 4 * x, 4);
+            std::memcpy(&pixel, row + static_cast<std::ptrdiff_t>(x) * 4, 4);
             return (pixel | 0xFF000000u) == colour;
         });
     case QImage::Format_ARGB32:
     case QImage::Format_ARGB32_Premultiplied:
         return OpaqueRuns(image, [colour](const uchar* row, int x) {
             QRgb pixel;
-            std::memcpy(&pixel, row + 4 * x, 4);
+            std::memcpy(&pixel, row + static_cast<std::ptrdiff_t>(x) * 4, 4);
             return pixel == colour;
         });
     default:
