@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!picture.LoadFromMemory(data, size))
         return 0;
     const QImage& image = picture.Image();
-    if (static_cast<long long>(image.width()) * image.height() > 512 * 512)
+    if (static_cast<long long>(image.width()) * image.height() > 512LL * 512)
         return 0;
     CheckRegion(image);
     for (QImage::Format format :

@@ -24,6 +24,7 @@ ColumnKind KindOfDeclaration(const char* declaration) {
 std::vector<ResultColumn> ColumnsOf(sqlite3_stmt* stmt) {
     std::vector<ResultColumn> columns;
     const int count = sqlite3_column_count(stmt);
+    columns.reserve(static_cast<size_t>(count));
     for (int c = 0; c < count; ++c)
         columns.push_back(
             {sqlite3_column_name(stmt, c), KindOfDeclaration(sqlite3_column_decltype(stmt, c))});
