@@ -13,10 +13,6 @@
 namespace lessons {
 namespace {
 
-std::string Where(const SourcePlace& place) {
-    return place.file + ":" + std::to_string(place.line) + ": ";
-}
-
 // One syllable of a line, as written, with the word it belongs to.
 struct Syllable {
     std::string character;

@@ -12,10 +12,6 @@
 namespace lessons {
 namespace {
 
-std::string Where(const SourcePlace& place) {
-    return place.file + ":" + std::to_string(place.line) + ": ";
-}
-
 // One word of a line as written: its characters and the syllables its pinyin gives them.
 struct WrittenWord {
     std::string word;

@@ -20,6 +20,11 @@ struct SourcePlace {
     int line = 0;
 };
 
+// "file:line: ", the start of a message about what is there.
+inline std::string Where(const SourcePlace& place) {
+    return place.file + ":" + std::to_string(place.line) + ": ";
+}
+
 struct Speaker {
     SourcePlace place;
     std::string key; // the name sentences use to refer to the speaker
