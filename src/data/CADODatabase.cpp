@@ -165,9 +165,10 @@ void CADODatabase::ForgetReader(CADORecordset* recordset) {
 }
 
 void CADODatabase::SettleReaders() {
-    // Each copy takes the reader off the list.
-    while (!m_readers.empty())
-        m_readers.back()->CopyRows();
+    const std::vector<CADORecordset*> readers = m_readers;
+    for (CADORecordset* reader : readers)
+        reader->CopyRows();
+    m_readers.clear();
 }
 
 void CADODatabase::Close() {
