@@ -38,11 +38,7 @@ std::string CIniFile::GetString(const std::string& section, const std::string& k
 }
 
 int CIniFile::GetInt(const std::string& section, const std::string& key, int defaultValue, int base) const {
-    std::string value = GetString(section, key);
-    if (value.empty())
-        return defaultValue;
-    value.resize(std::min<size_t>(value.size(), 63));
-    return static_cast<int>(std::strtol(value.c_str(), nullptr, base));
+    return ReadDocument(m_path).IntValue(section, key, defaultValue, base);
 }
 
 bool CIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {

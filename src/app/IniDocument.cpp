@@ -2,6 +2,9 @@
 
 #include "app/TextEncoding.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
 std::string StripQuotes(std::string value) {
@@ -68,6 +71,14 @@ size_t IniDocument::FindSection(std::string_view section) const {
         if (m_lines[i].kind == Kind::Section && text::EqualsNoCase(m_lines[i].name, section))
             return i;
     return std::string::npos;
+}
+
+int IniDocument::IntValue(std::string_view section, std::string_view key, int defaultValue, int base) const {
+    std::string value = Value(section, key).value_or(std::string());
+    if (value.empty())
+        return defaultValue;
+    value.resize(std::min<size_t>(value.size(), 63));
+    return static_cast<int>(std::strtol(value.c_str(), nullptr, base));
 }
 
 std::optional<std::string> IniDocument::Value(std::string_view section, std::string_view key) const {

@@ -16,6 +16,9 @@ public:
     static IniDocument Parse(std::string_view bytes);
 
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
+    // The value read as a whole number in `base` (leading digits only, as the Windows reader does);
+    // the default when the key is missing or empty.
+    int IntValue(std::string_view section, std::string_view key, int defaultValue, int base = 10) const;
     std::vector<std::string> SectionNames() const;
 
     // Sets a value, adding the key or the section when missing. Refuses (false) a section or

@@ -3,6 +3,7 @@
 #include "app/CIniFile.h"
 #include "app/ContentPath.h"
 #include "app/FileUtils.h"
+#include "app/IniDocument.h"
 #include "app/TextEncoding.h"
 
 namespace {
@@ -25,14 +26,17 @@ const char* KeyName(int keyMode) {
 bool FindLanguage(const std::string& iniPath, const std::string& value, LanguageRecord& record, int keyMode) {
     if (!FileExists(ResolveContentPath(iniPath)))
         return false;
-    const CIniFile ini(iniPath);
-    for (const std::string& section : ini.GetSectionNames()) {
-        if (!text::EqualsNoCase(ini.GetString(section, KeyName(keyMode)), value))
+    const IniDocument ini = CIniFile(iniPath).Read();
+    const auto get = [&ini](const std::string& section, std::string_view key) {
+        return ini.Value(section, key).value_or(std::string());
+    };
+    for (const std::string& section : ini.SectionNames()) {
+        if (!text::EqualsNoCase(get(section, KeyName(keyMode)), value))
             continue;
-        record.LangID = ini.GetString(section, "LangID");
-        record.ShortString = ini.GetString(section, "ShortString");
-        record.LangString = ini.GetString(section, "LangString");
-        record.Desc = ini.GetString(section, "Desc");
+        record.LangID = get(section, "LangID");
+        record.ShortString = get(section, "ShortString");
+        record.LangString = get(section, "LangString");
+        record.Desc = get(section, "Desc");
         return true;
     }
     return false;
@@ -40,9 +44,9 @@ bool FindLanguage(const std::string& iniPath, const std::string& value, Language
 
 std::vector<std::string> LanguageList(const std::string& iniPath, int keyMode) {
     std::vector<std::string> values;
-    const CIniFile ini(iniPath);
-    for (const std::string& section : ini.GetSectionNames()) {
-        std::string v = ini.GetString(section, KeyName(keyMode));
+    const IniDocument ini = CIniFile(iniPath).Read();
+    for (const std::string& section : ini.SectionNames()) {
+        std::string v = ini.Value(section, KeyName(keyMode)).value_or(std::string());
         if (!v.empty())
             values.push_back(std::move(v));
     }

@@ -5,6 +5,7 @@
 #include "app/ContentPath.h"
 #include "app/FileUtils.h"
 #include "app/Globals.h"
+#include "app/IniDocument.h"
 #include "app/TextEncoding.h"
 #include "app/UserFolders.h"
 #include "app/UserNotice.h"
@@ -91,21 +92,22 @@ const IntKey kIntKeys[] = {
     {"ChineseTextSize", &DisplaySettings::chineseTextSize, "lesson"},
 };
 
-DisplaySettings ReadDisplay(const CIniFile& ini, const std::string& section,
+DisplaySettings ReadDisplay(const IniDocument& ini, const std::string& section,
                             const DisplaySettings* defaults) {
     DisplaySettings s;
     for (const IntKey& key : kIntKeys) {
         const std::string from = defaults ? section : key.defaultSection;
-        s.*key.field = ini.GetInt(from, key.name, defaults ? defaults->*key.field : 0);
+        s.*key.field = ini.IntValue(from, key.name, defaults ? defaults->*key.field : 0);
     }
-    s.fontName = ini.GetString(defaults ? section : "Lesson", "FontName", defaults ? defaults->fontName : "");
+    s.fontName =
+        ini.Value(defaults ? section : "Lesson", "FontName").value_or(defaults ? defaults->fontName : "");
     // A hand-edited file may hold any number; the text is drawn only at the offered sizes.
     s.chineseTextSize = glyphscale::NormalTextSize(s.chineseTextSize);
     return s;
 }
 
-bool HasSection(const CIniFile& ini, const std::string& section) {
-    for (const std::string& name : ini.GetSectionNames())
+bool HasSection(const IniDocument& ini, const std::string& section) {
+    for (const std::string& name : ini.SectionNames())
         if (text::EqualsNoCase(name, section))
             return true;
     return false;
@@ -143,18 +145,20 @@ bool LessonSettings::Load(const std::string& path, const std::string& userPath) 
     m_speechSpeed = 100;
     if (!FileExists(ResolveContentPath(path)))
         return false;
-    const CIniFile ini(path);
+    // Each file is read once for all its keys.
+    const IniDocument ini = CIniFile(path).Read();
     for (size_t i = 0; i < m_texts.size(); ++i)
         if (kTextKeys[i])
-            m_texts[i] = ini.GetString("Lesson", kTextKeys[i]);
+            m_texts[i] = ini.Value("Lesson", kTextKeys[i]).value_or(std::string());
     m_default = ReadDisplay(ini, "Lesson", nullptr);
     m_effective = m_default;
     if (!g_strUserId.empty()) {
-        const CIniFile own(userPath);
-        const CIniFile& user = !userPath.empty() && HasSection(own, g_strUserId) ? own : ini;
+        const IniDocument own = userPath.empty() ? IniDocument() : CIniFile(userPath).Read();
+        const IniDocument& user = !userPath.empty() && HasSection(own, g_strUserId) ? own : ini;
         m_effective = ReadDisplay(user, g_strUserId, &m_default);
-        m_resumePrompt = ParseSettingsBool(user.GetString(g_strUserId, "Tip"), true);
-        m_speechSpeed = speech::ValidSpeed(std::atoi(user.GetString(g_strUserId, "SpeechSpeed").c_str()));
+        m_resumePrompt = ParseSettingsBool(user.Value(g_strUserId, "Tip").value_or(std::string()), true);
+        m_speechSpeed = speech::ValidSpeed(
+            std::atoi(user.Value(g_strUserId, "SpeechSpeed").value_or(std::string()).c_str()));
     }
     return true;
 }
