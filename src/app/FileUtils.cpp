@@ -100,7 +100,14 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     FILE* f = std::fopen(ToSlashes(path).c_str(), "rb");
     if (!f)
         return std::nullopt;
+    // Read straight into a buffer of the file's size: growing it by copies cost a large picture
+    // more than decoding it. A file that grows meanwhile is still read to its end.
     std::string data;
+    struct stat status {};
+    if (fstat(fileno(f), &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+        data.resize(static_cast<size_t>(status.st_size));
+        data.resize(std::fread(data.data(), 1, data.size(), f));
+    }
     char buffer[65536];
     size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
