@@ -9,6 +9,7 @@ target_sources(core PRIVATE
   src/app/FileUtils.cpp
   src/app/Globals.cpp
   src/app/IniDocument.cpp
+  src/app/MappedFile.cpp
   src/app/InterfaceTexts.cpp
   src/app/LanguageRecord.cpp
   src/app/PracticeCommandLine.cpp

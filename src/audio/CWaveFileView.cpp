@@ -3,10 +3,6 @@
 #include "app/ContentPath.h"
 
 #include <cstring>
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 constexpr std::size_t kRiffHeaderSize = 12;
@@ -35,23 +31,15 @@ bool CWaveFileView::Load(const std::string& path) {
 }
 
 void CWaveFileView::Map(const std::string& path) {
-    const int fd = ::open(ResolveContentPath(path).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    m_file = MappedFile(ResolveContentPath(path));
+    if (!m_file.IsOpen())
         throw WaveErrors::FileOperation();
-    struct stat info {};
-    void* view = MAP_FAILED;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
-        view = ::mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
-    ::close(fd);
-    if (view == MAP_FAILED)
-        throw WaveErrors::FileOperation();
-    m_view = static_cast<const std::uint8_t*>(view);
-    m_size = static_cast<std::size_t>(info.st_size);
+    m_view = m_file.Data();
+    m_size = m_file.Size();
 }
 
 void CWaveFileView::Unload() {
-    if (m_view)
-        ::munmap(const_cast<std::uint8_t*>(m_view), m_size);
+    m_file = MappedFile();
     m_view = nullptr;
     m_size = 0;
     m_samples = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MappedFile.h"
 #include "audio/WaveErrors.h"
 #include "audio/WaveFormat.h"
 
@@ -52,6 +53,8 @@ private:
     // Samples examined from one end up to and including the sample that completes a loud run.
     std::size_t SamplesBeforeLoudRun(int threshold, bool forward) const;
 
+    MappedFile m_file;
+    // The mapping's bytes, kept at hand for the parsing helpers.
     const std::uint8_t* m_view = nullptr;
     std::size_t m_size = 0;
     std::string m_path;

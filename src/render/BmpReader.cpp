@@ -1,6 +1,7 @@
 #include "render/BmpReader.h"
 
 #include "app/FileUtils.h"
+#include "app/MappedFile.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -186,14 +187,17 @@ bool ReadBmp(const unsigned char* data, std::size_t size, QImage& image, std::st
 }
 
 QImage LoadPictureFile(const std::string& path) {
-    const std::optional<std::string> bytes = ReadWholeFile(path);
-    if (!bytes)
+    // Mapped rather than read: a skin is megabytes, and copying it in cost as much as decoding it.
+    const MappedFile file(ToSlashes(path));
+    if (!file.IsOpen())
         return {};
-    if (bytes->size() >= 2 && bytes->compare(0, 2, "BM") == 0) {
+    const unsigned char* data = file.Data();
+    const std::size_t size = file.Size();
+    if (size >= 2 && data[0] == 'B' && data[1] == 'M') {
         QImage image;
         std::string error;
-        if (ReadBmp(reinterpret_cast<const unsigned char*>(bytes->data()), bytes->size(), image, error))
+        if (ReadBmp(data, size, image, error))
             return image;
     }
-    return QImage::fromData(QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size())));
+    return QImage::fromData(QByteArrayView(data, static_cast<qsizetype>(size)));
 }
