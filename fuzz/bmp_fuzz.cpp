@@ -22,6 +22,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         (image.width() != width || image.height() != height || image.format() != QImage::Format_RGB32))
         std::abort();
 
+    // Pixels shown in place are the ones the converting reader gives, and are let go exactly once.
+    int released = 0;
+    bool inPlace = false;
+    {
+        const QImage wrapped = WrapRgb32Bmp(
+            data, size, [](void* count) { ++*static_cast<int*>(count); }, &released);
+        inPlace = !wrapped.isNull();
+        if (inPlace && (!read || wrapped != image))
+            std::abort();
+    }
+    if (released != (inPlace ? 1 : 0))
+        std::abort();
+
     CBmpPicture picture;
     picture.Load(std::vector<unsigned char>(data, data + size));
     QImage target(24, 24, QImage::Format_RGB32);

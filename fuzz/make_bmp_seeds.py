@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes the seed BMP files of the bmp fuzz target into corpus/bmp: every bit depth the reader
-understands, bottom-up and top-down, the old core header and 32-bit bit fields."""
+understands, bottom-up and top-down, the old core header, 32-bit bit fields and a skin whose
+32-bit pixels are shown in place."""
 import os
 import struct
 
@@ -8,7 +9,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.join(HERE, "corpus", "bmp")
 
 
-def bmp(width, height, bits, top_down=False, core=False, bit_fields=False):
+def bmp(width, height, bits, top_down=False, core=False, bit_fields=False, opaque=False):
     entries = 1 << bits if bits <= 8 else 0
     header_size = 12 if core else 40
     masks = 12 if bit_fields else 0
@@ -28,6 +29,8 @@ def bmp(width, height, bits, top_down=False, core=False, bit_fields=False):
             else:
                 p = x * bits // 8
                 line[p:p + 3] = bytes([(x * y * 30 + 5) & 255, (y * 70 + 20) & 255, (x * 40 + 10) & 255])
+                if bits == 32 and opaque:
+                    line[p + 3] = 255
         rows.append(bytes(line))
     if not top_down:
         rows.reverse()
@@ -54,6 +57,8 @@ def main():
         f.write(bmp(6, 4, 8, core=True))
     with open(os.path.join(OUT, "32bit_bitfields.bmp"), "wb") as f:
         f.write(bmp(5, 3, 32, bit_fields=True))
+    with open(os.path.join(OUT, "32bit_skin.bmp"), "wb") as f:
+        f.write(bmp(6, 4, 32, top_down=True, opaque=True))
 
 
 if __name__ == "__main__":

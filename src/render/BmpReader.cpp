@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -33,6 +34,7 @@ struct BmpLayout {
     std::int64_t width = 0;
     std::int64_t height = 0; // always positive here
     bool topDown = false;
+    bool plain = true; // no bit fields
     int bitsPerPixel = 0;
     std::size_t pixelOffset = 0;
     std::size_t stride = 0;
@@ -94,6 +96,7 @@ bool ReadLayout(const unsigned char* data, std::size_t size, BmpLayout& layout, 
         compression = U32(h + 16);
         colorsUsed = U32(h + 32);
     }
+    layout.plain = compression == kCompressionNone;
     layout.topDown = signedHeight < 0;
     layout.height = std::llabs(signedHeight);
     if (layout.width <= 0 || layout.height <= 0)
@@ -186,14 +189,40 @@ bool ReadBmp(const unsigned char* data, std::size_t size, QImage& image, std::st
     return true;
 }
 
+QImage WrapRgb32Bmp(const unsigned char* data, std::size_t size, QImageCleanupFunction release, void* owner) {
+    BmpLayout layout;
+    std::string error;
+    if (!ReadLayout(data, size, layout, error) || layout.bitsPerPixel != 32 || !layout.plain ||
+        !layout.topDown)
+        return {};
+    // ReadLayout found every pixel inside the buffer. The fourth byte, unused by the format, must
+    // be 255 for the words to be RGB32 pixels.
+    const unsigned char* pixels = data + layout.pixelOffset;
+    const std::size_t count = static_cast<std::size_t>(layout.width * layout.height);
+    bool opaque = true;
+    for (std::size_t i = 0; i < count; ++i)
+        opaque &= pixels[i * 4 + 3] == 0xFF;
+    if (!opaque)
+        return {};
+    return QImage(pixels, static_cast<int>(layout.width), static_cast<int>(layout.height),
+                  static_cast<qsizetype>(layout.stride), QImage::Format_RGB32, release, owner);
+}
+
 QImage LoadPictureFile(const std::string& path) {
     // Mapped rather than read: a skin is megabytes, and copying it in cost as much as decoding it.
-    const MappedFile file(ToSlashes(path));
-    if (!file.IsOpen())
+    auto file = std::make_unique<MappedFile>(ToSlashes(path));
+    if (!file->IsOpen())
         return {};
-    const unsigned char* data = file.Data();
-    const std::size_t size = file.Size();
+    const unsigned char* data = file->Data();
+    const std::size_t size = file->Size();
     if (size >= 2 && data[0] == 'B' && data[1] == 'M') {
+        // A skin stored as RGB32 words is shown from the mapping itself, which the image then keeps.
+        QImage inPlace = WrapRgb32Bmp(
+            data, size, [](void* owner) { delete static_cast<MappedFile*>(owner); }, file.get());
+        if (!inPlace.isNull()) {
+            (void)file.release();
+            return inPlace;
+        }
         QImage image;
         std::string error;
         if (ReadBmp(data, size, image, error))

@@ -18,5 +18,11 @@ bool ReadBmp(const unsigned char* data, std::size_t size, QImage& image, std::st
 // cannot be read or decoded.
 QImage LoadPictureFile(const std::string& path);
 
+// The picture of a BMP held in memory whose pixels already are Qt's RGB32 words: 32 bits per pixel
+// without bit fields, rows top-down, every pixel's fourth byte 255 (what the artwork tool writes for
+// window skins). The image shows the buffer in place, without a copy; `release(owner)` runs when
+// its last copy goes. Null, with nothing released, for any other BMP.
+QImage WrapRgb32Bmp(const unsigned char* data, std::size_t size, QImageCleanupFunction release, void* owner);
+
 // Just the pixel width and height from the headers, after the same checks as ReadBmp.
 bool ReadBmpSize(const unsigned char* data, std::size_t size, int& width, int& height, std::string& error);

@@ -1,9 +1,11 @@
 #include "render/BmpReader.h"
 #include "BmpTestFiles.h"
+#include "fixtures/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 
 namespace {
 
@@ -144,4 +146,82 @@ TEST(BmpReader, IndexesPastAShortPaletteReadAsBlack) {
     ASSERT_FALSE(image.isNull());
     for (int x = 0; x < 4; ++x)
         EXPECT_EQ(image.pixel(x, 0), qRgb(0, 0, 0));
+}
+
+namespace {
+
+// A 32-bit top-down file whose fourth bytes are 255: pixels already in Qt's RGB32 order.
+std::vector<unsigned char> Rgb32Skin(const BmpSpec& spec) {
+    std::vector<unsigned char> bytes = MakeBmp(spec);
+    for (size_t at = 54 + 3; at < bytes.size(); at += 4)
+        bytes[at] = 0xFF;
+    return bytes;
+}
+
+void CountRelease(void* count) {
+    ++*static_cast<int*>(count);
+}
+
+} // namespace
+
+TEST(BmpReader, ShowsRgb32PixelsInPlaceAndLetsGoOnce) {
+    BmpSpec spec;
+    spec.width = 5;
+    spec.height = 3;
+    spec.bitsPerPixel = 32;
+    spec.topDown = true;
+    const std::vector<unsigned char> bytes = Rgb32Skin(spec);
+    int released = 0;
+    {
+        const QImage image = WrapRgb32Bmp(bytes.data(), bytes.size(), CountRelease, &released);
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.constBits(), bytes.data() + 54);
+        EXPECT_EQ(image, ExpectedBmpPicture(spec));
+        const QImage copy = image;
+        EXPECT_EQ(released, 0);
+    }
+    EXPECT_EQ(released, 1);
+
+    // Anything else is left to the converting reader, and nothing is released.
+    std::vector<std::vector<unsigned char>> others;
+    BmpSpec bottomUp = spec;
+    bottomUp.topDown = false;
+    others.push_back(MakeBmp(bottomUp));
+    BmpSpec fields = spec;
+    fields.bitFields = true;
+    others.push_back(MakeBmp(fields));
+    BmpSpec deep24 = spec;
+    deep24.bitsPerPixel = 24;
+    others.push_back(MakeBmp(deep24));
+    others.push_back(Rgb32Skin(spec));
+    others.back()[54 + 4 * 7 + 3] = 0; // one pixel's fourth byte unset
+    others.push_back(Rgb32Skin(spec));
+    others.back().pop_back(); // the last pixel cut short
+    for (const auto& other : others)
+        EXPECT_TRUE(WrapRgb32Bmp(other.data(), other.size(), CountRelease, &released).isNull());
+    EXPECT_EQ(released, 1);
+}
+
+TEST(BmpReader, PictureFilesOutliveTheirReadingInEveryForm) {
+    TempFolder folder;
+    BmpSpec spec;
+    spec.width = 6;
+    spec.height = 4;
+    BmpSpec skin = spec;
+    skin.bitsPerPixel = 32;
+    skin.topDown = true;
+    const auto write = [&](const std::string& name, const std::vector<unsigned char>& bytes) {
+        std::ofstream(folder / name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        return folder / name;
+    };
+    // Shown from the file's mapping, which the picture keeps after the reading returns.
+    EXPECT_EQ(LoadPictureFile(write("skin.bmp", Rgb32Skin(skin))), ExpectedBmpPicture(skin));
+    EXPECT_EQ(LoadPictureFile(write("plain.bmp", MakeBmp(spec))), ExpectedBmpPicture(spec));
+    QImage png(3, 2, QImage::Format_RGB32);
+    png.fill(qRgb(1, 2, 3));
+    ASSERT_TRUE(png.save(QString::fromStdString(folder / "picture.png"), "PNG"));
+    EXPECT_EQ(LoadPictureFile(folder / "picture.png").pixel(2, 1), qRgb(1, 2, 3));
+    EXPECT_TRUE(LoadPictureFile(folder / "missing.bmp").isNull());
+    EXPECT_TRUE(LoadPictureFile(write("empty.bmp", {})).isNull());
 }

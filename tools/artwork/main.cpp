@@ -9,6 +9,7 @@
 #include "WindowPictures.h"
 #include "ui/ArtworkIds.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -26,6 +27,41 @@ bool SaveImage(const QImage& image, const QString& path, const char* format) {
         return false;
     }
     return true;
+}
+
+// A window skin as a BMP whose pixels are already the program's RGB32 words (32 bits, blue, green,
+// red and 255, rows top-down): the program then shows the file's mapping as it is, without
+// converting megabytes of pixels at every start.
+bool SaveSkin(const QImage& image, const QString& path) {
+    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    const quint32 width = static_cast<quint32>(pixels.width());
+    const quint32 height = static_cast<quint32>(pixels.height());
+    const quint32 pixelBytes = width * height * 4;
+    QByteArray bmp;
+    QDataStream out(&bmp, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("BM", 2);
+    out << quint32(14 + 40 + pixelBytes) << quint32(0) << quint32(14 + 40);
+    out << quint32(40) << qint32(width) << -qint32(height) << quint16(1) << quint16(32) << quint32(0)
+        << pixelBytes << qint32(2835) << qint32(2835) << quint32(0) << quint32(0);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        for (quint32 x = 0; x < width; ++x)
+            out << quint32(row[x] | 0xFF000000u);
+    }
+    QDir().mkpath(QFileInfo(path).path());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bmp) != bmp.size() || !file.commit()) {
+        std::fprintf(stderr, "artworkgen: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+// The program folder's pictures: window skins in the skin form, the others as plain BMP files.
+bool SaveProgramPicture(const QImage& image, const QString& program, const QString& path) {
+    const QString file = program + '/' + path;
+    return path.startsWith(QLatin1String("skins/")) ? SaveSkin(image, file) : SaveImage(image, file, "BMP");
 }
 
 bool WriteResourceList(const QString& path, const QStringList& files) {
@@ -64,8 +100,8 @@ bool DrawOtherLanguages(const QString& resources, const QString& program, const 
         const std::vector<ProgramPicture> localised = MakeProgramPictures();
         for (size_t i = 0; i < localised.size() && i < programPictures.size(); ++i)
             if (localised[i].image != programPictures[i].image)
-                ok = SaveImage(localised[i].image, program + '/' + LanguagePath(localised[i].path, language),
-                               "BMP") &&
+                ok = SaveProgramPicture(localised[i].image, program,
+                                        LanguagePath(localised[i].path, language)) &&
                      ok;
     }
     arttexts::SetLanguage(arttexts::Languages().first());
@@ -100,7 +136,7 @@ int main(int argc, char** argv) {
 
     const std::vector<ProgramPicture> programPictures = MakeProgramPictures();
     for (const ProgramPicture& picture : programPictures)
-        ok = SaveImage(picture.image, program + '/' + picture.path, "BMP") && ok;
+        ok = SaveProgramPicture(picture.image, program, picture.path) && ok;
 
     ok = DrawOtherLanguages(resources, program, faces, programPictures, files) && ok;
 
