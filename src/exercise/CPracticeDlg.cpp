@@ -30,7 +30,7 @@ const QColor CPracticeDlg::kWrongInk = practicecolours::kWrong;
 
 CPracticeDlg::CPracticeDlg(const QString& replayTooltip, const QString& closeTooltip, QWidget* parent)
     : SkinDialog(kSize, parent) {
-    InitSkin(GetProgramFolder() + "skins\\Exercise\\exercise.bmp");
+    InitSkin(SkinPath());
     m_title = AddLabel(this, "title", kTitle, 22, true, QColor(255, 253, 247));
     m_title->setWordWrap(false);
     m_progressText = AddLabel(this, "progresstext", QRect(kTitle.right(), kTitle.top(), 170, kTitle.height()),
@@ -71,6 +71,10 @@ CPracticeDlg::CPracticeDlg(const QString& replayTooltip, const QString& closeToo
         AddLabel(this, "answer", QRect(kFeedback.left(), kFeedback.top() + 36, kFeedback.width(), 46), 15,
                  false, kInk);
     m_answerPicture->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+std::string CPracticeDlg::SkinPath() {
+    return GetProgramFolder() + "skins\\Exercise\\exercise.bmp";
 }
 
 QLabel* CPracticeDlg::AddLabel(QWidget* parent, const char* id, const QRect& place, int pixelSize, bool bold,

@@ -32,6 +32,9 @@ public:
 
     CPracticeDlg(const QString& replayTooltip, const QString& closeTooltip, QWidget* parent);
 
+    // The skin every practice window wears.
+    static std::string SkinPath();
+
     // Writes the widget's text in `colour` over its parent's ground.
     static void SetTextColour(QWidget* widget, const QColor& colour);
 

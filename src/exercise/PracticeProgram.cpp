@@ -11,6 +11,7 @@
 #include "render/WordColours.h"
 
 #include "app/UserNotice.h"
+#include "exercise/CPracticeDlg.h"
 #include "ui/CMessageBoxNotice.h"
 
 #include <QApplication>
@@ -41,6 +42,8 @@ bool PracticeProgram::OpenCourse() {
         m_status = 1;
         return false;
     }
+    // A skin of the interface language's own, should there be one, is read ahead now.
+    SkinDialog::PrefetchSkin(CPracticeDlg::SkinPath());
     m_content = std::make_unique<LessonContentService>(g_pLessonDb, g_pWordDb, g_strLangSuffix);
     return true;
 }
@@ -80,6 +83,9 @@ int RunPracticeMain(
     if (!parse(std::vector<std::string>(argv + 1, argv + argc), error))
         return PracticeProgram::RefuseCommandLine(main.program, main.usage, error);
     LogToUserStateFolder();
+    // Every practice window wears the same skin: its reading starts at once, beside the
+    // application's own start and the opening of the content.
+    SkinDialog::PrefetchSkin(CPracticeDlg::SkinPath());
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(main.applicationName));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryId));

@@ -13,6 +13,10 @@
 #include <QScreen>
 #include <QWindow>
 #include <cstring>
+#include <future>
+#include <map>
+#include <mutex>
+#include <system_error>
 
 SkinDialog::SkinDialog(QSize templateSize, QWidget* parent) : QDialog(parent) {
     // Skinned windows have no caption; the template size holds until a skin replaces it.
@@ -24,8 +28,67 @@ SkinDialog::SkinDialog(QSize templateSize, QWidget* parent) : QDialog(parent) {
     resize(templateSize);
 }
 
+namespace {
+
+// The skin file of the interface language when there is one, else the common one.
+std::string SkinFile(const std::string& path) {
+    return ResolveContentPath(LanguagePicturePath(path, g_strLangSuffix));
+}
+
+// A skin's picture and the window shape cut from it.
+struct ShapedSkin {
+    QImage picture;
+    std::optional<QRegion> shape;
+};
+
+ShapedSkin ReadSkin(const std::string& file) {
+    ShapedSkin skin;
+    skin.picture = LoadPictureFile(file);
+    if (!skin.picture.isNull())
+        skin.shape = BuildSkinRegion(skin.picture, kSkinTransparent);
+    return skin;
+}
+
+std::mutex g_prefetchMutex;
+
+// Skins being read ahead, by file.
+std::map<std::string, std::future<ShapedSkin>>& Prefetched() {
+    static std::map<std::string, std::future<ShapedSkin>> pending;
+    return pending;
+}
+
+// The skin read ahead for this file, waiting for it if need be; else read now.
+ShapedSkin TakeSkin(const std::string& file) {
+    std::future<ShapedSkin> prefetched;
+    {
+        const std::lock_guard lock(g_prefetchMutex);
+        const auto found = Prefetched().find(file);
+        if (found != Prefetched().end()) {
+            prefetched = std::move(found->second);
+            Prefetched().erase(found);
+        }
+    }
+    return prefetched.valid() ? prefetched.get() : ReadSkin(file);
+}
+
+} // namespace
+
+void SkinDialog::PrefetchSkin(const std::string& path) {
+    const std::string file = SkinFile(path);
+    if (!FileExists(file))
+        return;
+    const std::lock_guard lock(g_prefetchMutex);
+    if (Prefetched().count(file) != 0)
+        return;
+    try {
+        Prefetched().emplace(file, std::async(std::launch::async, [file] { return ReadSkin(file); }));
+    } catch (const std::system_error&) {
+        // No thread to spare: the window reads its skin itself.
+    }
+}
+
 bool SkinDialog::InitSkin(const std::string& path) {
-    const std::string resolved = ResolveContentPath(LanguagePicturePath(path, g_strLangSuffix));
+    const std::string resolved = SkinFile(path);
     if (!FileExists(resolved)) {
         m_strSkinPath.clear();
         m_bSkin = 0;
@@ -35,17 +98,17 @@ bool SkinDialog::InitSkin(const std::string& path) {
     m_bSkin = 1;
     if (DisplayColourDepth() <= 4)
         return true;
-    const QImage skin = LoadPictureFile(resolved);
-    if (skin.isNull()) {
+    const ShapedSkin skin = TakeSkin(resolved);
+    if (skin.picture.isNull()) {
         g_log.Write("SkinDialog: cannot read the skin %s", resolved.c_str());
         return true;
     }
-    m_skin = skin;
-    m_nWidth = skin.width();
-    m_nHeight = skin.height();
+    m_skin = skin.picture;
+    m_nWidth = m_skin.width();
+    m_nHeight = m_skin.height();
     resize(m_nWidth, m_nHeight);
-    if (std::optional<QRegion> region = BuildSkinRegion(skin, kSkinTransparent)) {
-        m_region = *region;
+    if (skin.shape) {
+        m_region = *skin.shape;
         setMask(m_region);
     }
     return true;

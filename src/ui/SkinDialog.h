@@ -17,6 +17,10 @@ public:
     // skinned. Returns true in every case.
     bool InitSkin(const std::string& path);
 
+    // Starts reading the skin that InitSkin(path) will ask for, while the program still opens its
+    // content, so that building the window does not wait for the file.
+    static void PrefetchSkin(const std::string& path);
+
     bool IsSkinned() const { return m_bSkin != 0; }
     const std::string& SkinPath() const { return m_strSkinPath; }
 

@@ -66,6 +66,27 @@ TEST(SkinDialogTest, GreenBorderIsNotPartOfTheWindow) {
     EXPECT_EQ(shown.pixel(30, 20), qRgb(252, 245, 223));
 }
 
+TEST(SkinDialogTest, ASkinReadAheadShapesTheWindowAsOneReadAtOnce) {
+    TestApp();
+    TempFolder folder;
+    const std::string path = WriteBorderedSkin(folder);
+    SkinDialog::PrefetchSkin(path);
+    SkinDialog::PrefetchSkin(path); // asked twice, read once
+    SkinDialog ahead(QSize(300, 200), nullptr);
+    EXPECT_TRUE(ahead.InitSkin(path));
+    // The read-ahead is taken once; the next window reads the file itself.
+    SkinDialog after(QSize(300, 200), nullptr);
+    EXPECT_TRUE(after.InitSkin(path));
+    for (const SkinDialog* dialog : {&ahead, &after}) {
+        EXPECT_EQ(dialog->size(), QSize(60, 40));
+        EXPECT_EQ(dialog->mask().boundingRect(), QRect(4, 4, 52, 32));
+    }
+    SkinDialog::PrefetchSkin(folder / "skins/none.bmp");
+    SkinDialog missing(QSize(300, 200), nullptr);
+    EXPECT_TRUE(missing.InitSkin(folder / "skins/none.bmp"));
+    EXPECT_FALSE(missing.IsSkinned());
+}
+
 TEST(SkinDialogTest, SkinPathIsMatchedWithoutRegardToCase) {
     TestApp();
     TempFolder folder;
