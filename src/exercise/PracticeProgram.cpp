@@ -13,6 +13,7 @@
 #include "app/UserNotice.h"
 #include "exercise/CPracticeDlg.h"
 #include "ui/CMessageBoxNotice.h"
+#include "ui/StartupWarmUp.h"
 
 #include <QApplication>
 #include <QDir>
@@ -89,6 +90,7 @@ int RunPracticeMain(
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(main.applicationName));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryId));
+    const StartupWarmUp warmUp;
     if (main.startProbe)
         main.startProbe();
     // Without a screen (offscreen or minimal platform) nobody could close a message box: notices

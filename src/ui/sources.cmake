@@ -10,6 +10,7 @@ target_sources(gui PRIVATE
   src/ui/CColourPicker.cpp
   src/ui/CMessageBoxNotice.cpp
   src/ui/CShockwaveFlash.cpp
+  src/ui/StartupWarmUp.cpp
   src/ui/ProgramLook.cpp
   src/ui/ResourceImages.cpp
   src/ui/ScrollPanel.cpp
