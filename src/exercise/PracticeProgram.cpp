@@ -70,7 +70,9 @@ bool PracticeProgram::Begin(const PracticeCommandLine& line) {
     g_lessonSettings.LoadFor(g_strLangSuffix);
     if (line.lesson != 0 && !m_content->ReadLesson(line.lesson, m_lesson))
         m_problem = m_content->LastError();
-    m_seed = line.seed.value_or(QRandomGenerator::global()->generate());
+    // The system's source, not Qt's global generator: that one first seeds itself with kilobytes of
+    // hardware randomness, which cost the start half a millisecond.
+    m_seed = line.seed.value_or(QRandomGenerator::system()->generate());
     g_log.Write("%s: user %s, lesson %d%s", m_program.c_str(), line.userId.c_str(), line.lesson,
                 m_problem.empty() ? "" : " (partly unreadable)");
     return true;
