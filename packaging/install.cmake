@@ -62,6 +62,8 @@ speaking practice, exercises, a spelling drill and a new-word trainer.
 Works offline; learner data stays in each user's home folder.")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Opened at run time rather than linked, so the library scan above cannot see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libportaudio2)
 # Qt's own platform plugin for Wayland sessions (the program runs through XWayland without it).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 set(CPACK_STRIP_FILES ON)

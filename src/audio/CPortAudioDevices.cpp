@@ -4,6 +4,7 @@
 #include "audio/CPortAudioInput.h"
 #include "audio/CPortAudioOutput.h"
 #include "audio/ChildProcessTrial.h"
+#include "audio/PortAudioLibrary.h"
 #include "audio/PortAudioStream.h"
 
 #include <portaudio.h>
@@ -26,6 +27,11 @@ CPortAudioDevices::CPortAudioDevices() {
     // list devices from (a missing or empty ALSA_CONFIG_PATH, no ALSA data folder). The same scan
     // runs first in a child process; only when it survives there does it run here.
     std::string why;
+    // Opened here, before the trial: the child process then only runs the scan.
+    if (!portaudiolibrary::Load(why)) {
+        m_initError = why;
+        return;
+    }
     if (!SurvivesInChildProcess([] { Pa_Initialize(); }, kTrialLimit, why)) {
         m_initError = "its device scan failed in a trial run: " + why;
         return;

@@ -25,6 +25,7 @@ target_sources(core PRIVATE
   src/audio/Mp3Decoder.cpp
   src/audio/PitchTracker.cpp
   src/audio/ToneScoring.cpp
+  src/audio/PortAudioLibrary.cpp
   src/audio/PortAudioStream.cpp
   src/audio/SoundDevices.cpp
   src/audio/SpeakingPractice.cpp
@@ -32,7 +33,9 @@ target_sources(core PRIVATE
   src/audio/SpeechSpeed.cpp
   src/audio/WaveFormat.cpp
 )
-target_link_libraries(core PUBLIC PkgConfig::PORTAUDIO PkgConfig::MPG123)
+# PortAudio's header only: the library itself is opened at the first sound (PortAudioLibrary.cpp).
+target_include_directories(core PUBLIC ${PORTAUDIO_INCLUDE_DIRS})
+target_link_libraries(core PUBLIC PkgConfig::MPG123 ${CMAKE_DL_LIBS})
 target_link_libraries(core PRIVATE PkgConfig::SOUNDTOUCH)
 
 # The speaking practice pane and its waveform controls.
