@@ -71,6 +71,14 @@ inline constexpr char kNotesOfLesson[] =
     "select * from tbl_sentence_notes_%s where lessonid = %d order by noteIndex";
 inline constexpr char kNewWordsOfLesson[] = "Select * from tbl_lesson_newword where lessonid = %d ";
 inline constexpr char kNewWordExplain[] = "select * from tbl_lesson_newword_%s where id = '%s'";
+// Every new word of the course (or of one lesson) with its explanation, lesson by lesson in the
+// order the lesson query gives them, for the practice programs' readers of whole lessons.
+inline constexpr char kNewWordsOfCourse[] =
+    "select n.*, (select e.explain from tbl_lesson_newword_%s e where e.id = n.id) as explain "
+    "from tbl_lesson_newword n order by n.lessonid, n.rowid";
+inline constexpr char kNewWordsOfOneLesson[] =
+    "select n.*, (select e.explain from tbl_lesson_newword_%s e where e.id = n.id) as explain "
+    "from tbl_lesson_newword n where n.lessonid = %d order by n.rowid";
 inline constexpr char kNewWordExplainForStudy[] = "SELECT * FROM tbl_lesson_newword_%s WHERE id = '%s' ";
 inline constexpr char kTypicalOfLesson[] =
     "Select * from tbl_lesson_typical where lessonid = %d order by indexid";
@@ -89,6 +97,7 @@ inline constexpr char kStrokeImages[] = "select * from tbl_hz_bhimg_song where h
 inline constexpr char kStrokePositions[] = "SELECT * FROM tbl_hz_bhpos_song WHERE id = '%s' ";
 inline constexpr char kWordClass[] = "SELECT * FROM tbl_hz_cx WHERE id = '%s' ";
 inline constexpr char kWordClassForNewWords[] = "select * from tbl_hz_cx where id ='%s'";
+inline constexpr char kWordClasses[] = "select * from tbl_hz_cx";
 inline constexpr char kPhraseByTextAndPinyin[] =
     "SELECT * FROM tbl_phrase_main WHERE cz = '%s' and czpinyin = '%s' ";
 inline constexpr char kPhraseByText[] = "SELECT * FROM tbl_phrase_main WHERE cz = '%s' ";

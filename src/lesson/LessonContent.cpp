@@ -1,5 +1,6 @@
 #include "lesson/LessonContent.h"
 
+#include "app/TextEncoding.h"
 #include "data/CADORecordset.h"
 #include "data/ContentQuery.h"
 #include "data/Queries.h"
@@ -32,6 +33,15 @@ std::u16string Wide(const CADORecordset& rs, const char* field) {
     std::u16string value;
     rs.GetFieldValue(field, value);
     return value;
+}
+
+// A new word's own columns; its class and explanation come from other tables.
+NewWord NewWordOf(const CADORecordset& row) {
+    NewWord w;
+    w.word = Wide(row, "word");
+    w.pinyin = Wide(row, "pinyin");
+    w.id = Text(row, "id");
+    return w;
 }
 
 // Walks the rows of an opened recordset, at most `limit` of them.
@@ -95,17 +105,60 @@ bool ReadNewWords(CADODatabase* db, CADODatabase* wordDb, const std::string& suf
     if (!OpenMain(rs, db, SqlQuery::Format(sql::kNewWordsOfLesson, {lessonNumber}), failedSql))
         return false;
     return ForRows(rs, kMaxNewWords, [&](CADORecordset& row) {
-        NewWord w;
-        w.word = Wide(row, "word");
-        w.pinyin = Wide(row, "pinyin");
+        NewWord w = NewWordOf(row);
         CADORecordset wordClass;
         if (FirstRow(wordClass, wordDb, SqlQuery::Format(sql::kWordClassForNewWords, {Text(row, "cxid")})))
             w.wordClass = Text(wordClass, "meaning");
-        w.id = Text(row, "id");
         CADORecordset explain;
         if (FirstRow(explain, db, SqlQuery::Format(sql::kNewWordExplain, {suffix, w.id})))
             w.explanation = Text(explain, "explain");
         out.push_back(std::move(w));
+    });
+}
+
+bool ReadNewWordsOfLessons(CADODatabase* db, CADODatabase* wordDb, const std::string& suffix,
+                           const std::set<int>& lessons, std::map<int, std::vector<NewWord>>& out,
+                           std::string& failedSql) {
+    out.clear();
+    if (lessons.empty())
+        return true;
+    // The part-of-speech names are a handful: all of them at once, found as the lookup finds them
+    // (the ids compare without regard to ASCII case).
+    std::map<std::string, std::string> classes;
+    CADORecordset classRows;
+    if (OpenContentQuery(classRows, wordDb, SqlQuery(sql::kWordClasses)))
+        ForRows(classRows, static_cast<size_t>(-1), [&](CADORecordset& row) {
+            classes.emplace(text::AsciiLower(Text(row, "id")), Text(row, "meaning"));
+        });
+    CADORecordset rs;
+    const SqlQuery query = lessons.size() == 1
+                               ? SqlQuery::Format(sql::kNewWordsOfOneLesson, {suffix, *lessons.begin()})
+                               : SqlQuery::Format(sql::kNewWordsOfCourse, {suffix});
+    if (!OpenContentQuery(rs, db, query)) {
+        // Content the joined query cannot read (an explanation table missing, say) is read lesson
+        // by lesson, which keeps every word it can.
+        for (int lesson : lessons) {
+            std::vector<NewWord> words;
+            if (!ReadNewWords(db, wordDb, suffix, lesson, words, failedSql))
+                return false;
+            if (!words.empty())
+                out[lesson] = std::move(words);
+        }
+        return true;
+    }
+    return ForRows(rs, static_cast<size_t>(-1), [&](CADORecordset& row) {
+        int lesson = 0;
+        row.GetFieldValue("lessonid", lesson);
+        if (lessons.count(lesson) == 0)
+            return;
+        std::vector<NewWord>& words = out[lesson];
+        if (words.size() >= kMaxNewWords)
+            return;
+        NewWord w = NewWordOf(row);
+        if (const auto found = classes.find(text::AsciiLower(Text(row, "cxid"))); found != classes.end())
+            w.wordClass = found->second;
+        w.explanation = Text(row, "explain");
+        words.push_back(std::move(w));
     });
 }
 

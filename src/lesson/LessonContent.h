@@ -1,5 +1,7 @@
 #pragma once
 
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -75,6 +77,12 @@ bool ReadSentences(CADODatabase* db, const std::string& suffix, const std::strin
 // `wordDb` supplies the part-of-speech names.
 bool ReadNewWords(CADODatabase* db, CADODatabase* wordDb, const std::string& suffix, int lessonNumber,
                   std::vector<NewWord>& out, std::string& failedSql);
+// The new words of the given lessons, as ReadNewWords gives them lesson by lesson, read with two
+// queries in all instead of two lookups per word. Lessons without new words get no entry.
+// Content the joined query cannot read is read lesson by lesson as ReadNewWords does.
+bool ReadNewWordsOfLessons(CADODatabase* db, CADODatabase* wordDb, const std::string& suffix,
+                           const std::set<int>& lessons, std::map<int, std::vector<NewWord>>& out,
+                           std::string& failedSql);
 bool ReadNotes(CADODatabase* db, const std::string& suffix, int lessonNumber, std::vector<Note>& out,
                std::string& failedSql);
 bool ReadTypicals(CADODatabase* db, const std::string& suffix, int lessonNumber, std::vector<Typical>& out,

@@ -51,8 +51,11 @@ bool LessonContentService::ReadLesson(int lesson, LessonMaterial& out) {
                    complete;
         out.dialogues.push_back(std::move(dialogue));
     }
-    complete =
-        lesson::ReadNewWords(m_lessonDb, m_wordDb, m_suffix, lesson, out.newWords, failedSql) && complete;
+    std::map<int, std::vector<lesson::NewWord>> newWords;
+    complete = lesson::ReadNewWordsOfLessons(m_lessonDb, m_wordDb, m_suffix, {lesson}, newWords, failedSql) &&
+               complete;
+    if (const auto found = newWords.find(lesson); found != newWords.end())
+        out.newWords = std::move(found->second);
     std::vector<lesson::Typical> typicals;
     complete = lesson::ReadTypicals(m_lessonDb, m_suffix, lesson, typicals, failedSql) && complete;
     for (lesson::Typical& typical : typicals) {
@@ -71,6 +74,13 @@ bool LessonContentService::ReadLesson(int lesson, LessonMaterial& out) {
 bool LessonContentService::ReadNewWords(int lesson, std::vector<lesson::NewWord>& out) {
     std::string failedSql;
     return lesson::ReadNewWords(m_lessonDb, m_wordDb, m_suffix, lesson, out, failedSql) || Fail(failedSql);
+}
+
+bool LessonContentService::ReadNewWordsOfLessons(const std::set<int>& lessons,
+                                                 std::map<int, std::vector<lesson::NewWord>>& out) {
+    std::string failedSql;
+    return lesson::ReadNewWordsOfLessons(m_lessonDb, m_wordDb, m_suffix, lessons, out, failedSql) ||
+           Fail(failedSql);
 }
 
 bool LessonContentService::SaveSentenceSound(const std::string& sentenceId, const std::string& path) {

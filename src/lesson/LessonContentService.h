@@ -4,6 +4,8 @@
 #include "lesson/LessonMaterial.h"
 
 #include <functional>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,9 @@ public:
     bool ReadLesson(int lesson, LessonMaterial& out);
     // The lesson's new words alone, in the lesson's order (without reading its sounds and pictures).
     bool ReadNewWords(int lesson, std::vector<lesson::NewWord>& out);
+    // The new words of several lessons at once, by lesson (lessons without new words left out).
+    bool ReadNewWordsOfLessons(const std::set<int>& lessons,
+                               std::map<int, std::vector<lesson::NewWord>>& out);
 
     // Writes a sentence's recorded sound (MP3) to `path`; false when it has none.
     bool SaveSentenceSound(const std::string& sentenceId, const std::string& path);

@@ -147,18 +147,17 @@ void AddWordCards(const lesson::NewWord& word, int lessonNumber, int order, std:
 // is the same card and comes only once.
 bool ReadCourseCards(LessonContentService& content, const std::set<int>& lessons,
                      std::vector<TrainerCard>& cards, std::string& error) {
+    std::map<int, std::vector<lesson::NewWord>> wordsByLesson;
+    if (!content.ReadNewWordsOfLessons(lessons, wordsByLesson)) {
+        error = content.LastError();
+        return false;
+    }
     std::set<std::pair<std::u16string, std::u16string>> seen;
     int order = 0;
-    for (int lessonNumber : lessons) {
-        std::vector<lesson::NewWord> words;
-        if (!content.ReadNewWords(lessonNumber, words)) {
-            error = content.LastError();
-            return false;
-        }
+    for (const auto& [lessonNumber, words] : wordsByLesson)
         for (const lesson::NewWord& word : words)
             if (seen.emplace(word.word, word.pinyin).second)
                 AddWordCards(word, lessonNumber, order++, cards);
-    }
     return true;
 }
 

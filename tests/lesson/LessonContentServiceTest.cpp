@@ -9,6 +9,8 @@
 
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <vector>
 
 namespace {
 
@@ -66,6 +68,48 @@ TEST_F(ContentService, OnlyCharactersWithReferenceStrokesAreOfferedForWriting) {
     ASSERT_TRUE(service.ReadLesson(1, lesson));
     ASSERT_EQ(lesson.writableCharacters.size(), 1u);
     EXPECT_EQ(lesson.writableCharacters[0].word, u"你");
+}
+
+// The trainer reads many lessons' words in two queries; they must be the very words the lesson
+// window reads one lookup at a time, ids compared without regard to case as the lookups do.
+TEST_F(ContentService, NewWordsOfManyLessonsAreThoseOfEachLesson) {
+    ASSERT_TRUE(m_lesson.Execute(
+        SqlQuery("INSERT INTO tbl_lesson_newword (id, lessonid, word, pinyin, cxid) VALUES "
+                 "('NW0201', 2, '老师', 'lǎoshī', 'cx01'), ('NW0301', 3, '好', 'hǎo', 'CX99'), "
+                 "('NW0202', 2, '你', 'nǐ', NULL)")));
+    ASSERT_TRUE(m_lesson.Execute(SqlQuery(
+        "INSERT INTO tbl_lesson_newword_en (id, explain) VALUES ('nw0201', 'teacher'), ('NW0301', 'good')")));
+    for (const char* suffix : {"en", "fr"}) {
+        SCOPED_TRACE(suffix);
+        LessonContentService service(&m_lesson, &m_word, suffix);
+        std::map<int, std::vector<lesson::NewWord>> batched;
+        ASSERT_TRUE(service.ReadNewWordsOfLessons({1, 2}, batched)) << service.LastError();
+        ASSERT_EQ(batched.size(), 2u); // lesson 3 was not asked for
+        for (int lesson : {1, 2}) {
+            std::vector<lesson::NewWord> single;
+            ASSERT_TRUE(service.ReadNewWords(lesson, single));
+            ASSERT_EQ(batched[lesson].size(), single.size());
+            for (size_t i = 0; i < single.size(); ++i) {
+                EXPECT_EQ(batched[lesson][i].id, single[i].id);
+                EXPECT_EQ(batched[lesson][i].word, single[i].word);
+                EXPECT_EQ(batched[lesson][i].explanation, single[i].explanation);
+                EXPECT_EQ(batched[lesson][i].wordClass, single[i].wordClass);
+            }
+        }
+    }
+    LessonContentService english(&m_lesson, &m_word, "en");
+    std::map<int, std::vector<lesson::NewWord>> words;
+    ASSERT_TRUE(english.ReadNewWordsOfLessons({2}, words));
+    ASSERT_EQ(words[2].size(), 2u);
+    EXPECT_EQ(words[2][0].explanation, "teacher");
+    EXPECT_EQ(words[2][0].wordClass, "n.");
+
+    // Without the language's explanations the words are still read, lesson by lesson.
+    ASSERT_TRUE(m_lesson.Execute(SqlQuery("DROP TABLE tbl_lesson_newword_en")));
+    ASSERT_TRUE(english.ReadNewWordsOfLessons({1, 2, 3}, words)) << english.LastError();
+    EXPECT_EQ(words.size(), 3u);
+    EXPECT_EQ(words[2][1].word, u"你");
+    EXPECT_TRUE(words[3][0].explanation.empty());
 }
 
 TEST_F(ContentService, WritesTheSoundsOfSentencesAndWords) {
