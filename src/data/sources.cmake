@@ -4,6 +4,7 @@ target_sources(core PRIVATE
   src/data/ContentProblems.cpp
   src/data/ContentQuery.cpp
   src/data/LearnerDatabase.cpp
+  src/data/ReadTransaction.cpp
   src/data/Schema.cpp
   src/data/SqliteStatement.cpp
   src/data/StatementCache.cpp

@@ -5,6 +5,7 @@
 #include "data/CADORecordset.h"
 #include "data/ContentQuery.h"
 #include "data/Queries.h"
+#include "data/ReadTransaction.h"
 
 #include <cstdio>
 
@@ -37,6 +38,7 @@ bool LessonContentService::LessonExists(int lesson) {
 bool LessonContentService::ReadLesson(int lesson, LessonMaterial& out) {
     out = LessonMaterial();
     out.number = lesson;
+    const ReadTransaction lessonReads(m_lessonDb), wordReads(m_wordDb);
     CADORecordset title;
     if (FirstRow(title, m_lessonDb, SqlQuery::Format(sql::kLessonTitleById, {m_suffix, lesson})))
         title.GetFieldValue("title", out.title);

@@ -5,6 +5,7 @@
 #include "data/CADORecordset.h"
 #include "data/ContentQuery.h"
 #include "data/Queries.h"
+#include "data/ReadTransaction.h"
 #include "data/WriteTransaction.h"
 #include "lesson/LessonContentService.h"
 #include "lesson/LessonProgress.h"
@@ -226,6 +227,7 @@ bool LoadCards(CADODatabase* lessonDb, CADODatabase* wordDb, const std::string& 
     std::set<int> lessons;
     std::map<CardKey, TrainerCard> stored;
     LessonContentService content(lessonDb, wordDb, languageSuffix);
+    const ReadTransaction learnerAndLessons(lessonDb), words(wordDb);
     std::vector<TrainerCard> course;
     if (!ReadPractisedLessons(lessonDb, userId, lessons, error) ||
         !ReadStoredCards(lessonDb, userId, stored, error) ||

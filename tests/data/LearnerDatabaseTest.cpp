@@ -5,6 +5,8 @@
 #include "data/CADODatabase.h"
 #include "data/CADORecordset.h"
 #include "data/Queries.h"
+#include "data/ReadTransaction.h"
+#include "data/WriteTransaction.h"
 #include "fixtures/FixtureDatabases.h"
 #include "fixtures/TempFolder.h"
 
@@ -89,6 +91,31 @@ TEST_F(LearnerDatabase, CopiesTheAccountsOfAnOldLessonDatabaseOnceAndWritesOnlyT
     EXPECT_EQ(Number(again, "select count(*) as n from tbl_user_lesson"), 2);
     again.Close();
     EXPECT_EQ(ReadWholeFile(LessonFile()), lessonBytes) << "the lesson database was written";
+}
+
+// A burst of reads sees one state of the learner's data while another program writes, and never
+// ends a transaction it did not open.
+TEST_F(LearnerDatabase, ReadTransactionsSeeOneStateAndLeaveWritesTheirOwn) {
+    CADODatabase reader, writer;
+    Open(reader);
+    Open(writer);
+    const std::string users = "select count(*) as n from tbl_user_main";
+    {
+        const ReadTransaction reads(&reader);
+        EXPECT_EQ(Number(reader, users), 0);
+        Run(writer, SqlQuery::Format(sql::kInsertUser, {"1", "Ada", "pw"}));
+        EXPECT_EQ(Number(reader, users), 0);
+    }
+    EXPECT_EQ(Number(reader, users), 1);
+
+    {
+        WriteTransaction write(&reader);
+        ASSERT_TRUE(write.IsOpen());
+        Run(reader, SqlQuery::Format(sql::kInsertUser, {"2", "Bo", "pw"}));
+        { const ReadTransaction inside(&reader); }
+        // Not committed by the reads inside it: the write is still undone when abandoned.
+    }
+    EXPECT_EQ(Number(writer, users), 1);
 }
 
 TEST_F(LearnerDatabase, RefusesAMissingLessonFileAndADamagedLearnerFile) {
