@@ -61,16 +61,22 @@ void CExerciseDlg::CreateControls() {
                          [this] { Check(); });
     m_giveUp = AddCommand(kGiveUpId, artwork::kGiveUpHover, artwork::kGiveUpNormal,
                           Text(ExerciseText::GiveUp), [this] { GiveUp(); });
+}
 
-    m_result =
-        new CExerciseResultPanel([this](const std::u16string& word,
-                                        const std::u16string& pinyin) { return WordPicture(word, pinyin); },
-                                 this);
-    m_result->setGeometry(
-        QRect(kPrompt.left(), kPrompt.top(), kPrompt.width(), kAnswers.bottom() - kPrompt.top()));
-    m_result->SetAreas(QRect(QPoint(0, 0), kPrompt.size()),
-                       QRect(kAnswers.topLeft() - kPrompt.topLeft(), kAnswers.size()));
-    m_result->hide();
+CExerciseResultPanel& CExerciseDlg::ResultPanel() {
+    // Made when a run first ends: the window's first question does not wait for it.
+    if (!m_result) {
+        m_result = new CExerciseResultPanel(
+            [this](const std::u16string& word, const std::u16string& pinyin) {
+                return WordPicture(word, pinyin);
+            },
+            this);
+        m_result->setGeometry(
+            QRect(kPrompt.left(), kPrompt.top(), kPrompt.width(), kAnswers.bottom() - kPrompt.top()));
+        m_result->SetAreas(QRect(QPoint(0, 0), kPrompt.size()),
+                           QRect(kAnswers.topLeft() - kPrompt.topLeft(), kAnswers.size()));
+    }
+    return *m_result;
 }
 
 QImage CExerciseDlg::WordPicture(const std::u16string& word, const std::u16string& pinyin) const {
@@ -91,7 +97,8 @@ void CExerciseDlg::StartRun(std::uint32_t seed) {
                      (m_setup.lesson->title.empty()
                           ? QString()
                           : QStringLiteral(" \u00B7 ") + QString::fromStdString(m_setup.lesson->title)));
-    m_result->hide();
+    if (m_result)
+        m_result->hide();
     if (m_session->Count() == 0) {
         ClearAnswers();
         m_instruction->setText(Text(ExerciseText::NoMaterial));
@@ -112,7 +119,7 @@ void CExerciseDlg::StartRun(std::uint32_t seed) {
 }
 
 bool CExerciseDlg::ShowsResult() const {
-    return !m_result->isHidden();
+    return m_result && !m_result->isHidden();
 }
 
 void CExerciseDlg::ClearAnswers() {
@@ -439,11 +446,12 @@ void CExerciseDlg::ShowResult() {
     m_progressText->setText(Text(ExerciseText::Finish));
     m_progress->setValue(m_session->Count());
     const auto& review = m_session->ReviewItems();
-    m_result->ShowResult(
-        Text(ExerciseText::ScoreTitle), score, kept, m_kept.saved,
-        review.empty() ? Text(ExerciseText::NothingToReview) : Text(ExerciseText::ReviewTitle), review);
-    m_result->show();
-    m_result->raise();
+    CExerciseResultPanel& result = ResultPanel();
+    result.ShowResult(Text(ExerciseText::ScoreTitle), score, kept, m_kept.saved,
+                      review.empty() ? Text(ExerciseText::NothingToReview) : Text(ExerciseText::ReviewTitle),
+                      review);
+    result.show();
+    result.raise();
     UpdateCommands();
 }
 

@@ -63,6 +63,7 @@ protected:
 
 private:
     void CreateControls();
+    CExerciseResultPanel& ResultPanel();
     void StartRun(std::uint32_t seed);
     void ShowQuestion();
     void ClearAnswers();
