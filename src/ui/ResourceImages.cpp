@@ -7,7 +7,9 @@
 #include <QHash>
 #include <QImageReader>
 #include <QPixmap>
+#include <QResource>
 #include <QString>
+#include <cstring>
 #include <mutex>
 
 static void InitArtworkResources() {
@@ -63,6 +65,26 @@ QImage LoadBitmapResource(int id) {
     return CachedResourceImage(BitmapPath(id));
 }
 
+// The width and height a compiled-in PNG's header gives (its IHDR chunk follows the signature),
+// read from the bytes the program carries; invalid when they are stored compressed or are no PNG.
+static QSize StoredPngSize(const QResource& resource) {
+    static constexpr unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    const uchar* bytes = resource.data();
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression || !bytes ||
+        resource.size() < 24 || std::memcmp(bytes, kSignature, 8) != 0 ||
+        std::memcmp(bytes + 12, "IHDR", 4) != 0)
+        return {};
+    const auto bigEndian = [bytes](int at) {
+        return static_cast<quint32>(bytes[at]) << 24 | static_cast<quint32>(bytes[at + 1]) << 16 |
+               static_cast<quint32>(bytes[at + 2]) << 8 | static_cast<quint32>(bytes[at + 3]);
+    };
+    const quint32 width = bigEndian(16), height = bigEndian(20);
+    constexpr quint32 kLargest = 1u << 16;
+    if (width == 0 || height == 0 || width > kLargest || height > kLargest)
+        return {};
+    return QSize(static_cast<int>(width), static_cast<int>(height));
+}
+
 QSize BitmapResourceSize(int id) {
     static std::mutex mutex;
     static QHash<int, QSize> sizes;
@@ -73,9 +95,15 @@ QSize BitmapResourceSize(int id) {
     const auto found = sizes.constFind(id);
     if (found != sizes.constEnd())
         return *found;
-    QImageReader reader;
-    OpenAsPng(reader, QStringLiteral(":/bitmaps/%1.png").arg(id));
-    const QSize size = reader.size();
+    // Windows ask for the sizes of their button faces as they are built: the header is read from
+    // the carried bytes, where an image reader would set up a PNG decoder for each.
+    const QString path = QStringLiteral(":/bitmaps/%1.png").arg(id);
+    QSize size = StoredPngSize(QResource(path));
+    if (!size.isValid()) {
+        QImageReader reader;
+        OpenAsPng(reader, path);
+        size = reader.size();
+    }
     sizes.insert(id, size);
     return size;
 }

@@ -29,8 +29,12 @@ TEST(ArtworkTest, EveryNamedBitmapIsCompiledIn) {
     TestApp();
     for (int id : kNamedBitmaps) {
         SCOPED_TRACE(id);
-        EXPECT_FALSE(LoadBitmapResource(id).isNull());
+        const QImage picture = LoadBitmapResource(id);
+        EXPECT_FALSE(picture.isNull());
+        // The size read from the header alone is the decoded picture's.
+        EXPECT_EQ(BitmapResourceSize(id), picture.size());
     }
+    EXPECT_FALSE(BitmapResourceSize(9999).isValid());
     OlePicture about;
     EXPECT_TRUE(about.LoadFromResource(":/bitmaps/530.png"));
 }
