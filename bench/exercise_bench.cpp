@@ -21,12 +21,14 @@
 #include <benchmark/benchmark.h>
 
 #include <QElapsedTimer>
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <numeric>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -208,7 +210,18 @@ private:
     std::string m_userId;
 };
 
-// Launches the installed program `runs` times beside the minimal window program; the mean ratio.
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 != 0 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+double Sum(const std::vector<double>& values) {
+    return std::accumulate(values.begin(), values.end(), 0.0);
+}
+
+// Launches the installed program beside the minimal window program, once per iteration; the ratio
+// of the median times to the first paint.
 // The first start of a learner, which also creates their learner database, is reported apart:
 // the starts timed are the everyday ones.
 void MeasureStart(benchmark::State& state, const std::string& executable,
@@ -219,7 +232,7 @@ void MeasureStart(benchmark::State& state, const std::string& executable,
         state.SkipWithError("a program ended before its first paint");
         return;
     }
-    double program = 0, minimal = 0, withText = 0;
+    std::vector<double> program, minimal, withText;
     for (auto _ : state) {
         const double yardstick = SecondsToFirstPaint(MINIMAL_WINDOW_EXECUTABLE, {}, minimalHome);
         const double textYardstick =
@@ -229,16 +242,19 @@ void MeasureStart(benchmark::State& state, const std::string& executable,
             state.SkipWithError("a program ended before its first paint");
             return;
         }
-        program += run;
-        minimal += yardstick;
-        withText += textYardstick;
+        program.push_back(run);
+        minimal.push_back(yardstick);
+        withText.push_back(textYardstick);
         state.SetIterationTime(run);
     }
     state.counters["first_start_ms"] = 1000 * firstStart;
-    state.counters["minimal_ms"] = 1000 * minimal / state.iterations();
-    state.counters["ratio_to_minimal"] = program / minimal; // target: at most 2
+    state.counters["minimal_ms"] = 1000 * Median(minimal);
+    // Medians: on a shared machine one launch in fifteen that waits for the processor moved the
+    // mean by a fifth. The ratio of the means is reported beside.
+    state.counters["ratio_to_minimal"] = Median(program) / Median(minimal); // target: at most 2
+    state.counters["mean_ratio_to_minimal"] = Sum(program) / Sum(minimal);
     // What setting up the fonts alone costs the minimal program.
-    state.counters["text_floor_ratio"] = withText / minimal;
+    state.counters["text_floor_ratio"] = Median(withText) / Median(minimal);
 }
 
 void BM_ExerciseStartUntilTheFirstQuestionIsPainted(benchmark::State& state) {
