@@ -72,6 +72,13 @@ const Functions* Loaded() {
     return library.complete ? &library.functions : nullptr;
 }
 
+// Calls the library's function kept in `slot`; `unloaded` is the answer while there is no library.
+template <typename Result, typename Function, typename... Args>
+Result Call(Function* Functions::*slot, Result unloaded, Args... args) {
+    const Functions* f = Loaded();
+    return f ? (f->*slot)(args...) : unloaded;
+}
+
 } // namespace
 
 bool portaudiolibrary::Load(std::string& why) {
@@ -82,79 +89,65 @@ bool portaudiolibrary::Load(std::string& why) {
 extern "C" {
 
 const char* Pa_GetErrorText(PaError errorCode) {
-    const Functions* f = Loaded();
-    return f ? f->getErrorText(errorCode) : "PortAudio is not loaded";
+    return Call<const char*>(&Functions::getErrorText, "PortAudio is not loaded", errorCode);
 }
 
 PaError Pa_Initialize(void) {
-    const Functions* f = Loaded();
-    return f ? f->initialize() : paNotInitialized;
+    return Call<PaError>(&Functions::initialize, paNotInitialized);
 }
 
 PaError Pa_Terminate(void) {
-    const Functions* f = Loaded();
-    return f ? f->terminate() : paNotInitialized;
+    return Call<PaError>(&Functions::terminate, paNotInitialized);
 }
 
 PaDeviceIndex Pa_GetDefaultInputDevice(void) {
-    const Functions* f = Loaded();
-    return f ? f->defaultInputDevice() : paNoDevice;
+    return Call<PaDeviceIndex>(&Functions::defaultInputDevice, paNoDevice);
 }
 
 PaDeviceIndex Pa_GetDefaultOutputDevice(void) {
-    const Functions* f = Loaded();
-    return f ? f->defaultOutputDevice() : paNoDevice;
+    return Call<PaDeviceIndex>(&Functions::defaultOutputDevice, paNoDevice);
 }
 
 const PaDeviceInfo* Pa_GetDeviceInfo(PaDeviceIndex device) {
-    const Functions* f = Loaded();
-    return f ? f->deviceInfo(device) : nullptr;
+    return Call<const PaDeviceInfo*>(&Functions::deviceInfo, nullptr, device);
 }
 
 PaError Pa_IsFormatSupported(const PaStreamParameters* inputParameters,
                              const PaStreamParameters* outputParameters, double sampleRate) {
-    const Functions* f = Loaded();
-    return f ? f->isFormatSupported(inputParameters, outputParameters, sampleRate) : paNotInitialized;
+    return Call<PaError>(&Functions::isFormatSupported, paNotInitialized, inputParameters, outputParameters,
+                         sampleRate);
 }
 
 PaError Pa_OpenStream(PaStream** stream, const PaStreamParameters* inputParameters,
                       const PaStreamParameters* outputParameters, double sampleRate,
                       unsigned long framesPerBuffer, PaStreamFlags streamFlags,
                       PaStreamCallback* streamCallback, void* userData) {
-    const Functions* f = Loaded();
-    return f ? f->openStream(stream, inputParameters, outputParameters, sampleRate, framesPerBuffer,
-                             streamFlags, streamCallback, userData)
-             : paNotInitialized;
+    return Call<PaError>(&Functions::openStream, paNotInitialized, stream, inputParameters, outputParameters,
+                         sampleRate, framesPerBuffer, streamFlags, streamCallback, userData);
 }
 
 PaError Pa_CloseStream(PaStream* stream) {
-    const Functions* f = Loaded();
-    return f ? f->closeStream(stream) : paNotInitialized;
+    return Call<PaError>(&Functions::closeStream, paNotInitialized, stream);
 }
 
 PaError Pa_StartStream(PaStream* stream) {
-    const Functions* f = Loaded();
-    return f ? f->startStream(stream) : paNotInitialized;
+    return Call<PaError>(&Functions::startStream, paNotInitialized, stream);
 }
 
 PaError Pa_StopStream(PaStream* stream) {
-    const Functions* f = Loaded();
-    return f ? f->stopStream(stream) : paNotInitialized;
+    return Call<PaError>(&Functions::stopStream, paNotInitialized, stream);
 }
 
 PaError Pa_AbortStream(PaStream* stream) {
-    const Functions* f = Loaded();
-    return f ? f->abortStream(stream) : paNotInitialized;
+    return Call<PaError>(&Functions::abortStream, paNotInitialized, stream);
 }
 
 PaError Pa_ReadStream(PaStream* stream, void* buffer, unsigned long frames) {
-    const Functions* f = Loaded();
-    return f ? f->readStream(stream, buffer, frames) : paNotInitialized;
+    return Call<PaError>(&Functions::readStream, paNotInitialized, stream, buffer, frames);
 }
 
 PaError Pa_WriteStream(PaStream* stream, const void* buffer, unsigned long frames) {
-    const Functions* f = Loaded();
-    return f ? f->writeStream(stream, buffer, frames) : paNotInitialized;
+    return Call<PaError>(&Functions::writeStream, paNotInitialized, stream, buffer, frames);
 }
 
 } // extern "C"
